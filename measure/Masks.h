@@ -1,0 +1,30 @@
+#pragma once
+// File-name masks of the "Files" key: "*" and "?" wildcards, character sets such as [a-c] and
+// [!x], case folded for "a" to "z" only.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace pk {
+
+class TMask {
+public:
+    // Compiles the mask; raises EMaskException "'%s' is an invalid mask at (%d)".
+    explicit TMask(const std::string& mask);
+    ~TMask();
+    TMask(const TMask&) = delete;
+    TMask& operator=(const TMask&) = delete;
+
+    bool Matches(const std::string& name) const;
+
+private:
+    struct Element;
+    std::vector<Element*> elements;  // owned; the last is the end-of-name element
+};
+
+// Compiles the mask, matches the name once, and throws the compiled mask away.
+bool MatchOneMask(const std::string& name, const std::string& mask);
+// True at the first mask of the list that matches; masks after it are never compiled.
+bool MatchesAnyMask(const std::string& name, const std::vector<std::string>& masks);
+
+}  // namespace pk

@@ -1,0 +1,59 @@
+#pragma once
+// The error classes of the program. Every error carries its message text; the class name is
+// shown by the top-level handler ("Application Error" box), so each class reports its own.
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace pk {
+
+class Exception : public std::runtime_error {
+public:
+    explicit Exception(const std::string& message) : std::runtime_error(message) {}
+    std::string Message() const { return what(); }
+    virtual const char* ClassName() const { return "Exception"; }
+};
+
+#define PK_DECLARE_EXCEPTION(Name)                                            \
+    class Name : public Exception {                                           \
+    public:                                                                   \
+        using Exception::Exception;                                           \
+        const char* ClassName() const override { return #Name; }              \
+    };
+
+PK_DECLARE_EXCEPTION(EMaskException)
+PK_DECLARE_EXCEPTION(EBadZipFile)
+PK_DECLARE_EXCEPTION(EIncompleteZip)
+PK_DECLARE_EXCEPTION(ENotAZipFile)
+PK_DECLARE_EXCEPTION(EUserCanceled)
+PK_DECLARE_EXCEPTION(EListError)
+PK_DECLARE_EXCEPTION(EFOpenError)
+PK_DECLARE_EXCEPTION(EFCreateError)
+PK_DECLARE_EXCEPTION(EWriteError)
+PK_DECLARE_EXCEPTION(ERangeError)
+PK_DECLARE_EXCEPTION(EIntOverflow)
+PK_DECLARE_EXCEPTION(ETypeNotSupported)
+PK_DECLARE_EXCEPTION(EPrinter)
+
+#undef PK_DECLARE_EXCEPTION
+
+// An input/output failure of the operating system, with its error code.
+class EInOutError : public Exception {
+public:
+    EInOutError(const std::string& message, uint32_t code) : Exception(message), errorCode(code) {}
+    const char* ClassName() const override { return "EInOutError"; }
+    uint32_t ErrorCode() const { return errorCode; }
+
+private:
+    uint32_t errorCode;
+};
+
+// The fixed texts of the common errors.
+inline constexpr const char* kRangeCheckError = "Range check error";
+inline constexpr const char* kIntegerOverflow = "Integer overflow";
+inline constexpr const char* kStreamWriteError = "Stream write error";
+
+// Adds a and b, raising EIntOverflow when the sum leaves the signed 32-bit range.
+int32_t CheckedAdd(int32_t a, int32_t b);
+
+}  // namespace pk

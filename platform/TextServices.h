@@ -1,0 +1,34 @@
+#pragma once
+// Text services of the system code page: lead bytes of two-byte characters, the OEM-to-ANSI
+// conversion of names, the locale's case-insensitive comparison, and drive facts.
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace pk::platform {
+
+using LeadByteTable = std::array<bool, 256>;
+
+// True when the system code page marks b as the first byte of a two-byte character.
+bool IsLeadByte(uint8_t b);
+// Tests install another code page's table (nullptr restores the system's).
+void OverrideLeadBytes(const LeadByteTable* table);
+
+// Converts text in place from the OEM to the ANSI character set (same length).
+void OemToAnsi(std::string& text);
+
+// Whole-text comparison without regard to letter case, in the user's locale.
+bool SameText(const std::string& a, const std::string& b);
+
+// Facts about the drive whose root is given as "X:\".
+class Drives {
+public:
+    virtual ~Drives() = default;
+    virtual bool IsRemovable(const std::string& root) = 0;
+    virtual std::string VolumeLabel(const std::string& root) = 0;
+};
+Drives& SystemDrives();
+// Tests install their own (nullptr restores the system's); returns the one replaced.
+Drives* SetDrives(Drives* drives);
+
+}  // namespace pk::platform

@@ -1,0 +1,212 @@
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/Exceptions.h"
+#include "platform/File.h"
+
+namespace pk::platform {
+
+// A backslash is a separator here, so Windows-style paths name the same files.
+std::string NativePath(const std::string& path)
+{
+    std::string p = path;
+    for (char& c : p)
+        if (c == '\\')
+            c = '/';
+    return p;
+}
+
+std::string OsErrorText(uint32_t code)
+{
+    std::string text = std::strerror(static_cast<int>(code));
+    while (!text.empty() && (static_cast<unsigned char>(text.back()) <= ' ' || text.back() == '.'))
+        text.pop_back();
+    return text;
+}
+
+bool FileExists(const std::string& path)
+{
+    struct stat st;
+    return !path.empty() && stat(NativePath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool DirectoryExists(const std::string& path)
+{
+    struct stat st;
+    return !path.empty() && stat(NativePath(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool RemoveFile(const std::string& path)
+{
+    return unlink(NativePath(path).c_str()) == 0;
+}
+
+namespace {
+
+[[noreturn]] void RaiseIoError()
+{
+    uint32_t code = static_cast<uint32_t>(errno);
+    throw EInOutError(OsErrorText(code), code);
+}
+
+// Sharing is emulated with advisory locks, which every program of this project honours.
+uint32_t OpenLocked(int& fd, const std::string& path, int flags, int lock)
+{
+    int f = ::open(NativePath(path).c_str(), flags | O_CLOEXEC, 0666);
+    if (f < 0)
+        return static_cast<uint32_t>(errno);
+    struct stat st;
+    if (fstat(f, &st) != 0 || S_ISDIR(st.st_mode)) {
+        int err = S_ISDIR(st.st_mode) ? EISDIR : errno;
+        ::close(f);
+        return static_cast<uint32_t>(err);
+    }
+    if (flock(f, lock | LOCK_NB) != 0) {
+        ::close(f);
+        return static_cast<uint32_t>(EACCES);
+    }
+    fd = f;
+    return 0;
+}
+
+}  // namespace
+
+File::~File() { Close(); }
+
+File::File(File&& other) noexcept : fd(other.fd) { other.fd = -1; }
+
+File& File::operator=(File&& other) noexcept
+{
+    if (this != &other) {
+        Close();
+        fd = other.fd;
+        other.fd = -1;
+    }
+    return *this;
+}
+
+uint32_t File::OpenRead(const std::string& path, Share share)
+{
+    Close();
+    return OpenLocked(fd, path, O_RDONLY, share == Share::DenyWrite ? LOCK_SH : LOCK_EX);
+}
+
+uint32_t File::OpenWriteExisting(const std::string& path)
+{
+    Close();
+    return OpenLocked(fd, path, O_WRONLY, LOCK_EX);
+}
+
+uint32_t File::Create(const std::string& path)
+{
+    Close();
+    // Truncate only once the lock is held, so a file in use elsewhere is left whole.
+    uint32_t err = OpenLocked(fd, path, O_WRONLY | O_CREAT, LOCK_EX);
+    if (err == 0 && ftruncate(fd, 0) != 0) {
+        err = static_cast<uint32_t>(errno);
+        Close();
+    }
+    return err;
+}
+
+bool File::IsOpen() const { return fd >= 0; }
+
+void File::Close()
+{
+    if (fd >= 0) {
+        ::close(fd);
+        fd = -1;
+    }
+}
+
+size_t File::Read(void* buffer, size_t count)
+{
+    size_t total = 0;
+    while (total < count) {
+        ssize_t n = ::read(fd, static_cast<char*>(buffer) + total, count - total);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            RaiseIoError();
+        }
+        if (n == 0)
+            break;
+        total += static_cast<size_t>(n);
+    }
+    return total;
+}
+
+size_t File::Write(const void* buffer, size_t count)
+{
+    size_t total = 0;
+    while (total < count) {
+        ssize_t n = ::write(fd, static_cast<const char*>(buffer) + total, count - total);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        total += static_cast<size_t>(n);
+    }
+    return total;
+}
+
+uint32_t File::Flush()
+{
+    return fsync(fd) == 0 ? 0 : static_cast<uint32_t>(errno);
+}
+
+int64_t File::Seek(int64_t offset, SeekFrom from)
+{
+    int whence = from == SeekFrom::Begin ? SEEK_SET : from == SeekFrom::Current ? SEEK_CUR : SEEK_END;
+    off_t pos = ::lseek(fd, static_cast<off_t>(offset), whence);
+    if (pos < 0)
+        RaiseIoError();
+    return pos;
+}
+
+int64_t File::Position() { return Seek(0, SeekFrom::Current); }
+
+int64_t File::Size()
+{
+    struct stat st;
+    if (fstat(fd, &st) != 0)
+        RaiseIoError();
+    return st.st_size;
+}
+
+uint32_t File::DosModificationTime()
+{
+    struct stat st;
+    if (fstat(fd, &st) != 0)
+        RaiseIoError();
+    struct tm t;
+    localtime_r(&st.st_mtime, &t);
+    if (t.tm_year < 80)
+        return 0;
+    uint32_t date = static_cast<uint32_t>(((t.tm_year - 80) << 9) | ((t.tm_mon + 1) << 5) | t.tm_mday);
+    uint32_t time = static_cast<uint32_t>((t.tm_hour << 11) | (t.tm_min << 5) | (t.tm_sec / 2));
+    return (date << 16) | time;
+}
+
+uint32_t ReplaceFileWith(const std::string& source, const std::string& target)
+{
+    if (::rename(NativePath(source).c_str(), NativePath(target).c_str()) != 0)
+        return static_cast<uint32_t>(errno);
+    // Make the rename itself durable.
+    std::string dir = NativePath(target);
+    size_t slash = dir.rfind('/');
+    dir = slash == std::string::npos ? "." : slash == 0 ? "/" : dir.substr(0, slash);
+    int d = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (d >= 0) {
+        fsync(d);
+        ::close(d);
+    }
+    return 0;
+}
+
+}  // namespace pk::platform

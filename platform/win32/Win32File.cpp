@@ -1,0 +1,173 @@
+#include <windows.h>
+
+#include "platform/Exceptions.h"
+#include "platform/File.h"
+
+namespace pk::platform {
+
+std::string OsErrorText(uint32_t code)
+{
+    char* buffer = nullptr;
+    DWORD n = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                             nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+    std::string text = n && buffer ? std::string(buffer, n) : std::string();
+    if (buffer)
+        LocalFree(buffer);
+    while (!text.empty() && (static_cast<unsigned char>(text.back()) <= ' ' || text.back() == '.'))
+        text.pop_back();
+    return text;
+}
+
+bool FileExists(const std::string& path)
+{
+    DWORD attr = GetFileAttributesA(path.c_str());
+    return !path.empty() && attr != INVALID_FILE_ATTRIBUTES && !(attr & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool DirectoryExists(const std::string& path)
+{
+    DWORD attr = GetFileAttributesA(path.c_str());
+    return !path.empty() && attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool RemoveFile(const std::string& path)
+{
+    return DeleteFileA(path.c_str()) != 0;
+}
+
+namespace {
+
+[[noreturn]] void RaiseIoError()
+{
+    uint32_t code = GetLastError();
+    throw EInOutError(OsErrorText(code), code);
+}
+
+uint32_t OpenHandle(void*& handle, const std::string& path, DWORD access, DWORD share, DWORD disposition)
+{
+    HANDLE h = CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return GetLastError();
+    handle = h;
+    return 0;
+}
+
+}  // namespace
+
+File::~File() { Close(); }
+
+File::File(File&& other) noexcept : handle(other.handle) { other.handle = nullptr; }
+
+File& File::operator=(File&& other) noexcept
+{
+    if (this != &other) {
+        Close();
+        handle = other.handle;
+        other.handle = nullptr;
+    }
+    return *this;
+}
+
+uint32_t File::OpenRead(const std::string& path, Share share)
+{
+    Close();
+    return OpenHandle(handle, path, GENERIC_READ, share == Share::DenyWrite ? FILE_SHARE_READ : 0, OPEN_EXISTING);
+}
+
+uint32_t File::OpenWriteExisting(const std::string& path)
+{
+    Close();
+    return OpenHandle(handle, path, GENERIC_WRITE, 0, OPEN_EXISTING);
+}
+
+uint32_t File::Create(const std::string& path)
+{
+    Close();
+    return OpenHandle(handle, path, GENERIC_WRITE, 0, CREATE_ALWAYS);
+}
+
+bool File::IsOpen() const { return handle != nullptr; }
+
+void File::Close()
+{
+    if (handle) {
+        CloseHandle(handle);
+        handle = nullptr;
+    }
+}
+
+size_t File::Read(void* buffer, size_t count)
+{
+    size_t total = 0;
+    while (total < count) {
+        DWORD chunk = static_cast<DWORD>(count - total > 0x40000000 ? 0x40000000 : count - total);
+        DWORD got = 0;
+        if (!ReadFile(handle, static_cast<char*>(buffer) + total, chunk, &got, nullptr)) {
+            if (GetLastError() == ERROR_HANDLE_EOF)
+                break;
+            RaiseIoError();
+        }
+        if (got == 0)
+            break;
+        total += got;
+    }
+    return total;
+}
+
+size_t File::Write(const void* buffer, size_t count)
+{
+    size_t total = 0;
+    while (total < count) {
+        DWORD chunk = static_cast<DWORD>(count - total > 0x40000000 ? 0x40000000 : count - total);
+        DWORD put = 0;
+        if (!WriteFile(handle, static_cast<const char*>(buffer) + total, chunk, &put, nullptr) || put == 0)
+            break;
+        total += put;
+    }
+    return total;
+}
+
+uint32_t File::Flush()
+{
+    return FlushFileBuffers(handle) ? 0 : GetLastError();
+}
+
+int64_t File::Seek(int64_t offset, SeekFrom from)
+{
+    LARGE_INTEGER distance, result;
+    distance.QuadPart = offset;
+    DWORD method = from == SeekFrom::Begin ? FILE_BEGIN : from == SeekFrom::Current ? FILE_CURRENT : FILE_END;
+    if (!SetFilePointerEx(handle, distance, &result, method))
+        RaiseIoError();
+    return result.QuadPart;
+}
+
+int64_t File::Position() { return Seek(0, SeekFrom::Current); }
+
+int64_t File::Size()
+{
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(handle, &size))
+        RaiseIoError();
+    return size.QuadPart;
+}
+
+uint32_t File::DosModificationTime()
+{
+    FILETIME written, local;
+    WORD date = 0, time = 0;
+    if (!GetFileTime(handle, nullptr, nullptr, &written))
+        RaiseIoError();
+    if (!FileTimeToLocalFileTime(&written, &local) || !FileTimeToDosDateTime(&local, &date, &time))
+        return 0;
+    return (static_cast<uint32_t>(date) << 16) | time;
+}
+
+uint32_t ReplaceFileWith(const std::string& source, const std::string& target)
+{
+    if (!MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return GetLastError();
+    return 0;
+}
+
+}  // namespace pk::platform

@@ -1,0 +1,23 @@
+#pragma once
+// The walk over the sized option sections of SETUP.INI: listing, updating sizes, and writing
+// corrected pack-set texts back.
+#include <cstdint>
+#include <string>
+
+#include "survey/SurveyView.h"
+
+namespace pk {
+
+class TCustomIniFile;
+
+// One pass over SETUP.INI (GetIniFileName): lists every sized section and, with update,
+// measures and writes each size and saves the file once.
+void ScanSetupIni(SurveyView& view, bool update, bool display);
+
+// Measures one section and writes its Size key unless the result is -1.
+int32_t UpdateSectionSize(TCustomIniFile& document, const std::string& section);
+
+// Writes an edited pack-set text into the section's Packfile key, if it has one.
+void SavePackFileColumn(TCustomIniFile& document, const std::string& section, const std::string& value);
+
+}  // namespace pk

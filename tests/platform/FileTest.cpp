@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include "platform/Exceptions.h"
+#include "platform/File.h"
+#include "platform/Process.h"
+#include "tests/support/TempDir.h"
+
+namespace pk::platform {
+namespace {
+
+using pk::testing::TempDir;
+
+TEST(FileTest, ReadsSeeksAndReportsSize)
+{
+    TempDir dir;
+    dir.Write("a.bin", std::string("0123456789"));
+    File f;
+    ASSERT_EQ(f.OpenRead(dir.File("a.bin"), Share::DenyWrite), 0u);
+    EXPECT_EQ(f.Size(), 10);
+    char buf[4] = {};
+    EXPECT_EQ(f.Seek(6, SeekFrom::Begin), 6);
+    EXPECT_EQ(f.Read(buf, 4), 4u);
+    EXPECT_EQ(std::string(buf, 4), "6789");
+    EXPECT_EQ(f.Read(buf, 4), 0u);
+    EXPECT_EQ(f.Seek(-3, SeekFrom::End), 7);
+    EXPECT_NE(f.DosModificationTime(), 0u);
+}
+
+TEST(FileTest, ExistenceTellsFilesFromFolders)
+{
+    TempDir dir;
+    dir.Write("f.txt", std::string("x"));
+    EXPECT_TRUE(FileExists(dir.File("f.txt")));
+    EXPECT_FALSE(FileExists(dir.Path()));
+    EXPECT_TRUE(DirectoryExists(dir.Path()));
+    EXPECT_FALSE(FileExists(dir.File("missing.txt")));
+    EXPECT_FALSE(FileExists(""));
+}
+
+TEST(FileTest, OpeningAMissingFileGivesTheOsCodeAndText)
+{
+    TempDir dir;
+    File f;
+    uint32_t code = f.OpenRead(dir.File("missing.bin"), Share::DenyWrite);
+    EXPECT_NE(code, 0u);
+    EXPECT_FALSE(f.IsOpen());
+    std::string text = OsErrorText(code);
+    EXPECT_FALSE(text.empty());
+    EXPECT_NE(text.back(), '.');
+    EXPECT_NE(text.back(), '\n');
+}
+
+TEST(FileTest, SharingModesDenyConflictingOpens)
+{
+    TempDir dir;
+    dir.Write("s.bin", std::string("abc"));
+    File reader;
+    ASSERT_EQ(reader.OpenRead(dir.File("s.bin"), Share::DenyWrite), 0u);
+    File second;
+    EXPECT_EQ(second.OpenRead(dir.File("s.bin"), Share::DenyWrite), 0u) << "readers share";
+    second.Close();
+    File writer;
+    EXPECT_NE(writer.OpenWriteExisting(dir.File("s.bin")), 0u) << "a reader denies writers";
+    EXPECT_NE(writer.Create(dir.File("s.bin")), 0u);
+    reader.Close();
+    EXPECT_EQ(dir.Read("s.bin"), "abc") << "a refused create must not truncate";
+
+    File exclusive;
+    ASSERT_EQ(exclusive.OpenRead(dir.File("s.bin"), Share::Exclusive), 0u);
+    EXPECT_NE(second.OpenRead(dir.File("s.bin"), Share::DenyWrite), 0u) << "exclusive denies readers";
+}
+
+TEST(FileTest, ReplaceFileWithSwapsContentsAndKeepsTargetOnFailure)
+{
+    TempDir dir;
+    dir.Write("target.ini", std::string("old"));
+    dir.Write("new.tmp", std::string("new"));
+    ASSERT_EQ(ReplaceFileWith(dir.File("new.tmp"), dir.File("target.ini")), 0u);
+    EXPECT_EQ(dir.Read("target.ini"), "new");
+    EXPECT_FALSE(dir.Exists("new.tmp"));
+    EXPECT_NE(ReplaceFileWith(dir.File("gone.tmp"), dir.File("target.ini")), 0u);
+    EXPECT_EQ(dir.Read("target.ini"), "new");
+}
+
+TEST(ProcessTest, ExpandFileNameResolvesAgainstTheCurrentDirectory)
+{
+    std::string cwd = CurrentDirectory();
+    ASSERT_FALSE(cwd.empty());
+    EXPECT_EQ(ExpandFileName("x.ini"), cwd + (cwd.back() == '\\' ? "" : "\\") + "x.ini");
+    EXPECT_EQ(ExpandFileName("a\\..\\b\\.\\c.txt"), cwd + (cwd.back() == '\\' ? "" : "\\") + "b\\c.txt");
+}
+
+TEST(ProcessTest, OverridesReplaceAndRestoreTheProcessFacts)
+{
+    std::string real = ProgramPath();
+    OverrideProgramPath("C:\\Tools\\Paktally.exe");
+    OverrideCommandLine("Paktally.exe /B");
+    EXPECT_EQ(ProgramPath(), "C:\\Tools\\Paktally.exe");
+    EXPECT_EQ(CommandLine(), "Paktally.exe /B");
+    OverrideProgramPath(std::nullopt);
+    OverrideCommandLine(std::nullopt);
+    EXPECT_EQ(ProgramPath(), real);
+}
+
+TEST(ExceptionsTest, CheckedAddRaisesIntegerOverflow)
+{
+    EXPECT_EQ(CheckedAdd(2147483646, 1), 2147483647);
+    EXPECT_EQ(CheckedAdd(-5, 3), -2);
+    try {
+        CheckedAdd(2147483647, 1);
+        FAIL() << "no overflow raised";
+    } catch (const EIntOverflow& e) {
+        EXPECT_STREQ(e.what(), "Integer overflow");
+        EXPECT_STREQ(e.ClassName(), "EIntOverflow");
+    }
+}
+
+}  // namespace
+}  // namespace pk::platform

@@ -1,0 +1,44 @@
+#pragma once
+// A user-interface sink for tests: records every box, dialog and cursor change, and answers
+// from a script. Installed for its lifetime.
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/UserInterface.h"
+
+namespace pk::testing {
+
+class RecordingUserInterface : public platform::UserInterface {
+public:
+    RecordingUserInterface();
+    ~RecordingUserInterface() override;
+
+    platform::BoxResult ShowMessageBox(const platform::MessageBoxSpec& box) override;
+    bool ChooseFile(const platform::FileDialogSpec& dialog, std::string& chosen) override;
+    platform::Cursor GetCursor() override { return cursor; }
+    void SetCursor(platform::Cursor shape) override;
+    void ProcessMessages() override;
+
+    // Texts of the boxes shown, in order.
+    std::vector<std::string> Texts() const;
+
+    std::vector<platform::MessageBoxSpec> boxes;
+    // Answers for the next boxes; when empty a box gets OK, or Yes where OK is not offered.
+    std::deque<platform::BoxResult> answers;
+    // Files chosen in the next dialogs; an empty optional cancels.
+    std::deque<std::optional<std::string>> fileChoices;
+    std::vector<platform::FileDialogSpec> dialogs;
+    platform::Cursor cursor = platform::Cursor::Default;
+    std::vector<platform::Cursor> cursorChanges;
+    int processMessagesCalls = 0;
+    std::function<void()> onProcessMessages;
+    std::function<void(const platform::MessageBoxSpec&)> onBox;
+
+private:
+    platform::UserInterface* previous;
+};
+
+}  // namespace pk::testing

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine, in the private prefix and display that the test fixtures
+# set up (WINEPREFIX and PK_BUILD_DIR come from the test's environment).
+# Wine's helper processes (services, the desktop) outlive the program and inherit its output;
+# the output goes through a file so that they never hold the caller's pipe open.
+set -u
+: "${WINEPREFIX:?WINEPREFIX must name the test prefix}"
+export WINEDEBUG=${WINEDEBUG:--all}
+if [ -z "${DISPLAY:-}" ] && [ -n "${PK_BUILD_DIR:-}" ] && [ -s "$PK_BUILD_DIR/xvfb.display" ]; then
+  export DISPLAY=":$(cat "$PK_BUILD_DIR/xvfb.display")"
+fi
+out=$(mktemp)
+trap 'rm -f "$out"' EXIT
+wine "$@" >"$out" 2>&1 </dev/null
+rc=$?
+cat "$out"
+exit $rc
