@@ -73,7 +73,7 @@ private:
     };
 
     void ReloadFile();
-    void ParseLines(const std::vector<std::string>& lines);
+    void ParseLines(std::vector<std::string> lines);
     void ClearAll();
     std::vector<std::string>& AppendSection(const std::string& name);
     Section* FindSection(const std::string& name);
