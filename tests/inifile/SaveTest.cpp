@@ -52,6 +52,13 @@ TEST_F(SaveTest, TheDestructorSavesOnlyAModifiedDocument)
     dir.Write("SETUP.INI", std::string("changed elsewhere"));
     unchanged.reset();
     EXPECT_EQ(dir.Read("SETUP.INI"), "changed elsewhere");
+
+    auto discarded = Load("[A]\nk=1\n");
+    discarded->WriteText("A", "k", "3");
+    discarded->DiscardChanges();
+    EXPECT_FALSE(discarded->IsModified());
+    discarded.reset();
+    EXPECT_EQ(dir.Read("SETUP.INI"), "[A]\nk=1\n") << "discarded changes are never written";
 }
 
 // The non-empty lines of a text, split by the line-end rules.
