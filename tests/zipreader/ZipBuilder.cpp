@@ -33,7 +33,7 @@ std::string LocalHeader(const ZipEntry& e)
     PutU32(h, kDosTime);
     PutU32(h, kCrc);
     PutU32(h, e.localCompressedSize.value_or(static_cast<uint32_t>(e.data.size())));
-    PutU32(h, e.UncompressedSize());
+    PutU32(h, e.localUncompressedSize.value_or(e.UncompressedSize()));
     PutU16(h, static_cast<uint16_t>(e.name.size()));
     PutU16(h, static_cast<uint16_t>(e.localExtra.size()));
     return h + e.name + e.localExtra;

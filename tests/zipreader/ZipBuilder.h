@@ -29,6 +29,7 @@ struct ZipEntry {
     ZipEntry& AnnouncedCentralExtra(uint16_t v) { centralExtraLength = v; return *this; }
     ZipEntry& PointsTo(uint32_t v) { localHeaderOffset = v; return *this; }
     ZipEntry& LocalCompressedSize(uint32_t v) { localCompressedSize = v; return *this; }
+    ZipEntry& LocalSize(uint32_t v) { localUncompressedSize = v; return *this; }
 
     uint32_t UncompressedSize() const { return uncompressedSize.value_or(static_cast<uint32_t>(data.size())); }
 
@@ -46,6 +47,7 @@ struct ZipEntry {
     std::optional<uint16_t> centralExtraLength;
     std::optional<uint32_t> localHeaderOffset;
     std::optional<uint32_t> localCompressedSize;
+    std::optional<uint32_t> localUncompressedSize;
 };
 
 struct EndRecord {
