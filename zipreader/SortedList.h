@@ -2,6 +2,7 @@
 // The owning, sorted list of directory entries. Items are kept in blocks of bounded size, so
 // that inserting at any place costs a short move instead of shifting the whole list; a
 // directory of 65,535 entries loads fast in any order.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -37,8 +38,14 @@ public:
         count = 0;
     }
 
+protected:
+    // Index of the first item for which below(item) is false, the list being ordered so that
+    // below holds for a leading run of items. Searches the blocks first, then within one.
+    template <class Below>
+    int32_t FirstNotBelow(Below below) const;
+
 private:
-    static constexpr size_t kBlockSize = 512;
+    static constexpr size_t kBlockSize = 128;
 
     // The block holding index, and the index within it; index == Count gives the end of the
     // last block.
@@ -84,6 +91,8 @@ protected:
 template <class T>
 std::pair<size_t, size_t> TObjectList<T>::Locate(int32_t index) const
 {
+    if (!blockStarts.empty() && index >= blockStarts.back())  // appending, or the last items
+        return {blockStarts.size() - 1, static_cast<size_t>(index - blockStarts.back())};
     size_t block = 0;
     size_t low = 0, high = blockStarts.size();
     while (low < high) {  // the last block that starts at or before index
@@ -122,27 +131,37 @@ void TObjectList<T>::InsertAt(int32_t index, std::unique_ptr<T> item)
 }
 
 template <class T>
+template <class Below>
+int32_t TObjectList<T>::FirstNotBelow(Below below) const
+{
+    // Directories list their entries mostly in data order, or reversed: both ends first.
+    if (count == 0 || below(*blocks.back().back()))
+        return count;
+    if (!below(*blocks.front().front()))
+        return 0;
+    // The first block whose last item is not below; the answer lies in it.
+    size_t low = 0, high = blocks.size();
+    while (low < high) {
+        size_t middle = (low + high) / 2;
+        if (below(*blocks[middle].back()))
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    if (low == blocks.size())
+        return count;
+    const auto& items = blocks[low];
+    auto at = std::partition_point(items.begin(), items.end(), [&](const std::unique_ptr<T>& item) { return below(*item); });
+    return blockStarts[low] + static_cast<int32_t>(at - items.begin());
+}
+
+// A binary search for the first item not below the key: in a list without equal keys that is
+// the equal item itself, and among accepted equals the first of them.
+template <class T>
 bool TSortedObjectList<T>::Find(const T& key, int32_t& index) const
 {
-    bool found = false;
-    int32_t low = 0;
-    int32_t high = this->Count() - 1;
-    while (low <= high) {
-        int32_t middle = static_cast<int32_t>((static_cast<int64_t>(low) + high) / 2);
-        int c = Compare(KeyOf(this->Item(middle)), key);
-        if (c < 0) {
-            low = middle + 1;
-        } else {
-            high = middle - 1;
-            if (c == 0) {
-                found = true;
-                if (duplicates != TDuplicates::Accept)
-                    low = middle;
-            }
-        }
-    }
-    index = low;
-    return found;
+    index = this->FirstNotBelow([&](const T& item) { return Compare(KeyOf(item), key) < 0; });
+    return index < this->Count() && Compare(KeyOf(this->Item(index)), key) == 0;
 }
 
 template <class T>

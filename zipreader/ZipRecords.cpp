@@ -57,8 +57,8 @@ void TZipEntryInfo::SetFileName(const std::string& name)
         DirectoryName.clear();
         LeafName = name;
     } else {
-        DirectoryName = name.substr(0, delimiter + 1);
-        LeafName = name.substr(delimiter + 1);
+        DirectoryName.assign(name, 0, delimiter + 1);
+        LeafName.assign(name, delimiter + 1);
         if (DirectoryName.back() != '\\')
             DirectoryName += '\\';
     }

@@ -12,8 +12,9 @@ size_t LastPathDelimiter(const std::string& name)
 {
     size_t last = std::string::npos;
     for (size_t i = 0; i < name.size(); ++i) {
-        char c = name[i];
-        if (platform::IsLeadByte(static_cast<uint8_t>(c)) && i + 1 < name.size())
+        auto c = static_cast<uint8_t>(name[i]);
+        // Lead bytes of every two-byte code page lie above the ASCII range.
+        if (c >= 0x80 && platform::IsLeadByte(c) && i + 1 < name.size())
             ++i;
         else if (c == '\\' || c == ':')
             last = i;
