@@ -6,7 +6,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <utility>
 #include <vector>
 
 #include "platform/Exceptions.h"
@@ -19,40 +18,46 @@ template <class T>
 class TObjectList {
 public:
     TObjectList() = default;
-    virtual ~TObjectList() = default;
+    virtual ~TObjectList() { Clear(); }
     TObjectList(const TObjectList&) = delete;
     TObjectList& operator=(const TObjectList&) = delete;
 
     int32_t Count() const { return count; }
     T& Item(int32_t index) const
     {
-        auto [block, offset] = Locate(index);
-        return *blocks[block][offset];
+        Place place = PlaceOf(index);
+        return *blocks[place.block][place.offset];
     }
-    // Inserts the item before the one at index (0 <= index <= Count) and takes it over.
-    void InsertAt(int32_t index, std::unique_ptr<T> item);
-    void Clear()
-    {
-        blocks.clear();
-        blockStarts.clear();
-        count = 0;
-    }
+    void Clear();
 
 protected:
-    // Index of the first item for which below(item) is false, the list being ordered so that
-    // below holds for a leading run of items. Searches the blocks first, then within one.
+    // A position in the blocks; the end of the list is the end of the last block.
+    struct Place {
+        size_t block = 0;
+        size_t offset = 0;
+    };
+
+    // The first place whose item is not below(item), the list being ordered so that below
+    // holds for a leading run of items. Searches the blocks first, then within one.
     template <class Below>
-    int32_t FirstNotBelow(Below below) const;
+    Place FirstNotBelow(Below below) const;
+    // Inserts the item before the one at place and takes it over.
+    void InsertAt(Place place, std::unique_ptr<T> item);
+    int32_t IndexOf(Place place) const;
+    bool AtEnd(Place place) const { return blocks.empty() || (place.block + 1 == blocks.size() && place.offset == blocks.back().size()); }
+    T& ItemAt(Place place) const { return *blocks[place.block][place.offset]; }
 
 private:
-    static constexpr size_t kBlockSize = 128;
+    static constexpr size_t kBlockSize = 128;  // a full block splits into two of this size
 
-    // The block holding index, and the index within it; index == Count gives the end of the
-    // last block.
-    std::pair<size_t, size_t> Locate(int32_t index) const;
+    Place PlaceOf(int32_t index) const;
+    // Brings the block start indexes up to date; inserting only marks them stale, so that a
+    // run of inserts at the front costs no renumbering.
+    void UpdateStarts() const;
 
-    std::vector<std::vector<std::unique_ptr<T>>> blocks;
-    std::vector<int32_t> blockStarts;  // list index of each block's first item
+    std::vector<std::vector<T*>> blocks;  // owned items, as plain pointers so that moves are cheap
+    mutable std::vector<int32_t> blockStarts;  // list index of each block's first item
+    mutable size_t startsValid = 0;            // blocks before this one have valid starts
     int32_t count = 0;
 };
 
@@ -67,7 +72,8 @@ public:
     // Inserts the item at its sorted place. Under the error policy an equal key raises
     // EListError "Duplicate Object index"; under the ignore policy the item is dropped.
     virtual void Add(std::unique_ptr<T> item) { Insert(std::move(item)); }
-    // Binary search: whether an item equal to key exists, and the first place not below it.
+    // Binary search: whether an item equal to key exists, and the first index not below it
+    // (in a list without equal keys, the equal item itself).
     virtual bool Find(const T& key, int32_t& index) const;
 
 protected:
@@ -76,6 +82,8 @@ protected:
     virtual int Compare(const T& a, const T& b) const = 0;
 
 private:
+    typename TObjectList<T>::Place Search(const T& key, bool& found) const;
+
     TDuplicates duplicates;
 };
 
@@ -89,56 +97,56 @@ protected:
 };
 
 template <class T>
-std::pair<size_t, size_t> TObjectList<T>::Locate(int32_t index) const
+void TObjectList<T>::Clear()
 {
-    if (!blockStarts.empty() && index >= blockStarts.back())  // appending, or the last items
-        return {blockStarts.size() - 1, static_cast<size_t>(index - blockStarts.back())};
-    size_t block = 0;
-    size_t low = 0, high = blockStarts.size();
-    while (low < high) {  // the last block that starts at or before index
-        size_t middle = (low + high) / 2;
-        if (blockStarts[middle] <= index) {
-            block = middle;
-            low = middle + 1;
-        } else {
-            high = middle;
-        }
-    }
-    return {block, static_cast<size_t>(index - (blockStarts.empty() ? 0 : blockStarts[block]))};
+    for (auto& block : blocks)
+        for (T* item : block)
+            delete item;
+    blocks.clear();
+    blockStarts.clear();
+    startsValid = 0;
+    count = 0;
 }
 
 template <class T>
-void TObjectList<T>::InsertAt(int32_t index, std::unique_ptr<T> item)
+void TObjectList<T>::UpdateStarts() const
 {
-    if (blocks.empty()) {
-        blocks.emplace_back();
-        blockStarts.push_back(0);
-    }
-    auto [block, offset] = Locate(index);
-    auto& items = blocks[block];
-    items.insert(items.begin() + static_cast<std::ptrdiff_t>(offset), std::move(item));
-    for (size_t b = block + 1; b < blockStarts.size(); ++b)
-        ++blockStarts[b];
-    ++count;
-    if (items.size() >= 2 * kBlockSize) {
-        std::vector<std::unique_ptr<T>> upper(std::make_move_iterator(items.begin() + kBlockSize),
-                                              std::make_move_iterator(items.end()));
-        items.resize(kBlockSize);
-        int32_t upperStart = blockStarts[block] + static_cast<int32_t>(kBlockSize);
-        blocks.insert(blocks.begin() + static_cast<std::ptrdiff_t>(block) + 1, std::move(upper));
-        blockStarts.insert(blockStarts.begin() + static_cast<std::ptrdiff_t>(block) + 1, upperStart);
-    }
+    blockStarts.resize(blocks.size());
+    for (size_t b = startsValid; b < blocks.size(); ++b)
+        blockStarts[b] = b == 0 ? 0 : blockStarts[b - 1] + static_cast<int32_t>(blocks[b - 1].size());
+    startsValid = blocks.size();
+}
+
+template <class T>
+typename TObjectList<T>::Place TObjectList<T>::PlaceOf(int32_t index) const
+{
+    UpdateStarts();
+    if (blocks.empty())
+        return {};
+    // The last block that starts at or before index.
+    auto after = std::upper_bound(blockStarts.begin(), blockStarts.end(), index);
+    size_t block = after == blockStarts.begin() ? 0 : static_cast<size_t>(after - blockStarts.begin()) - 1;
+    return {block, static_cast<size_t>(index - blockStarts[block])};
+}
+
+template <class T>
+int32_t TObjectList<T>::IndexOf(Place place) const
+{
+    UpdateStarts();
+    return blocks.empty() ? 0 : blockStarts[place.block] + static_cast<int32_t>(place.offset);
 }
 
 template <class T>
 template <class Below>
-int32_t TObjectList<T>::FirstNotBelow(Below below) const
+typename TObjectList<T>::Place TObjectList<T>::FirstNotBelow(Below below) const
 {
+    if (blocks.empty())
+        return {};
     // Directories list their entries mostly in data order, or reversed: both ends first.
-    if (count == 0 || below(*blocks.back().back()))
-        return count;
+    if (below(*blocks.back().back()))
+        return {blocks.size() - 1, blocks.back().size()};
     if (!below(*blocks.front().front()))
-        return 0;
+        return {};
     // The first block whose last item is not below; the answer lies in it.
     size_t low = 0, high = blocks.size();
     while (low < high) {
@@ -148,33 +156,56 @@ int32_t TObjectList<T>::FirstNotBelow(Below below) const
         else
             high = middle;
     }
-    if (low == blocks.size())
-        return count;
     const auto& items = blocks[low];
-    auto at = std::partition_point(items.begin(), items.end(), [&](const std::unique_ptr<T>& item) { return below(*item); });
-    return blockStarts[low] + static_cast<int32_t>(at - items.begin());
+    auto at = std::partition_point(items.begin(), items.end(), [&](const T* item) { return below(*item); });
+    return {low, static_cast<size_t>(at - items.begin())};
 }
 
-// A binary search for the first item not below the key: in a list without equal keys that is
-// the equal item itself, and among accepted equals the first of them.
+template <class T>
+void TObjectList<T>::InsertAt(Place place, std::unique_ptr<T> item)
+{
+    if (blocks.empty())
+        blocks.emplace_back();
+    auto& items = blocks[place.block];
+    items.insert(items.begin() + static_cast<std::ptrdiff_t>(place.offset), item.release());
+    ++count;
+    startsValid = std::min(startsValid, place.block + 1);
+    if (items.size() >= 2 * kBlockSize) {
+        std::vector<T*> upper(items.begin() + kBlockSize, items.end());
+        items.resize(kBlockSize);
+        blocks.insert(blocks.begin() + static_cast<std::ptrdiff_t>(place.block) + 1, std::move(upper));
+        startsValid = std::min(startsValid, place.block + 1);
+    }
+}
+
+template <class T>
+typename TObjectList<T>::Place TSortedObjectList<T>::Search(const T& key, bool& found) const
+{
+    auto place = this->FirstNotBelow([&](const T& item) { return Compare(KeyOf(item), key) < 0; });
+    found = !this->AtEnd(place) && Compare(KeyOf(this->ItemAt(place)), key) == 0;
+    return place;
+}
+
 template <class T>
 bool TSortedObjectList<T>::Find(const T& key, int32_t& index) const
 {
-    index = this->FirstNotBelow([&](const T& item) { return Compare(KeyOf(item), key) < 0; });
-    return index < this->Count() && Compare(KeyOf(this->Item(index)), key) == 0;
+    bool found;
+    index = this->IndexOf(Search(key, found));
+    return found;
 }
 
 template <class T>
 void TSortedObjectList<T>::Insert(std::unique_ptr<T> item)
 {
-    int32_t index;
-    if (Find(KeyOf(*item), index)) {
+    bool found;
+    auto place = Search(KeyOf(*item), found);
+    if (found) {
         if (duplicates == TDuplicates::Ignore)
             return;
         if (duplicates == TDuplicates::Error)
             throw EListError("Duplicate Object index");
     }
-    this->InsertAt(index, std::move(item));
+    this->InsertAt(place, std::move(item));
 }
 
 }  // namespace pk
