@@ -55,7 +55,7 @@ public:
     // (x, y), cut at the rectangle's edges.
     virtual void TextRect(const DeviceRect& rect, int x, int y, const std::string& text) = 0;
     // Draws the text with its top-left corner at (x, y), not clipped.
-    virtual void TextOut(int x, int y, const std::string& text) = 0;
+    virtual void TextAt(int x, int y, const std::string& text) = 0;
 
 protected:
     virtual void StartDocument() = 0;  // the document and its first page

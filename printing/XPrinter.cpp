@@ -132,7 +132,7 @@ void TXPrinter::PrintLines(const PrintableLines& source)
     for (const std::string& line : lines) {
         int64_t lineHeight = LineHeight();
         BreakPageIfFull(lineCounter, lineHeight);
-        printer.TextOut(0, ToDevice(double(lineCounter) * lineHeight), line);
+        printer.TextAt(0, ToDevice(double(lineCounter) * lineHeight), line);
         ++lineCounter;
     }
     document.End();

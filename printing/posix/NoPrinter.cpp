@@ -16,7 +16,7 @@ public:
     bool GetWindowOrigin(DevicePoint&) override { Fail(); }
     bool SetWindowOrigin(DevicePoint) override { Fail(); }
     void TextRect(const DeviceRect&, int, int, const std::string&) override { Fail(); }
-    void TextOut(int, int, const std::string&) override { Fail(); }
+    void TextAt(int, int, const std::string&) override { Fail(); }
 
 protected:
     void StartDocument() override { Fail(); }

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <winspool.h>
+
 #include <cstring>
 #include <exception>
 #include <string>
@@ -96,7 +98,7 @@ public:
         Draw(x, y, ETO_CLIPPED | ETO_OPAQUE, &area, text);
     }
 
-    void TextOut(int x, int y, const std::string& text) override { Draw(x, y, 0, nullptr, text); }
+    void TextAt(int x, int y, const std::string& text) override { Draw(x, y, 0, nullptr, text); }
 
 protected:
     void StartDocument() override
@@ -124,7 +126,7 @@ protected:
     void EndDocument() override
     {
         bool finished = EndPage(dc) > 0;
-        finished = EndDoc(dc) > 0 && finished;
+        finished = ::EndDoc(dc) > 0 && finished;
         std::exception_ptr failure = std::exchange(failureWhileSpooling, nullptr);
         if (!finished)
             RaiseLastError();

@@ -44,7 +44,7 @@ void RecordingPrinter::TextRect(const DeviceRect& rect, int x, int y, const std:
     Record(true, rect, x, y, text);
 }
 
-void RecordingPrinter::TextOut(int x, int y, const std::string& text)
+void RecordingPrinter::TextAt(int x, int y, const std::string& text)
 {
     Record(false, {}, x, y, text);
 }

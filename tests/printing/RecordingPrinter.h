@@ -3,10 +3,25 @@
 // a device context, and records every document call and every text drawn. Installed for its
 // lifetime.
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "printing/PrinterDevice.h"
+
+namespace pk {
+
+inline void PrintTo(const DeviceRect& r, std::ostream* os)
+{
+    *os << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
+}
+
+inline void PrintTo(const DevicePoint& p, std::ostream* os)
+{
+    *os << "(" << p.x << ", " << p.y << ")";
+}
+
+}  // namespace pk
 
 namespace pk::testing {
 
@@ -22,7 +37,7 @@ public:
     bool GetWindowOrigin(DevicePoint& origin) override;
     bool SetWindowOrigin(DevicePoint origin) override;
     void TextRect(const DeviceRect& rect, int x, int y, const std::string& text) override;
-    void TextOut(int x, int y, const std::string& text) override;
+    void TextAt(int x, int y, const std::string& text) override;
 
     // A 600 dpi A4 sheet without an unprintable border.
     int logPixelsX = 600, logPixelsY = 600, vertRes = 7016;

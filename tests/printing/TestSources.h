@@ -25,7 +25,11 @@ public:
     {
         if (onCell)
             onCell(column, row);
-        return "c" + std::to_string(column) + "r" + std::to_string(row);
+        std::string text = "c";  // built by appending: GCC 12 warns wrongly about "c" + string
+        text += std::to_string(column);
+        text += 'r';
+        text += std::to_string(row);
+        return text;
     }
     GridFont Font() const override { return font; }
     bool AllowsRangeSelection() const override { return rangeSelection; }
