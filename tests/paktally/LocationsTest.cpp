@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include "paktally/Locations.h"
+#include "platform/Process.h"
+#include "tests/support/RecordingUserInterface.h"
+
+namespace pk {
+namespace {
+
+// Runs each case with a given program path and command line.
+class LocationsTest : public ::testing::Test {
+protected:
+    void SetUp() override { platform::OverrideProgramPath("C:\\Tools\\Paktally.exe"); }
+    void TearDown() override
+    {
+        platform::OverrideProgramPath(std::nullopt);
+        platform::OverrideCommandLine(std::nullopt);
+    }
+    static void Args(const std::string& args) { platform::OverrideCommandLine("\"C:\\Tools\\Paktally.exe\" " + args); }
+};
+
+TEST_F(LocationsTest, AddPathPutsExactlyOneBackslashAtTheSeam)
+{
+    EXPECT_EQ(AddPath("C:\\Kit", "\\PACK1.WRP"), "C:\\Kit\\PACK1.WRP");
+    EXPECT_EQ(AddPath("C:\\Kit\\", "PACK1.WRP"), "C:\\Kit\\PACK1.WRP");
+    EXPECT_EQ(AddPath("C:\\Kit", "PACK1.WRP"), "C:\\Kit\\PACK1.WRP");
+    EXPECT_EQ(AddPath("C:\\Kit", ""), "C:\\Kit");
+    EXPECT_EQ(AddPath("C:\\Kit\\", "\\\\x"), "C:\\Kit\\\\x") << "only the first leading backslash goes";
+}
+
+TEST_F(LocationsTest, ArgumentsSplitAtBlanksAndTabsWithQuotesGrouping)
+{
+    Args("/B\t\"C:\\My Kit\\\"  D:\\Packs \"\" last");
+    EXPECT_EQ(ParamStr(1), "/B");
+    EXPECT_EQ(ParamStr(2), "C:\\My Kit\\") << "a quoted folder may end in a backslash";
+    EXPECT_EQ(ParamStr(3), "D:\\Packs");
+    EXPECT_EQ(ParamStr(4), "");
+    EXPECT_EQ(ParamStr(5), "last");
+    EXPECT_EQ(ParamStr(9), "");
+    EXPECT_EQ(ParamStr(0), "");
+}
+
+TEST_F(LocationsTest, NoArgumentsUseTheProgramFolder)
+{
+    Args("");
+    EXPECT_EQ(GetExeDir(), "C:\\Tools\\");
+    EXPECT_EQ(GetIniFileName(), "C:\\Tools\\Setup.ini");
+    EXPECT_EQ(GetPackFilesDir(), "C:\\Tools\\");
+}
+
+TEST_F(LocationsTest, PackFilesFollowTheIniArgument)
+{
+    Args("/B C:\\Kit\\SETUP.INI");
+    EXPECT_EQ(GetIniFileName(), platform::ExpandFileName("C:\\Kit\\SETUP.INI"));
+    EXPECT_EQ(GetPackFilesDir(), GetIniFileName().substr(0, GetIniFileName().size() - 9));
+
+    for (const char* args : {"/B C:\\Kit\\SETUP.INI D:\\Packs", "C:\\Kit\\SETUP.INI D:\\Packs"}) {
+        Args(args);
+        EXPECT_EQ(GetIniFileName(), platform::ExpandFileName("C:\\Kit\\SETUP.INI")) << args;
+        EXPECT_EQ(GetPackFilesDir(), "D:\\Packs") << args;
+    }
+    Args("/B Kit.ini packs");
+    EXPECT_EQ(GetPackFilesDir(), "packs") << "used unchanged, even relative";
+}
+
+TEST_F(LocationsTest, FolderArgumentsGetSetupIniAndBareNamesGetTheExtension)
+{
+    Args("C:\\Kit\\");
+    EXPECT_EQ(GetIniFileName(), "C:\\Kit\\Setup.ini");
+    EXPECT_EQ(GetPackFilesDir(), "C:\\Kit\\");
+    Args("Kit\\");
+    EXPECT_EQ(GetIniFileName(), "Kit\\Setup.ini") << "a folder argument is not made absolute";
+    Args("C:\\Kit\\MYSETUP");
+    EXPECT_EQ(GetIniFileName(), platform::ExpandFileName("C:\\Kit\\MYSETUP") + ".INI");
+    Args("C:\\My.Kit\\MYSETUP");
+    EXPECT_EQ(GetIniFileName(), platform::ExpandFileName("C:\\My.Kit\\MYSETUP") + ".INI")
+        << "a dot in a folder name is no extension";
+}
+
+TEST_F(LocationsTest, AnySlashInTheFirstArgumentMakesItTheSwitchPosition)
+{
+    Args("/X C:\\Kit\\SETUP.INI");
+    EXPECT_EQ(GetIniFileName(), platform::ExpandFileName("C:\\Kit\\SETUP.INI"));
+    Args("C:/Kit/SETUP.INI");
+    EXPECT_EQ(GetIniFileName(), "C:\\Tools\\Setup.ini");
+    EXPECT_EQ(GetPackFilesDir(), "C:\\Tools\\");
+}
+
+TEST_F(LocationsTest, ShowErrorShowsOneModalErrorBox)
+{
+    testing::RecordingUserInterface ui;
+    ShowError("Something failed");
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].text, "Something failed");
+    EXPECT_EQ(ui.boxes[0].title, "Error");
+    EXPECT_EQ(ui.boxes[0].icon, platform::BoxIcon::Error);
+    EXPECT_EQ(ui.boxes[0].buttons, platform::BoxButtons::OK);
+}
+
+}  // namespace
+}  // namespace pk
