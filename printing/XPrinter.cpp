@@ -108,8 +108,8 @@ void TXPrinter::PrintGrid(const PrintableGrid& grid, bool WholeGrid)
         int32_t top = ToDevice(double(lineCounter) * lineHeight);
         int32_t bottom = ToDevice(double(lineCounter + 1) * lineHeight);
         for (int column = cells.firstColumn; column <= cells.lastColumn; ++column) {
-            double width = double(grid.ColumnWidth(column)) / screenFont.screenPixelsPerInch;
-            double slot = printerPpi * (width + kGapInches);
+            double widthInches = double(grid.ColumnWidth(column)) / screenFont.screenPixelsPerInch;
+            double slot = printerPpi * (widthInches + kGapInches);
             DeviceRect rect{ToDevice(RoundHalfEven(x)), top, ToDevice(RoundHalfEven(x + slot - gap)), bottom};
             printer.TextRect(rect, rect.left, rect.top, grid.Cell(column, row));
             x = RoundHalfEven(x + slot);

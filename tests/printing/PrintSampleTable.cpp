@@ -4,13 +4,46 @@
 #include <cstdio>
 
 #include "platform/Exceptions.h"
+#include "platform/UserInterface.h"
 #include "printing/XPrinter.h"
 #include "tests/printing/TestSources.h"
+
+namespace {
+
+using namespace pk::platform;
+
+// The system's own sink, counting how often the spooler lets pending messages through.
+class CountingMessagePump : public UserInterface {
+public:
+    CountingMessagePump() : system(UI()) { SetUserInterface(this); }
+    ~CountingMessagePump() override { SetUserInterface(nullptr); }
+
+    BoxResult ShowMessageBox(const MessageBoxSpec& box) override { return system.ShowMessageBox(box); }
+    bool ChooseFile(const FileDialogSpec& dialog, std::string& chosen) override
+    {
+        return system.ChooseFile(dialog, chosen);
+    }
+    Cursor GetCursor() override { return system.GetCursor(); }
+    void SetCursor(Cursor shape) override { system.SetCursor(shape); }
+    void ProcessMessages() override
+    {
+        ++calls;
+        system.ProcessMessages();
+    }
+
+    int calls = 0;
+
+private:
+    UserInterface& system;
+};
+
+}  // namespace
 
 int main()
 {
     pk::testing::TestGrid grid({120, 60, 200}, 100);
     grid.font.face = "Tahoma";
+    CountingMessagePump pump;
     pk::TXPrinter xprinter;
     try {
         xprinter.Print(&grid, false);
@@ -27,5 +60,6 @@ int main()
                 grid.RowCount());
     std::printf("widths=%d,%d,%d\nmargins=%d,%d\n", grid.widths[0], grid.widths[1], grid.widths[2],
                 xprinter.LeftMargin(), xprinter.TopMargin());
+    std::printf("messagepumps=%d\n", pump.calls);
     return 0;
 }

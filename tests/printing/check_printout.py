@@ -61,9 +61,12 @@ def printed_pages(pdf):
 
 def main():
     values_path, pdf = sys.argv[1], sys.argv[2]
-    expected = expected_layout(reported_values(values_path))
+    values = reported_values(values_path)
+    expected = expected_layout(values)
     printed = printed_pages(pdf)
     failures = []
+    if int(values["messagepumps"]) == 0:
+        failures.append("pending messages were never handled while the spooler worked")
     if len(printed) != len(expected):
         failures.append(f"{len(printed)} pages printed, {len(expected)} expected")
     for number, (want, got) in enumerate(zip(expected, printed), start=1):
