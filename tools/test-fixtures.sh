@@ -13,8 +13,10 @@ case "${1:?}" in
       wineserver -w || true
       # Closing windows would otherwise wait for a window manager.
       wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+      wineserver -w || true
     fi
-    wineserver -p </dev/null >/dev/null 2>&1
+    # Keep one server for the whole run; one that is already up (from a run by hand) is fine.
+    wineserver -p </dev/null >/dev/null 2>&1 || true
     # Start Wine's service processes now, detached, so that no test's output pipe feeds them.
     setsid wine cmd /c exit </dev/null >/dev/null 2>&1 || true
     ;;

@@ -66,6 +66,12 @@ uint32_t OpenLocked(int& fd, const std::string& path, int flags, int lock)
         ::close(f);
         return static_cast<uint32_t>(err);
     }
+    // A file nobody may write is read-only even for root, as the read-only attribute is on
+    // Windows.
+    if ((flags & O_ACCMODE) != O_RDONLY && !(st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH))) {
+        ::close(f);
+        return static_cast<uint32_t>(EACCES);
+    }
     if (flock(f, lock | LOCK_NB) != 0) {
         ::close(f);
         return static_cast<uint32_t>(EACCES);

@@ -45,6 +45,10 @@ namespace {
 
 uint32_t OpenHandle(void*& handle, const std::string& path, DWORD access, DWORD share, DWORD disposition)
 {
+    // Windows refuses to write a read-only file; Wine run by root would not, so ask first.
+    DWORD attr = GetFileAttributesA(path.c_str());
+    if ((access & GENERIC_WRITE) && attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_READONLY))
+        return ERROR_ACCESS_DENIED;
     HANDLE h = CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return GetLastError();
