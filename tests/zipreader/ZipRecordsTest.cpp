@@ -21,6 +21,7 @@ class RecordsTest : public ::testing::Test {
 protected:
     TArchiveStream& Open(const std::string& bytes)
     {
+        stream.Close();  // Windows refuses to rewrite a file that is open
         dir.Write("t.zip", bytes);
         stream.Open(dir.File("t.zip"), Share::DenyWrite);
         return stream;
@@ -194,6 +195,7 @@ TEST_F(CentralHeaderTest, ContinuesInTheNextPartWhenAsked)
     EXPECT_EQ(next.Position(), 26 + 5);
 
     // Nothing left in this part: the whole header comes from the next one.
+    next.Close();
     dir.Write("next.z02", header);
     TZipEntryInfo whole;
     ASSERT_TRUE(whole.ReadCentralHeader(Open(""), request));
