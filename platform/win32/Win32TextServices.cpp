@@ -1,4 +1,6 @@
 #include <windows.h>
+// winuser.h keeps an old macro of this name for OemToCharA; it would rename our function.
+#undef OemToAnsi
 
 #include "platform/TextServices.h"
 
