@@ -48,6 +48,8 @@ public:
     // Reads up to count bytes at the current position and returns how many arrived (0 at the
     // end of the file). An OS failure raises EInOutError with the OS text and code.
     size_t Read(void* buffer, size_t count);
+    // Reads up to count bytes at the given offset (one request); returns how many arrived.
+    size_t ReadAt(int64_t offset, void* buffer, size_t count);
     // Writes count bytes and returns how many were written; an OS failure stops the write early.
     size_t Write(const void* buffer, size_t count);
     // Flushes written data to the disk; returns 0 or the OS error code.

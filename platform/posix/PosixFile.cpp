@@ -141,6 +141,23 @@ size_t File::Read(void* buffer, size_t count)
     return total;
 }
 
+size_t File::ReadAt(int64_t offset, void* buffer, size_t count)
+{
+    size_t total = 0;
+    while (total < count) {
+        ssize_t n = ::pread(fd, static_cast<char*>(buffer) + total, count - total, static_cast<off_t>(offset + total));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            RaiseIoError();
+        }
+        if (n == 0)
+            break;
+        total += static_cast<size_t>(n);
+    }
+    return total;
+}
+
 size_t File::Write(const void* buffer, size_t count)
 {
     size_t total = 0;

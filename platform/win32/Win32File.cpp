@@ -114,6 +114,28 @@ size_t File::Read(void* buffer, size_t count)
     return total;
 }
 
+size_t File::ReadAt(int64_t offset, void* buffer, size_t count)
+{
+    size_t total = 0;
+    while (total < count) {
+        OVERLAPPED at = {};
+        int64_t where = offset + static_cast<int64_t>(total);
+        at.Offset = static_cast<DWORD>(where);
+        at.OffsetHigh = static_cast<DWORD>(where >> 32);
+        DWORD chunk = static_cast<DWORD>(count - total > 0x40000000 ? 0x40000000 : count - total);
+        DWORD got = 0;
+        if (!ReadFile(handle, static_cast<char*>(buffer) + total, chunk, &got, &at)) {
+            if (GetLastError() == ERROR_HANDLE_EOF)
+                break;
+            RaiseIoError();
+        }
+        if (got == 0)
+            break;
+        total += got;
+    }
+    return total;
+}
+
 size_t File::Write(const void* buffer, size_t count)
 {
     size_t total = 0;

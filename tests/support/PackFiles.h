@@ -1,0 +1,30 @@
+#pragma once
+// Builders of small pack files for tests: WRP block files and plain ZIP archives.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace pk::testing {
+
+struct WrpBlock {
+    int32_t unpackedSize = 0;
+    std::string data;
+    uint8_t tag = 0x57;
+    int32_t dataLength = -2147483647 - 1;  // the default: data.size()
+};
+
+// The 27-byte header of one block: tag at 0, data length at 13, unpacked size at 23.
+std::string WrpHeader(uint8_t tag, int32_t dataLength, int32_t unpackedSize);
+std::string WrpFile(const std::vector<WrpBlock>& blocks);
+
+struct ZipMember {
+    std::string name;             // stored as given ("/" separates folders)
+    uint32_t uncompressedSize = 0;
+    uint8_t hostSystem = 3;       // 0 = MS-DOS, 3 = Unix
+};
+
+// A single-part archive whose entries are stored with the given names and sizes; the entry
+// data is not written out (only the sizes count), so sizes may be large.
+std::string ZipArchive(const std::vector<ZipMember>& members, const std::string& comment = "");
+
+}  // namespace pk::testing
