@@ -16,19 +16,16 @@ const std::array<SizeColumnSpec, kSizeColumnCount> kSizeColumns = {{
 
 GridRow SizeRowTexts(const std::string& section, const std::string& packSet, int32_t storedSize, int32_t newSize)
 {
-    GridRow row;
-    row[ColSection] = section;
-    row[ColPackFiles] = packSet;
-    row[ColPrevSize] = std::to_string(storedSize);
-    if (newSize != kNotMeasured)
-        row[ColNewSize] = newSize == -1 ? "(Error)" : std::to_string(newSize);
+    std::string newText, changed;
     if (newSize == kNotMeasured)
-        row[ColSizeChanged] = "NOT UPDATED";
-    else if (newSize == storedSize)
-        row[ColSizeChanged] = " ";
-    else  // 64-bit: the difference of two 32-bit sizes may leave their range
-        row[ColSizeChanged] = "X  (" + std::to_string(int64_t{newSize} - int64_t{storedSize}) + ")";
-    return row;
+        changed = "NOT UPDATED";
+    else {
+        newText = newSize == -1 ? std::string("(Error)") : std::to_string(newSize);
+        // 64-bit: the difference of two 32-bit sizes may leave their range.
+        changed = newSize == storedSize ? std::string(" ")
+                                        : "X  (" + std::to_string(int64_t{newSize} - int64_t{storedSize}) + ")";
+    }
+    return GridRow{section, packSet, std::to_string(storedSize), newText, changed};
 }
 
 SizeTable::SizeTable() : rows(2) {}
