@@ -154,8 +154,8 @@ void TSetupForm::CreateControls()
     buttonUpdate = control(window, 0, "BUTTON", "&Update", WS_TABSTOP | BS_PUSHBUTTON, IdUpdate);
     buttonPrint = control(window, 0, "BUTTON", "&Print", WS_TABSTOP | BS_PUSHBUTTON, IdPrint);
     panel = control(window, WS_EX_CONTROLPARENT, kPanelClass, "", WS_CLIPCHILDREN, 0);
-    labelPathPackFiles = control(window, 0, "STATIC", "Sti til PACKFILES:", SS_LEFT | SS_NOPREFIX | SS_NOTIFY, 0);
-    labelPK = control(window, 0, "STATIC", "Directory PACKFILES:", SS_LEFT | SS_NOPREFIX, 0);
+    labelPathPackFiles = control(window, 0, "STATIC", "Sti til PACKFILES:", SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_NOTIFY, 0);
+    labelPK = control(window, 0, "STATIC", "Directory PACKFILES:", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0);
     // No WS_TABSTOP: the Tab key skips the grid.
     stringGrid = control(panel, WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
                          WS_CLIPCHILDREN | LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER, IdGrid);
@@ -436,7 +436,7 @@ LRESULT TSetupForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_WINDOWPOSCHANGING:
         if (draggedByUser && !(reinterpret_cast<WINDOWPOS*>(lParam)->flags & SWP_NOMOVE))
             SnapToScreenEdges(*reinterpret_cast<WINDOWPOS*>(lParam));
-        return 0;
+        break;  // the system keeps the size within the track limits
     case WM_SETCURSOR:
         if (platform::UI().GetCursor() == platform::Cursor::HourGlass) {
             SetCursor(LoadCursor(nullptr, IDC_WAIT));
