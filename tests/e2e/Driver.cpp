@@ -93,12 +93,17 @@ bool DrivenProgram::Running() const
 
 std::vector<HWND> DrivenProgram::TopLevelWindows(const std::string& windowClass) const
 {
+    return TopLevelWindowsOf(windowClass, true);
+}
+
+std::vector<HWND> DrivenProgram::TopLevelWindowsOf(const std::string& windowClass, bool visibleOnly) const
+{
     std::vector<HWND> all, found;
     EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&all));
     for (HWND window : all) {
         DWORD pid = 0;
         GetWindowThreadProcessId(window, &pid);
-        if (pid == process.dwProcessId && IsWindowVisible(window) && ClassOf(window) == windowClass)
+        if (pid == process.dwProcessId && (!visibleOnly || IsWindowVisible(window)) && ClassOf(window) == windowClass)
             found.push_back(window);
     }
     return found;
@@ -197,6 +202,26 @@ std::vector<int> DrivenProgram::ColumnWidths(HWND listView) const
     for (int c = 0; c < columns; ++c)
         widths.push_back(static_cast<int>(SendMessageA(listView, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(c), 0)));
     return widths;
+}
+
+std::vector<std::pair<HWND, std::string>> DrivenProgram::Hints() const
+{
+    std::vector<std::pair<HWND, std::string>> hints;
+    for (HWND tips : TopLevelWindowsOf(TOOLTIPS_CLASSA, false)) {
+        RemoteBuffer remote(process.hProcess, kTextOffset + kTextCapacity);
+        int count = static_cast<int>(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            TTTOOLINFOA tool = {};
+            tool.cbSize = sizeof tool;
+            tool.lpszText = remote.At(kTextOffset);
+            remote.Write(0, &tool, sizeof tool);
+            remote.Write(kTextOffset, "", 1);
+            SendMessageA(tips, TTM_ENUMTOOLSA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(remote.At(0)));
+            remote.Read(0, &tool, sizeof tool);
+            hints.emplace_back(reinterpret_cast<HWND>(tool.uId), remote.ReadText(kTextOffset, kTextCapacity));
+        }
+    }
+    return hints;
 }
 
 RECT DrivenProgram::CellRect(HWND listView, int item, int column) const

@@ -47,11 +47,14 @@ public:
 
     Table ReadTable(HWND listView) const;
     std::vector<int> ColumnWidths(HWND listView) const;
+    // Hints of the program's tooltip window: the control each belongs to, and its text.
+    std::vector<std::pair<HWND, std::string>> Hints() const;
     // The cell's rectangle in the list view's client area.
     RECT CellRect(HWND listView, int item, int column) const;
 
 private:
     std::vector<HWND> TopLevelWindows(const std::string& windowClass) const;
+    std::vector<HWND> TopLevelWindowsOf(const std::string& windowClass, bool visibleOnly) const;
 
     PROCESS_INFORMATION process = {};
 };

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <map>
+
 #include "tests/e2e/Driver.h"
 #include "tests/e2e/Kit.h"
 #include "window/FormLayout.h"
@@ -181,6 +183,17 @@ TEST(Window, ControlsTextsAndTableAfterStartUp)
     for (HWND at = close; order.size() < 5; at = GetNextDlgTabItem(window, at, FALSE))
         order.push_back(TextOf(at));
     EXPECT_EQ(order, (std::vector<std::string>{"&Close", "&Edit text file", "&Update", "&Print", "&Close"}));
+
+    // Danish hints, in the ANSI code page.
+    std::map<std::string, std::string> hints;
+    for (const auto& [control, text] : run.Hints())
+        hints[TextOf(control)] = text;
+    EXPECT_EQ(hints, (std::map<std::string, std::string>{
+                         {"&Edit text file", "Edit\xE9r INI-filen i en teksteditor"},
+                         {"&Update", "Opdat\xE9r tabellen med de rigtige st\xF8rrelse og gem evt. \xE6ndringer"},
+                         {"&Print", "Udskriv tabellen til printeren"},
+                         {kit.Folder(), "PACKFILE-directory kan angives som f\xF8rste parameter n\xE5r Paktally k\xF8res"},
+                     }));
 
     HWND grid = FindChildOfClass(window, "SysListView32");
     EXPECT_EQ(run.ColumnWidths(grid), (std::vector<int>{110, 350, 90, 90, 100}));
