@@ -259,8 +259,7 @@ void TSetupForm::SnapToScreenEdges(WINDOWPOS& position) const
     RECT work, current;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     GetWindowRect(window, &current);
-    int width = (position.flags & SWP_NOSIZE) ? current.right - current.left : position.cx;
-    int height = (position.flags & SWP_NOSIZE) ? current.bottom - current.top : position.cy;
+    int width = current.right - current.left, height = current.bottom - current.top;
     auto snap = [](int& start, int extent, int low, int high) {
         if (std::abs(start - low) < kSnapDistance)
             start = low;
@@ -434,7 +433,8 @@ LRESULT TSetupForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         draggedByUser = false;
         return 0;
     case WM_WINDOWPOSCHANGING:
-        if (draggedByUser && !(reinterpret_cast<WINDOWPOS*>(lParam)->flags & SWP_NOMOVE))
+        // Only moves snap: a resize from the left or top edge must keep the other edge.
+        if (draggedByUser && (reinterpret_cast<WINDOWPOS*>(lParam)->flags & (SWP_NOMOVE | SWP_NOSIZE)) == SWP_NOSIZE)
             SnapToScreenEdges(*reinterpret_cast<WINDOWPOS*>(lParam));
         break;  // the system keeps the size within the track limits
     case WM_SETCURSOR:

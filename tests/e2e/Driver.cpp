@@ -320,6 +320,32 @@ void PressKey(HWND window, WPARAM key)
     PostMessageA(window, WM_KEYUP, key, 0xC0000001);
 }
 
+bool RunHostTool(const std::string& commandLine)
+{
+    // Wine starts programs of the host too; their exit code does not come back reliably.
+    std::string command = "Z:\\usr\\bin\\" + commandLine;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION child = {};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child))
+        return false;
+    WaitForSingleObject(child.hProcess, 20000);
+    CloseHandle(child.hThread);
+    CloseHandle(child.hProcess);
+    return true;
+}
+
+void DragWithMouse(POINT from, POINT to)
+{
+    auto at = [](POINT p) { return std::to_string(p.x) + " " + std::to_string(p.y); };
+    // In steps, each given time to reach the window's move loop.
+    std::string moves;
+    for (int step = 1; step <= 4; ++step)
+        moves += " mousemove " + at({from.x + (to.x - from.x) * step / 4, from.y + (to.y - from.y) * step / 4}) +
+                 " sleep 0.3";
+    RunHostTool("xdotool mousemove " + at(from) + " sleep 0.3 mousedown 1 sleep 0.3" + moves + " mouseup 1");
+}
+
 namespace {
 
 std::string ReadFileBytes(const std::string& windowsPath)
@@ -328,21 +354,13 @@ std::string ReadFileBytes(const std::string& windowsPath)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// Runs the X screenshot tool of the host (Wine starts Unix programs too).
 bool Capture(const RECT& area, const std::string& unixPath)
 {
-    std::string command = "Z:\\usr\\bin\\import -window root -crop " + std::to_string(area.right - area.left) + "x" +
-                          std::to_string(area.bottom - area.top) + "+" + std::to_string(area.left) + "+" +
-                          std::to_string(area.top) + " +repage " + unixPath;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION child = {};
     DeleteFileA(("Z:" + unixPath).c_str());
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child))
+    if (!RunHostTool("import -window root -crop " + std::to_string(area.right - area.left) + "x" +
+                     std::to_string(area.bottom - area.top) + "+" + std::to_string(area.left) + "+" +
+                     std::to_string(area.top) + " +repage " + unixPath))
         return false;
-    WaitForSingleObject(child.hProcess, 20000);
-    CloseHandle(child.hThread);
-    CloseHandle(child.hProcess);
     // The tool's exit does not reach Wine reliably: wait for the file to be complete.
     std::string previous;
     return WaitUntil(

@@ -78,6 +78,11 @@ void Click(HWND button);
 void ClickAt(HWND window, POINT where);
 void PressKey(HWND window, WPARAM key);
 
+// Runs a program of the host (a name in /usr/bin with its arguments) and waits for it.
+bool RunHostTool(const std::string& commandLine);
+// Drags with the real mouse pointer of the X display, in screen coordinates.
+void DragWithMouse(POINT from, POINT to);
+
 // Saves a picture of the screen area of the window as PNG (once two shots agree).
 bool SaveScreenshot(HWND window, const std::string& unixPath);
 

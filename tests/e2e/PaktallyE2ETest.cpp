@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <map>
+#include <thread>
 
 #include "tests/e2e/Driver.h"
 #include "tests/e2e/Kit.h"
@@ -233,6 +234,37 @@ TEST(Window, SmallestSizeKeepsTheButtonsInsideAndTheGridAboveThem)
     EXPECT_GT(close.left, 0);
     EXPECT_LT(expected.panel.top + expected.panel.height, close.top);
     EXPECT_EQ(PlaceOf(FindChild(window, "Static", kit.Folder())).top, client.cy - 13 - 12);
+    Click(FindChild(window, "Button", "&Close"));
+    EXPECT_EQ(run.WaitForExit(), 0);
+}
+
+TEST(Window, SnapsToTheScreenEdgesWhenDraggedNearThem)
+{
+    Kit kit;
+    DrivenProgram run(PaktallyExe(), kit.IniPath());
+    HWND window = run.WaitForWindow(kWindowClass);
+    ASSERT_TRUE(window);
+    auto place = [&] {
+        RECT r;
+        GetWindowRect(window, &r);
+        return r;
+    };
+    // The host's drag tool runs on by itself: wait until the window has come to rest there.
+    auto dragBy = [&](int dx, int dy) {
+        RECT r = place();
+        POINT grip = {r.left + 150, r.top + 8};  // on the caption
+        DragWithMouse(grip, {grip.x + dx, grip.y + dy});
+        ASSERT_TRUE(WaitUntil([&] { return place().top == r.top + dy; }, 10s));
+        std::this_thread::sleep_for(1s);  // the button is up, and the next press is no double click
+    };
+    RECT start = place();
+    dragBy(6 - start.left, 300 - start.top);
+    EXPECT_EQ(place().left, 0) << "6 pixels from the left edge";
+
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    dragBy(screenWidth - 7 - place().right, 20 - place().top);
+    EXPECT_EQ(place().right, screenWidth) << "7 pixels from the right edge";
+    EXPECT_EQ(place().top, 20) << "20 pixels from the top stays";
     Click(FindChild(window, "Button", "&Close"));
     EXPECT_EQ(run.WaitForExit(), 0);
 }
