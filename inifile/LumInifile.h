@@ -63,6 +63,9 @@ public:
     void SaveFile() override;
 
     bool IsModified() const { return Modified; }
+    // Drops the unsaved changes from the file's point of view: the destructor then writes
+    // nothing. A pass that fails uses it, so a failure never saves half an update.
+    void DiscardChanges() { Modified = false; }
     // The lines that SaveFile writes, without line ends.
     std::vector<std::string> RenderLines() const;
 
@@ -73,7 +76,7 @@ private:
     };
 
     void ReloadFile();
-    void ParseLines(const std::vector<std::string>& lines);
+    void ParseLines(std::vector<std::string> lines);
     void ClearAll();
     std::vector<std::string>& AppendSection(const std::string& name);
     Section* FindSection(const std::string& name);

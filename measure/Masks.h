@@ -19,7 +19,8 @@ public:
 
 private:
     struct Element;
-    std::vector<Element*> elements;  // owned; the last is the end-of-name element
+    class Compiler;
+    std::vector<Element> elements;  // the last is the end-of-name element
 };
 
 // Compiles the mask, matches the name once, and throws the compiled mask away.

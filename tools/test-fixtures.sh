@@ -15,8 +15,10 @@ case "${1:?}" in
       wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
       # Windows' own bitmap fonts (fonts-wine), so that "MS Sans Serif" keeps its metrics.
       cp /usr/share/wine/fonts/*.fon "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+      wineserver -w || true
     fi
-    wineserver -p </dev/null >/dev/null 2>&1 || true  # fails when a server is already up
+    # Keep one server for the whole run; one that is already up (from a run by hand) is fine.
+    wineserver -p </dev/null >/dev/null 2>&1 || true
     # Start Wine's service processes now, detached, so that no test's output pipe feeds them.
     setsid wine cmd /c exit </dev/null >/dev/null 2>&1 || true
     ;;

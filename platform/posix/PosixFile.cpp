@@ -66,6 +66,12 @@ uint32_t OpenLocked(int& fd, const std::string& path, int flags, int lock)
         ::close(f);
         return static_cast<uint32_t>(err);
     }
+    // A file nobody may write is read-only even for root, as the read-only attribute is on
+    // Windows.
+    if ((flags & O_ACCMODE) != O_RDONLY && !(st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH))) {
+        ::close(f);
+        return static_cast<uint32_t>(EACCES);
+    }
     if (flock(f, lock | LOCK_NB) != 0) {
         ::close(f);
         return static_cast<uint32_t>(EACCES);
@@ -124,11 +130,16 @@ void File::Close()
     }
 }
 
-size_t File::Read(void* buffer, size_t count)
+namespace {
+
+// Reads until count bytes arrived or the file ended; readChunk(done) reads the rest after the
+// first done bytes.
+template <class ReadChunk>
+size_t ReadFully(size_t count, ReadChunk readChunk)
 {
     size_t total = 0;
     while (total < count) {
-        ssize_t n = ::read(fd, static_cast<char*>(buffer) + total, count - total);
+        ssize_t n = readChunk(total);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -141,21 +152,18 @@ size_t File::Read(void* buffer, size_t count)
     return total;
 }
 
+}  // namespace
+
+size_t File::Read(void* buffer, size_t count)
+{
+    return ReadFully(count, [&](size_t done) { return ::read(fd, static_cast<char*>(buffer) + done, count - done); });
+}
+
 size_t File::ReadAt(int64_t offset, void* buffer, size_t count)
 {
-    size_t total = 0;
-    while (total < count) {
-        ssize_t n = ::pread(fd, static_cast<char*>(buffer) + total, count - total, static_cast<off_t>(offset + total));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            RaiseIoError();
-        }
-        if (n == 0)
-            break;
-        total += static_cast<size_t>(n);
-    }
-    return total;
+    return ReadFully(count, [&](size_t done) {
+        return ::pread(fd, static_cast<char*>(buffer) + done, count - done, static_cast<off_t>(offset + done));
+    });
 }
 
 size_t File::Write(const void* buffer, size_t count)

@@ -45,6 +45,10 @@ namespace {
 
 uint32_t OpenHandle(void*& handle, const std::string& path, DWORD access, DWORD share, DWORD disposition)
 {
+    // Windows refuses to write a read-only file; Wine run by root would not, so ask first.
+    DWORD attr = GetFileAttributesA(path.c_str());
+    if ((access & GENERIC_WRITE) && attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_READONLY))
+        return ERROR_ACCESS_DENIED;
     HANDLE h = CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return GetLastError();
@@ -96,13 +100,22 @@ void File::Close()
     }
 }
 
-size_t File::Read(void* buffer, size_t count)
+namespace {
+
+DWORD Chunk(size_t remaining)
+{
+    return static_cast<DWORD>(remaining > 0x40000000 ? 0x40000000 : remaining);
+}
+
+// Reads until count bytes arrived or the file ended; at(done) gives the position to read the
+// rest from (nullptr: the current one).
+template <class Position>
+size_t ReadFully(HANDLE handle, void* buffer, size_t count, Position at)
 {
     size_t total = 0;
     while (total < count) {
-        DWORD chunk = static_cast<DWORD>(count - total > 0x40000000 ? 0x40000000 : count - total);
         DWORD got = 0;
-        if (!ReadFile(handle, static_cast<char*>(buffer) + total, chunk, &got, nullptr)) {
+        if (!ReadFile(handle, static_cast<char*>(buffer) + total, Chunk(count - total), &got, at(total))) {
             if (GetLastError() == ERROR_HANDLE_EOF)
                 break;
             RaiseIoError();
@@ -114,35 +127,31 @@ size_t File::Read(void* buffer, size_t count)
     return total;
 }
 
+}  // namespace
+
+size_t File::Read(void* buffer, size_t count)
+{
+    return ReadFully(handle, buffer, count, [](size_t) -> OVERLAPPED* { return nullptr; });
+}
+
 size_t File::ReadAt(int64_t offset, void* buffer, size_t count)
 {
-    size_t total = 0;
-    while (total < count) {
-        OVERLAPPED at = {};
-        int64_t where = offset + static_cast<int64_t>(total);
+    OVERLAPPED at;
+    return ReadFully(handle, buffer, count, [&](size_t done) {
+        at = OVERLAPPED{};
+        int64_t where = offset + static_cast<int64_t>(done);
         at.Offset = static_cast<DWORD>(where);
         at.OffsetHigh = static_cast<DWORD>(where >> 32);
-        DWORD chunk = static_cast<DWORD>(count - total > 0x40000000 ? 0x40000000 : count - total);
-        DWORD got = 0;
-        if (!ReadFile(handle, static_cast<char*>(buffer) + total, chunk, &got, &at)) {
-            if (GetLastError() == ERROR_HANDLE_EOF)
-                break;
-            RaiseIoError();
-        }
-        if (got == 0)
-            break;
-        total += got;
-    }
-    return total;
+        return &at;
+    });
 }
 
 size_t File::Write(const void* buffer, size_t count)
 {
     size_t total = 0;
     while (total < count) {
-        DWORD chunk = static_cast<DWORD>(count - total > 0x40000000 ? 0x40000000 : count - total);
         DWORD put = 0;
-        if (!WriteFile(handle, static_cast<const char*>(buffer) + total, chunk, &put, nullptr) || put == 0)
+        if (!WriteFile(handle, static_cast<const char*>(buffer) + total, Chunk(count - total), &put, nullptr) || put == 0)
             break;
         total += put;
     }

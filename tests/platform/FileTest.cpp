@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/Exceptions.h"
 #include "platform/File.h"
 #include "platform/Process.h"
@@ -68,6 +70,21 @@ TEST(FileTest, SharingModesDenyConflictingOpens)
     File exclusive;
     ASSERT_EQ(exclusive.OpenRead(dir.File("s.bin"), Share::Exclusive), 0u);
     EXPECT_NE(second.OpenRead(dir.File("s.bin"), Share::DenyWrite), 0u) << "exclusive denies readers";
+}
+
+TEST(FileTest, AReadOnlyFileRefusesWritersEvenForAnAdministrator)
+{
+    TempDir dir;
+    dir.Write("ro.ini", std::string("keep"));
+    namespace fs = std::filesystem;
+    fs::permissions(fs::path(dir.File("ro.ini")),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write, fs::perm_options::remove);
+    File f;
+    EXPECT_NE(f.OpenWriteExisting(dir.File("ro.ini")), 0u);
+    EXPECT_NE(f.Create(dir.File("ro.ini")), 0u);
+    EXPECT_EQ(f.OpenRead(dir.File("ro.ini"), Share::DenyWrite), 0u) << "reading stays allowed";
+    f.Close();
+    EXPECT_EQ(dir.Read("ro.ini"), "keep");
 }
 
 TEST(FileTest, ReplaceFileWithSwapsContentsAndKeepsTargetOnFailure)

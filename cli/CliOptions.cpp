@@ -1,0 +1,79 @@
+#include "cli/CliOptions.h"
+
+namespace pk::cli {
+
+const char* const kUsage =
+    "Usage: paktally-cli [--update] [--packfiles DIR] [--format table|tsv|json] [--quiet] [SETUP.INI]\n"
+    "\n"
+    "Lists the sized option sections of SETUP.INI with their stored sizes; with --update,\n"
+    "measures every pack set, writes the sizes and saves the file once.\n"
+    "\n"
+    "  --update          measure and write the sizes (default: list only, nothing written)\n"
+    "  --packfiles DIR   folder of the pack files (default: the folder of SETUP.INI)\n"
+    "  --format FORMAT   table (default), tsv or json\n"
+    "  --quiet           print no table, only messages\n"
+    "  --help, /?        this text\n"
+    "  --version         the program's version\n"
+    "\n"
+    "Exit codes: 0 all measured, 3 a section failed to measure, 1 an error ended the pass\n"
+    "(SETUP.INI not written), 2 bad usage.\n";
+
+namespace {
+
+OutputFormat ParseFormat(const std::string& name)
+{
+    if (name == "table")
+        return OutputFormat::Table;
+    if (name == "tsv")
+        return OutputFormat::Tsv;
+    if (name == "json")
+        return OutputFormat::Json;
+    throw UsageError("unknown format '" + name + "' (table, tsv or json)");
+}
+
+}  // namespace
+
+CliOptions ParseCliOptions(const std::vector<std::string>& args)
+{
+    CliOptions options;
+    bool haveIni = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        // "--name=value" and "--name value" are both accepted for options with a value.
+        auto value = [&](const std::string& name) -> std::string {
+            if (arg.size() > name.size() && arg.compare(0, name.size() + 1, name + "=") == 0)
+                return arg.substr(name.size() + 1);
+            if (i + 1 >= args.size())
+                throw UsageError(name + " needs a value");
+            return args[++i];
+        };
+        auto is = [&](const std::string& name) { return arg == name || arg.rfind(name + "=", 0) == 0; };
+
+        if (arg == "--update")
+            options.update = true;
+        else if (arg == "--quiet")
+            options.quiet = true;
+        else if (arg == "--help" || arg == "-h" || arg == "/?")
+            options.help = true;
+        else if (arg == "--version")
+            options.version = true;
+        else if (is("--packfiles"))
+            options.packFiles = value("--packfiles");
+        else if (is("--format"))
+            options.format = ParseFormat(value("--format"));
+        else if (arg.size() > 1 && arg[0] == '-')
+            throw UsageError("unknown option '" + arg + "'");
+        else if (haveIni)
+            throw UsageError("only one SETUP.INI may be named");
+        else {
+            options.iniPath = arg;
+            haveIni = true;
+        }
+    }
+    for (const std::string* path : {&options.iniPath, &options.packFiles})
+        if (path->find('"') != std::string::npos)
+            throw UsageError("a path may not contain a double quote");
+    return options;
+}
+
+}  // namespace pk::cli

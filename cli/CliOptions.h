@@ -1,0 +1,31 @@
+#pragma once
+// The console front end's command line.
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace pk::cli {
+
+enum class OutputFormat { Table, Tsv, Json };
+
+struct CliOptions {
+    bool update = false;
+    bool quiet = false;
+    bool help = false;
+    bool version = false;
+    OutputFormat format = OutputFormat::Table;
+    std::string packFiles;  // empty: the folder of SETUP.INI
+    std::string iniPath = "SETUP.INI";
+};
+
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Parses the arguments after the program name; raises UsageError.
+CliOptions ParseCliOptions(const std::vector<std::string>& args);
+
+extern const char* const kUsage;
+
+}  // namespace pk::cli

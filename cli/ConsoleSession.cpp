@@ -1,0 +1,76 @@
+#include "cli/ConsoleSession.h"
+
+#include <cstdio>
+
+namespace pk::cli {
+
+ConsoleSession::ConsoleSession(int progressTotal)
+    : previousSink(platform::SetUserInterface(this)), progressTotal(progressTotal)
+{
+}
+
+ConsoleSession::~ConsoleSession()
+{
+    ClearProgress();
+    platform::SetUserInterface(previousSink);
+}
+
+void ConsoleSession::AddGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
+                                int32_t newSize)
+{
+    rows.push_back({FormatGridRow(section, packSet, storedSize, newSize), newSize, std::move(pending)});
+    pending.clear();
+    if (progressTotal > 0) {
+        std::fprintf(stderr, "\r%zu/%d sections", rows.size(), progressTotal);
+        std::fflush(stderr);
+        progressShown = true;
+    }
+}
+
+void ConsoleSession::SetGridEnabled(bool)
+{
+    walked = true;
+}
+
+platform::BoxResult ConsoleSession::ShowMessageBox(const platform::MessageBoxSpec& box)
+{
+    ClearProgress();
+    Report(box.text);
+    pending.push_back(box.text);
+    // Nobody is there to answer: take the answer that changes nothing.
+    switch (box.buttons) {
+    case platform::BoxButtons::OK: return platform::BoxResult::OK;
+    case platform::BoxButtons::YesNo: return platform::BoxResult::No;
+    default: return platform::BoxResult::Cancel;
+    }
+}
+
+bool ConsoleSession::AnySectionFailed() const
+{
+    for (const ConsoleRow& row : rows)
+        if (row.newSize == -1)
+            return true;
+    return false;
+}
+
+void ConsoleSession::Report(const std::string& text)
+{
+    std::string shown = text;
+#ifndef _WIN32
+    // Paths are kept Windows-style inside; show them as this system writes them.
+    for (char& c : shown)
+        if (c == '\\')
+            c = '/';
+#endif
+    std::fprintf(stderr, "paktally-cli: %s\n", shown.c_str());
+}
+
+void ConsoleSession::ClearProgress()
+{
+    if (progressShown) {
+        std::fprintf(stderr, "\r\033[K");
+        progressShown = false;
+    }
+}
+
+}  // namespace pk::cli

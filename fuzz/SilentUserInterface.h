@@ -1,0 +1,21 @@
+#pragma once
+// A user-interface sink for fuzz targets: every box is answered at once and nothing is shown.
+#include "platform/UserInterface.h"
+
+namespace pk::fuzzing {
+
+class SilentUserInterface : public platform::UserInterface {
+public:
+    SilentUserInterface() { platform::SetUserInterface(this); }
+    ~SilentUserInterface() override { platform::SetUserInterface(nullptr); }
+    platform::BoxResult ShowMessageBox(const platform::MessageBoxSpec& box) override
+    {
+        return box.buttons == platform::BoxButtons::OK ? platform::BoxResult::OK : platform::BoxResult::Cancel;
+    }
+    bool ChooseFile(const platform::FileDialogSpec&, std::string&) override { return false; }
+    platform::Cursor GetCursor() override { return platform::Cursor::Default; }
+    void SetCursor(platform::Cursor) override {}
+    void ProcessMessages() override {}
+};
+
+}  // namespace pk::fuzzing

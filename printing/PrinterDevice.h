@@ -1,0 +1,77 @@
+#pragma once
+// The process-wide printer object: one document at a time on the system's default printer,
+// and the canvas that draws on it. The Win32 flavour drives the printer through GDI; tests
+// install a device of their own.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "printing/PrinterFont.h"
+
+namespace pk {
+
+inline constexpr const char* kNoDefaultPrinter = "There is no default printer currently selected";
+inline constexpr const char* kPrintingInProgress = "Printing in progress";
+
+enum class DeviceCap { LogPixelsX, LogPixelsY, VertRes };
+
+struct DevicePoint {
+    int32_t x = 0, y = 0;
+    bool operator==(const DevicePoint&) const = default;
+};
+
+struct DeviceRect {
+    int32_t left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const DeviceRect&) const = default;
+};
+
+class PrinterDevice {
+public:
+    virtual ~PrinterDevice() = default;
+
+    // Starts a document and its first page; EPrinter when a document is already in progress.
+    void BeginDoc();
+    // Ends the current page and starts the next one.
+    void NewPage();
+    // Ends the last page and the document.
+    void EndDoc();
+    // Drops the document in progress, so that a failed printout does not block later ones.
+    void AbortDoc() noexcept;
+    bool Printing() const { return printing; }
+
+    // The canvas font; until another is given, the default font at the device's resolution.
+    const PrinterFont& Font();
+    void SetFont(const PrinterFont& font);
+
+    virtual int DeviceCaps(DeviceCap cap) = 0;
+    // Size of the whole sheet, and the width of the unprintable border at its left and top,
+    // in device pixels.
+    virtual DevicePoint PhysicalPageSize() = 0;
+    virtual DevicePoint PrintingOffset() = 0;
+    virtual bool SetViewportOrigin(DevicePoint origin) = 0;
+    virtual bool GetWindowOrigin(DevicePoint& origin) = 0;
+    virtual bool SetWindowOrigin(DevicePoint origin) = 0;
+    // Fills the rectangle with the canvas brush and draws the text with its top-left corner at
+    // (x, y), cut at the rectangle's edges.
+    virtual void TextRect(const DeviceRect& rect, int x, int y, const std::string& text) = 0;
+    // Draws the text with its top-left corner at (x, y), not clipped.
+    virtual void TextAt(int x, int y, const std::string& text) = 0;
+
+protected:
+    virtual void StartDocument() = 0;  // the document and its first page
+    virtual void StartNextPage() = 0;
+    virtual void EndDocument() = 0;    // the last page and the document
+    virtual void AbortDocument() noexcept = 0;
+    virtual void SelectFont(const PrinterFont& font) = 0;
+
+private:
+    bool printing = false;
+    std::optional<PrinterFont> font;
+};
+
+// The printer in use: the flavour's own, on the default printer, unless one was installed.
+PrinterDevice& Printer();
+// Installs a printer (nullptr restores the flavour's own) and returns the one it replaces.
+PrinterDevice* SetPrinter(PrinterDevice* device);
+
+}  // namespace pk

@@ -1,0 +1,32 @@
+#pragma once
+// The font of the printer's canvas, and how it takes over a font shown on screen.
+#include <cstdint>
+#include <string>
+
+#include "printing/PrintSource.h"
+
+namespace pk {
+
+struct PrinterFont {
+    std::string face;
+    int height = 0;              // device pixels; negative: character height
+    bool bold = false, italic = false, underline = false, strikeOut = false;
+    uint8_t charSet = 1;         // DEFAULT_CHARSET
+    uint8_t pitch = 0;           // DEFAULT_PITCH
+    uint32_t color = 0;          // COLORREF
+
+    bool operator==(const PrinterFont&) const = default;
+};
+
+// a × b / c rounded to the nearest whole number, halves away from zero; 0 when c is 0.
+int MulDivRounded(int a, int b, int c);
+
+// The canvas font before any other is given: 8 points of "MS Sans Serif" at the device's
+// vertical resolution.
+PrinterFont DefaultPrinterFont(int printerPixelsPerInch);
+
+// The screen font on a device of the given vertical resolution. Face, style, character set,
+// pitch and colour are kept; where the resolutions differ the size in whole points is kept.
+PrinterFont TakeOverFont(const GridFont& font, int printerPixelsPerInch);
+
+}  // namespace pk

@@ -1,0 +1,18 @@
+#pragma once
+// The texts of one row of the size table, as the window and the console show them.
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace pk {
+
+enum GridColumn { ColSection, ColPackFiles, ColPrevSize, ColNewSize, ColSizeChanged, kGridColumns };
+
+using GridRowTexts = std::array<std::string, kGridColumns>;
+
+// Section, pack set, stored size, new size ("(Error)" for -1, empty when not measured) and
+// the change ("NOT UPDATED", " " when equal, else "X  (" + difference + ")").
+GridRowTexts FormatGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
+                           int32_t newSize);
+
+}  // namespace pk

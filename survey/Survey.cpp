@@ -1,0 +1,101 @@
+#include "survey/Survey.h"
+
+#include <cstdint>
+
+#include "inifile/LumInifile.h"
+#include "measure/PackSet.h"
+#include "paktally/Locations.h"
+#include "platform/File.h"
+
+namespace pk {
+
+namespace {
+
+constexpr const char* kUnpacksNothing = "$$$$$$$$.$$$";
+
+// Keeps the grid disabled for the option walk and enables it again on every way out.
+class GridDisabled {
+public:
+    explicit GridDisabled(SurveyView& view) : view(view) { view.SetGridEnabled(false); }
+    ~GridDisabled() { view.SetGridEnabled(true); }
+    GridDisabled(const GridDisabled&) = delete;
+    GridDisabled& operator=(const GridDisabled&) = delete;
+
+private:
+    SurveyView& view;
+};
+
+// Visits the sub-options of one family: main option i present, then its sub-options k while
+// present. Both counters are 16-bit; the walk ends rather than wrap around.
+void WalkFamily(TCustomIniFile& document, SurveyView& view, const std::string& mainPrefix,
+                const std::string& subPrefix, bool update, bool display)
+{
+    for (uint32_t i = 1; i <= UINT16_MAX && document.HasSection(mainPrefix + std::to_string(i)); ++i) {
+        for (uint32_t k = 1; k <= UINT16_MAX; ++k) {
+            const std::string name = subPrefix + std::to_string(i) + "." + std::to_string(k);
+            if (!document.HasSection(name))
+                break;
+            int32_t stored = document.ReadNumber(name, "Size", -1);
+            int32_t newSize = update && stored != -1 ? UpdateSectionSize(document, name) : kNotMeasured;
+            if (display)
+                view.AddGridRow(name, document.ReadText(name, "PackFile", "NONE"), stored, newSize);
+        }
+    }
+}
+
+}  // namespace
+
+void ScanSetupIni(SurveyView& view, bool update, bool display)
+{
+    const std::string path = GetIniFileName();
+    if (!platform::FileExists(path)) {
+        ShowError("Ini-file " + path + " does not exist");
+        return;
+    }
+    TLumMemIniFile document(path);
+    try {
+        if (update && display)
+            view.SetIniUpdated();
+
+        int32_t stored = document.ReadNumber("BDE", "Size", -1);
+        if (stored != -1) {
+            int32_t newSize = update ? UpdateSectionSize(document, "BDE") : kNotMeasured;
+            if (display)
+                view.AddGridRow("BDE", document.ReadText("BDE", "Packfile", "NONE"), stored, newSize);
+        }
+        {
+            GridDisabled disabled(view);
+            WalkFamily(document, view, "IMainOption", "ISubOption", update, display);
+            WalkFamily(document, view, "UMainOption", "USubOption", update, display);
+        }
+        if (update)
+            document.SaveFile();
+    } catch (...) {
+        // A pass that fails writes nothing: the sizes measured so far are dropped.
+        document.DiscardChanges();
+        throw;
+    }
+}
+
+int32_t UpdateSectionSize(TCustomIniFile& document, const std::string& section)
+{
+    int32_t newSize;
+    if (document.ReadText(section, "Files", "") == kUnpacksNothing) {
+        newSize = 0;
+    } else {
+        std::string packSet = document.ReadText(section, "PackFile", "NOTFOUND");
+        std::string masks = document.ReadText(section, "Files", "*,*");
+        newSize = packSet == "NOTFOUND" ? -1 : ComputePackSize(packSet, masks);
+    }
+    if (newSize != -1)
+        document.WriteNumber(section, "Size", newSize);
+    return newSize;
+}
+
+void SavePackFileColumn(TCustomIniFile& document, const std::string& section, const std::string& value)
+{
+    if (document.ReadText(section, "Packfile", "NOT FOUND") != "NOT FOUND")
+        document.WriteText(section, "Packfile", value);
+}
+
+}  // namespace pk

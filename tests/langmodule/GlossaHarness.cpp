@@ -1,0 +1,98 @@
+#include "tests/langmodule/GlossaHarness.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <stdexcept>
+
+// cdecl: CallLsWithRegisters(ls, number, buffer, const CalleeSaved* load, LsCallRecord* record)
+asm(R"(
+    .text
+    .globl _CallLsWithRegisters
+    .def _CallLsWithRegisters; .scl 2; .type 32; .endef
+_CallLsWithRegisters:
+    pushl %ebp
+    pushl %ebx
+    pushl %esi
+    pushl %edi
+    movl 36(%esp), %ecx
+    movl %esp, 16(%ecx)
+    movl 32(%esp), %ecx
+    movl 0(%ecx), %ebx
+    movl 4(%ecx), %esi
+    movl 8(%ecx), %edi
+    movl 12(%ecx), %ebp
+    movl 20(%esp), %ecx
+    movl 24(%esp), %eax
+    movl 28(%esp), %edx
+    call *%ecx
+    movl 36(%esp), %ecx
+    movl %ebx, 0(%ecx)
+    movl %esi, 4(%ecx)
+    movl %edi, 8(%ecx)
+    movl %ebp, 12(%ecx)
+    movl %esp, 20(%ecx)
+    popl %edi
+    popl %esi
+    popl %ebx
+    popl %ebp
+    ret
+)");
+
+extern "C" void CallLsWithRegisters(const void* ls, uint32_t number, uint8_t* buffer,
+                                    const pk::test::CalleeSaved* load,
+                                    pk::test::LsCallRecord* record);
+
+namespace pk::test {
+
+// The assembly above addresses these fields by offset.
+static_assert(offsetof(CalleeSaved, ebx) == 0 && offsetof(CalleeSaved, esi) == 4 &&
+              offsetof(CalleeSaved, edi) == 8 && offsetof(CalleeSaved, ebp) == 12);
+static_assert(offsetof(LsCallRecord, espBefore) == 16 && offsetof(LsCallRecord, espAfter) == 20);
+
+namespace {
+
+std::string OwnFolder() {
+  char path[MAX_PATH];
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path, length);
+  return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+}  // namespace
+
+GlossaModule::GlossaModule()
+    : path_(OwnFolder() + "Glossa.dll"), module_(LoadLibraryA(path_.c_str())), ls_(nullptr) {
+  if (module_ == nullptr) throw std::runtime_error("cannot load " + path_);
+  ls_ = reinterpret_cast<const void*>(GetProcAddress(module_, "ls"));
+  if (ls_ == nullptr) {
+    FreeLibrary(module_);
+    throw std::runtime_error("no export ls in " + path_);
+  }
+}
+
+GlossaModule::~GlossaModule() { FreeLibrary(module_); }
+
+std::string LsResult::Text() const {
+  const auto* text = reinterpret_cast<const char*>(bytes.data() + kGuard + 1);
+  return std::string(text, Length());
+}
+
+bool LsResult::RestUntouched() const {
+  const auto written = bytes.begin() + kGuard + 1 + Length();
+  const auto isFill = [](uint8_t b) { return b == kFill; };
+  return std::all_of(bytes.begin(), bytes.begin() + kGuard, isFill) &&
+         std::all_of(written, bytes.end(), isFill);
+}
+
+LsResult CallLs(const void* ls, uint32_t number, const CalleeSaved& load) {
+  LsResult result{};
+  result.bytes.fill(LsResult::kFill);
+  CallLsWithRegisters(ls, number, result.Buffer(), &load, &result.record);
+  return result;
+}
+
+LsResult CallLs(const void* ls, uint32_t number) {
+  return CallLs(ls, number, CalleeSaved{0x0B0B0B0B, 0x5E5E5E5E, 0xD1D1D1D1, 0xB9B9B9B9});
+}
+
+}  // namespace pk::test

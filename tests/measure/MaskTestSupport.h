@@ -1,0 +1,51 @@
+#pragma once
+// Helpers of the mask tests. The lead-byte tables make results independent of the machine's code
+// page and let the two-byte paths run in a native build too.
+#include <string>
+
+#include "measure/Masks.h"
+#include "platform/Exceptions.h"
+#include "platform/TextServices.h"
+
+namespace pk::test {
+
+// Code page 932 (Japanese).
+inline const platform::LeadByteTable& Cp932LeadBytes()
+{
+    static const platform::LeadByteTable table = [] {
+        platform::LeadByteTable t{};
+        for (int b = 0; b < 256; ++b)
+            t[b] = (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+        return t;
+    }();
+    return table;
+}
+
+// Any single-byte code page.
+inline const platform::LeadByteTable& NoLeadBytes()
+{
+    static const platform::LeadByteTable table{};
+    return table;
+}
+
+// Installs a table for the scope's lifetime.
+class UseLeadBytes {
+public:
+    explicit UseLeadBytes(const platform::LeadByteTable& table) { platform::OverrideLeadBytes(&table); }
+    ~UseLeadBytes() { platform::OverrideLeadBytes(nullptr); }
+    UseLeadBytes(const UseLeadBytes&) = delete;
+    UseLeadBytes& operator=(const UseLeadBytes&) = delete;
+};
+
+// The exact message of the error that compiling the mask raises, or "valid".
+inline std::string CompileError(const std::string& mask)
+{
+    try {
+        TMask compiled(mask);
+    } catch (const EMaskException& e) {
+        return e.what();
+    }
+    return "valid";
+}
+
+}  // namespace pk::test

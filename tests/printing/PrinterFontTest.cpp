@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include "printing/PrinterFont.h"
+
+namespace pk {
+namespace {
+
+TEST(PrinterFontTest, MulDivRoundsHalvesAwayFromZero)
+{
+    EXPECT_EQ(MulDivRounded(21, 1, 2), 11);
+    EXPECT_EQ(MulDivRounded(-21, 1, 2), -11);
+    EXPECT_EQ(MulDivRounded(21, -1, 2), -11);
+    EXPECT_EQ(MulDivRounded(11, 72, 96), 8);        // 8.25
+    EXPECT_EQ(MulDivRounded(8, 600, 72), 67);       // 66.67
+    EXPECT_EQ(MulDivRounded(2000000000, 3, 2), 2147483647);  // beyond the range: the largest
+    EXPECT_EQ(MulDivRounded(5, 1, 0), 0);
+}
+
+TEST(PrinterFontTest, ScreenFontKeepsItsSizeInWholePointsOnThePrinter)
+{
+    GridFont screen;
+    screen.face = "Arial";
+    screen.height = -11;  // 8.25 points on a 96 ppi screen
+    screen.bold = screen.underline = true;
+    screen.charSet = 238;
+    screen.pitch = 2;
+    screen.color = 0x0000FF;
+    PrinterFont printer = TakeOverFont(screen, 600);
+    EXPECT_EQ(printer.height, -67);  // 8 points at 600 ppi
+    EXPECT_EQ(printer.face, "Arial");
+    EXPECT_TRUE(printer.bold);
+    EXPECT_FALSE(printer.italic);
+    EXPECT_TRUE(printer.underline);
+    EXPECT_EQ(printer.charSet, 238);
+    EXPECT_EQ(printer.pitch, 2);
+    EXPECT_EQ(printer.color, 0x0000FFu);
+
+    screen.height = 11;  // a cell height stays a cell height
+    EXPECT_EQ(TakeOverFont(screen, 600).height, 67);
+}
+
+TEST(PrinterFontTest, EqualResolutionsKeepTheHeightUnrounded)
+{
+    GridFont screen;
+    screen.height = -14;  // 10.5 points: a round trip through points would give 15
+    screen.screenPixelsPerInch = 96;
+    EXPECT_EQ(TakeOverFont(screen, 96).height, -14);
+    EXPECT_EQ(TakeOverFont(screen, 600).height, -92);  // 11 points
+}
+
+TEST(PrinterFontTest, DefaultFontIsEightPoints)
+{
+    EXPECT_EQ(DefaultPrinterFont(600).height, -67);
+    EXPECT_EQ(DefaultPrinterFont(300).height, -33);
+    EXPECT_EQ(DefaultPrinterFont(300).face, "MS Sans Serif");
+}
+
+}  // namespace
+}  // namespace pk

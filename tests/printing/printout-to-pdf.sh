@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# A real printout under Wine: makes a CUPS PDF queue the default printer, prints the sample
+# table through it and checks the PDF that comes out.
+#   printout-to-pdf.sh <print_sample_table.exe> <check_printout.py>
+# Needs root (to set up the queue) and CUPS with cups-pdf; without them it reports itself as
+# skipped (exit code 77). It stops the scheduler if it started it and removes its queue.
+set -u
+program=${1:?} checker=${2:?}
+here=$(cd "$(dirname "$0")" && pwd)
+runner=$here/../../tools/wine-run.sh
+queue=PaktallyTestPDF
+instance=paktally-test                       # cups-pdf reads /etc/cups/cups-pdf-<instance>.conf
+config=/etc/cups/cups-pdf-$instance.conf
+out=${PK_BUILD_DIR:?}/printout-pdf
+
+skip() { echo "SKIPPED: $*"; exit 77; }
+[ "$(id -u)" -eq 0 ] || skip "setting up a printer queue needs root"
+for tool in cupsd lpadmin lpstat pdftotext python3; do
+  command -v "$tool" >/dev/null || skip "$tool is not installed"
+done
+[ -x /usr/lib/cups/backend/cups-pdf ] || skip "the cups-pdf backend is not installed"
+[ -e /usr/lib/i386-linux-gnu/libcups.so.2 ] || skip "32-bit Wine needs libcups2:i386 to see printers"
+
+scheduler_running() { lpstat -r 2>/dev/null | grep -qx "scheduler is running"; }
+cupsd_pid=
+previous_default=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')
+cleanup() {
+  lpadmin -x "$queue" 2>/dev/null
+  [ -n "$previous_default" ] && [ "$previous_default" != "$queue" ] && lpadmin -d "$previous_default" 2>/dev/null
+  rm -f "$config"
+  [ -n "$cupsd_pid" ] && kill "$cupsd_pid" 2>/dev/null
+}
+trap cleanup EXIT
+
+if ! scheduler_running; then
+  # Detached, so that it holds none of the test's output open.
+  setsid cupsd -f </dev/null >/dev/null 2>&1 &
+  cupsd_pid=$!
+  for _ in $(seq 50); do scheduler_running && break; sleep 0.2; done
+  scheduler_running || skip "the CUPS scheduler does not start"
+fi
+
+rm -rf "$out" && mkdir -p "$out"
+printf 'Out %s\nLabel 2\n' "$out" > "$config"
+ppd=$(lpinfo -m 2>/dev/null | awk '/CUPS-PDF/ { print $1; exit }')
+[ -n "$ppd" ] || skip "no CUPS-PDF printer model"
+lpadmin -p "$queue" -E -v "cups-pdf:/$instance" -m "$ppd" 2>/dev/null || { echo "cannot add the queue"; exit 1; }
+lpadmin -d "$queue" || exit 1
+
+"$runner" "$program" > "$out/reported.txt"
+rc=$?
+cat "$out/reported.txt"
+[ $rc -eq 0 ] || { echo "the printout failed (exit code $rc)"; exit 1; }
+
+# The spooler hands the PDF over about a second after the document ends.
+pdf=
+for _ in $(seq 120); do
+  pdf=$(ls "$out"/*.pdf 2>/dev/null | head -n 1)
+  [ -n "$pdf" ] && [ -z "$(lpstat -o "$queue" 2>/dev/null)" ] && break
+  sleep 0.5
+done
+[ -n "$pdf" ] || { echo "no PDF came out of the queue"; lpstat -W completed -o "$queue"; exit 1; }
+[ "$(ls "$out"/*.pdf | wc -l)" -eq 1 ] || { echo "more than one job came out: $(ls "$out")"; exit 1; }
+echo "printout: $pdf"
+python3 "$checker" "$out/reported.txt" "$pdf"

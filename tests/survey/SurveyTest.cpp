@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include "inifile/LumInifile.h"
+#include "platform/Exceptions.h"
+#include "platform/Process.h"
+#include "paktally/Locations.h"
+#include "survey/Survey.h"
+#include "tests/support/PackFiles.h"
+#include "tests/support/RecordingUserInterface.h"
+#include "tests/support/TempDir.h"
+
+namespace pk {
+namespace {
+
+using testing::WrpFile;
+using testing::ZipArchive;
+
+struct Row {
+    std::string section, packSet;
+    int32_t stored, newSize;
+    bool gridEnabled;
+    bool operator==(const Row&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Row& r)
+{
+    return out << r.section << "|" << r.packSet << "|" << r.stored << "|" << r.newSize << (r.gridEnabled ? "" : "|disabled");
+}
+
+class RecordingView : public SurveyView {
+public:
+    void AddGridRow(const std::string& section, const std::string& packSet, int32_t stored, int32_t newSize) override
+    {
+        rows.push_back({section, packSet, stored, newSize, gridEnabled});
+    }
+    void SetGridEnabled(bool enabled) override
+    {
+        gridEnabled = enabled;
+        gridChanges++;
+    }
+    void SetIniUpdated() override { iniUpdated = true; }
+
+    std::vector<Row> rows;
+    bool gridEnabled = true;
+    int gridChanges = 0;
+    bool iniUpdated = false;
+};
+
+// A kit in a temporary folder: SETUP.INI and its pack files side by side.
+class SurveyTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        platform::OverrideCommandLine("Paktally.exe /B \"" + dir.File("SETUP.INI") + "\" \"" + dir.Path() + "\"");
+        dir.Write("A.WRP", WrpFile({{1000, "aa"}, {234, "b"}}));
+        dir.Write("B.ZIP", ZipArchive({{"SETUP.EXE", 5000}, {"README.TXT", 70}}));
+    }
+    void TearDown() override { platform::OverrideCommandLine(std::nullopt); }
+
+    void Ini(const std::string& text) { dir.Write("SETUP.INI", text); }
+    std::string IniBytes() const { return dir.Read("SETUP.INI"); }
+    std::vector<std::string> Sections() const
+    {
+        std::vector<std::string> names;
+        for (const Row& r : view.rows)
+            names.push_back(r.section);
+        return names;
+    }
+
+    testing::TempDir dir;
+    testing::RecordingUserInterface ui;
+    RecordingView view;
+};
+
+TEST_F(SurveyTest, ListingPassListsStoredSizesAndWritesNothing)
+{
+    const std::string text =
+        "; kit\n[BDE]\nSize=77\nPackfile=A.WRP\n[IMainOption1]\nCaption=Main\n"
+        "[ISubOption1.1]\nSize=5\nPackFile=A.WRP\n[ISubOption1.2]\nCaption=no size\n";
+    Ini(text);
+    ScanSetupIni(view, false, true);
+    EXPECT_EQ(view.rows, (std::vector<Row>{{"BDE", "A.WRP", 77, kNotMeasured, true},
+                                           {"ISubOption1.1", "A.WRP", 5, kNotMeasured, false},
+                                           {"ISubOption1.2", "NONE", -1, kNotMeasured, false}}));
+    EXPECT_EQ(IniBytes(), text) << "a listing pass leaves the bytes untouched";
+    EXPECT_FALSE(view.iniUpdated);
+    EXPECT_TRUE(view.gridEnabled);
+    EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST_F(SurveyTest, UpdatePassMeasuresWritesAndSavesOnce)
+{
+    Ini("[BDE]\nSize=1\nPackfile=B.ZIP\nFiles=*.EXE\n"
+        "[IMainOption1]\nx=1\n[ISubOption1.1]\nSize=5\nPackFile=A.WRP\n"
+        "[ISubOption1.2]\nSize=9\nPackFile=A.WRP;B.ZIP\nFiles=\n"
+        "[UMainOption1]\nx=1\n[USubOption1.1]\nSize=3\nFiles=$$$$$$$$.$$$\n");
+    ScanSetupIni(view, true, true);
+    EXPECT_TRUE(view.iniUpdated);
+    EXPECT_EQ(view.rows, (std::vector<Row>{{"BDE", "B.ZIP", 1, 5000, true},
+                                           {"ISubOption1.1", "A.WRP", 5, 1234, false},
+                                           {"ISubOption1.2", "A.WRP;B.ZIP", 9, 1234 + 5070, false},
+                                           {"USubOption1.1", "NONE", 3, 0, false}}));
+    EXPECT_EQ(IniBytes(),
+              "[BDE]\r\nSize=5000\r\nPackfile=B.ZIP\r\nFiles=*.EXE\r\n\r\n"
+              "[IMainOption1]\r\nx=1\r\n\r\n[ISubOption1.1]\r\nSize=1234\r\nPackFile=A.WRP\r\n\r\n"
+              "[ISubOption1.2]\r\nSize=6304\r\nPackFile=A.WRP;B.ZIP\r\nFiles=\r\n\r\n"
+              "[UMainOption1]\r\nx=1\r\n\r\n[USubOption1.1]\r\nSize=0\r\nFiles=$$$$$$$$.$$$\r\n\r\n");
+}
+
+TEST_F(SurveyTest, WalksStopAtTheFirstMissingOrEmptySection)
+{
+    Ini("[IMainOption1]\nx=1\n[ISubOption1.1]\nSize=1\n[ISubOption1.2]\nSize=2\n[ISubOption1.4]\nSize=4\n"
+        "[IMainOption2]\n[ISubOption2.1]\nSize=21\n"
+        "[ISubOption3.1]\nSize=31\n[IMainOption3]\nx=1\n"
+        "[UMainOption2]\nx=1\n[USubOption2.1]\nSize=1\n"
+        "[UMainOption1]\n; a comment is enough\n[USubOption1.1]\n; here too\n");
+    ScanSetupIni(view, false, true);
+    EXPECT_EQ(Sections(),
+              (std::vector<std::string>{"ISubOption1.1", "ISubOption1.2", "USubOption1.1", "USubOption2.1"}));
+    EXPECT_EQ(view.rows[2].stored, -1) << "a section of comments only is present but has no size";
+}
+
+TEST_F(SurveyTest, SectionsWithoutAStoredSizeAreListedButNeverMeasured)
+{
+    Ini("[BDE]\nPackfile=A.WRP\n[IMainOption1]\nx=1\n[ISubOption1.1]\nPackFile=A.WRP\n"
+        "[ISubOption1.2]\nSize=12 \nPackFile=A.WRP\n[ISubOption1.3]\nSize=-1\nPackFile=GONE.WRP\n");
+    ScanSetupIni(view, true, true);
+    EXPECT_EQ(view.rows, (std::vector<Row>{{"ISubOption1.1", "A.WRP", -1, kNotMeasured, false},
+                                           {"ISubOption1.2", "A.WRP", -1, kNotMeasured, false},
+                                           {"ISubOption1.3", "GONE.WRP", -1, kNotMeasured, false}}));
+    EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST_F(SurveyTest, FailedMeasurementsKeepTheirSizeAndTheFileIsStillSaved)
+{
+    Ini("[IMainOption1]\nx=1\n[ISubOption1.1]\nSize=10\nPackFile=GONE.WRP\n"
+        "[ISubOption1.2]\nSize=20\n[ISubOption1.3]\nSize=30\nPackFile=NOTFOUND\n");
+    ScanSetupIni(view, true, true);
+    EXPECT_EQ(view.rows, (std::vector<Row>{{"ISubOption1.1", "GONE.WRP", 10, -1, false},
+                                           {"ISubOption1.2", "NONE", 20, -1, false},
+                                           {"ISubOption1.3", "NOTFOUND", 30, -1, false}}));
+    ASSERT_EQ(ui.boxes.size(), 1u) << "only the missing WRP file is reported";
+    EXPECT_EQ(IniBytes(), "[IMainOption1]\r\nx=1\r\n\r\n[ISubOption1.1]\r\nSize=10\r\nPackFile=GONE.WRP\r\n\r\n"
+                          "[ISubOption1.2]\r\nSize=20\r\n\r\n[ISubOption1.3]\r\nSize=30\r\nPackFile=NOTFOUND\r\n\r\n");
+}
+
+TEST_F(SurveyTest, AnErrorRaisedMidWalkEndsThePassWithoutSaving)
+{
+    const std::string text = "[BDE]\nSize=1\nPackfile=A.WRP\n[IMainOption1]\nx=1\n"
+                             "[ISubOption1.1]\nSize=5\nPackFile=A.WRP\n[ISubOption1.2]\nSize=6\nPackFile=MISSING.ZIP\n"
+                             "[ISubOption1.3]\nSize=7\nPackFile=A.WRP\n";
+    Ini(text);
+    EXPECT_THROW(ScanSetupIni(view, true, true), EFOpenError);
+    EXPECT_EQ(IniBytes(), text);
+    EXPECT_EQ(Sections(), (std::vector<std::string>{"BDE", "ISubOption1.1"}));
+    EXPECT_TRUE(view.gridEnabled) << "the grid is enabled again";
+}
+
+TEST_F(SurveyTest, AMissingIniFileIsReportedAndNothingHappens)
+{
+    ScanSetupIni(view, true, true);
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].text, "Ini-file " + GetIniFileName() + " does not exist");
+    EXPECT_FALSE(view.iniUpdated);
+    EXPECT_EQ(view.gridChanges, 0);
+    EXPECT_FALSE(dir.Exists("SETUP.INI"));
+}
+
+TEST_F(SurveyTest, UpdateSectionSizeMarkerAndDefaults)
+{
+    Ini("[M]\nSize=99\nFiles=$$$$$$$$.$$$\n[N]\nSize=99\nFiles=*.EXE\n[Z]\nSize=1\nPackFile=B.ZIP\n");
+    TLumMemIniFile document(dir.File("SETUP.INI"));
+    EXPECT_EQ(UpdateSectionSize(document, "M"), 0) << "no PackFile key needed";
+    EXPECT_EQ(document.ReadText("M", "Size", ""), "0");
+    EXPECT_EQ(UpdateSectionSize(document, "N"), -1);
+    EXPECT_EQ(document.ReadText("N", "Size", ""), "99");
+    EXPECT_EQ(UpdateSectionSize(document, "Z"), 0) << "without Files only names with a comma match";
+    document.DiscardChanges();
+}
+
+TEST_F(SurveyTest, SavePackFileColumnWritesOnlyExistingKeysSpelledPackfile)
+{
+    Ini("[A]\nPackFile=OLD.WRP\nSize=1\n[B]\nSize=2\n[C]\nPackfile=NOT FOUND\n");
+    TLumMemIniFile document(dir.File("SETUP.INI"));
+    SavePackFileColumn(document, "A", " NEW.WRP ");
+    SavePackFileColumn(document, "B", "X.WRP");
+    SavePackFileColumn(document, "Missing", "Y.WRP");
+    SavePackFileColumn(document, "C", "Z.WRP");
+    document.SaveFile();
+    EXPECT_EQ(IniBytes(), "[A]\r\nPackfile= NEW.WRP \r\nSize=1\r\n\r\n[B]\r\nSize=2\r\n\r\n[C]\r\nPackfile=NOT FOUND\r\n\r\n");
+}
+
+}  // namespace
+}  // namespace pk

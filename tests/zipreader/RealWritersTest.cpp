@@ -1,0 +1,171 @@
+// Archives written at test time by Info-ZIP's zip and by Python's zipfile, measured by the
+// reader and by the writers' own listing tools.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+
+#include "tests/support/TempDir.h"
+#include "zipreader/ZipReader.h"
+
+namespace pk::testing {
+namespace {
+
+std::string RunShell(const std::string& command)
+{
+    std::string out;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return out;
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        out.append(buffer, n);
+    EXPECT_EQ(pclose(pipe), 0) << command;
+    return out;
+}
+
+struct Listed {
+    std::string name;
+    uint64_t size;
+};
+
+// "zipinfo -l": permissions, version, host, size, kind, compressed size, method, date, time, name.
+std::vector<Listed> ZipInfoListing(const std::string& zip)
+{
+    std::vector<Listed> entries;
+    std::istringstream lines(RunShell("zipinfo -l '" + zip + "'"));
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        std::vector<std::string> f;
+        std::string field;
+        while (f.size() < 9 && fields >> field)
+            f.push_back(field);
+        if (f.size() < 9 || f[0].size() != 10 || f[1].find('.') == std::string::npos)
+            continue;
+        std::string name;
+        std::getline(fields >> std::ws, name);
+        entries.push_back({name, std::stoull(f[3])});
+    }
+    return entries;
+}
+
+std::vector<Listed> PythonListing(const std::string& zip)
+{
+    std::vector<Listed> entries;
+    std::istringstream lines(RunShell("python3 -c 'import sys, zipfile\n"
+                                 "for i in zipfile.ZipFile(sys.argv[1]).infolist(): print(i.file_size, i.filename)' '" +
+                                 zip + "'"));
+    uint64_t size;
+    std::string name;
+    while (lines >> size && std::getline(lines >> std::ws, name))
+        entries.push_back({name, size});
+    return entries;
+}
+
+std::string Leaf(const std::string& name)
+{
+    size_t slash = name.find_last_of('/');
+    return slash == std::string::npos ? name : name.substr(slash + 1);
+}
+
+bool EndsWithTxt(const std::string& leaf)
+{
+    if (leaf.size() < 4)
+        return false;
+    std::string tail = leaf.substr(leaf.size() - 4);
+    for (char& c : tail)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return tail == ".txt";
+}
+
+// Compares the reader with a listing for "*", "*.txt" and one exact leaf name.
+void ExpectSameTotals(const std::string& zip, const std::vector<Listed>& listing, const std::string& someLeaf)
+{
+    ASSERT_FALSE(listing.empty()) << zip;
+    uint64_t all = 0, txt = 0, named = 0;
+    for (const Listed& e : listing) {
+        all += e.size;
+        txt += EndsWithTxt(Leaf(e.name)) ? e.size : 0;
+        named += Leaf(e.name) == someLeaf ? e.size : 0;
+    }
+    EXPECT_EQ(static_cast<uint64_t>(ZipFileSize(zip, {"*"})), all) << zip;
+    EXPECT_EQ(static_cast<uint64_t>(ZipFileSize(zip, {"*.txt"})), txt) << zip;
+    EXPECT_EQ(static_cast<uint64_t>(ZipFileSize(zip, {someLeaf})), named) << zip;
+    TZipReader reader;
+    reader.SetZipName(zip);
+    reader.LoadDirectory();
+    EXPECT_EQ(reader.EntryCount(), static_cast<int32_t>(listing.size())) << zip;
+    EXPECT_FALSE(reader.Rebuilt()) << zip;
+}
+
+class RealWritersTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir.Write("src/readme.txt", std::string("read me first\n"));
+        dir.Write("src/sub/deep/notes.TXT", std::string(5000, 'n'));
+        dir.Write("src/sub/random.bin", Pseudorandom(70000));
+        dir.Write("src/sub/empty.txt", std::string());
+    }
+    static std::string Pseudorandom(size_t n)
+    {
+        std::string bytes(n, '\0');
+        uint32_t x = 12345;
+        for (char& c : bytes) {
+            x = x * 1103515245u + 12345u;
+            c = static_cast<char>(x >> 24);
+        }
+        return bytes;
+    }
+    std::string Sh(const std::string& command) { return RunShell("cd '" + dir.Path() + "' && " + command); }
+
+    TempDir dir;
+};
+
+TEST_F(RealWritersTest, InfoZipArchives)
+{
+    // Deflated and stored entries with directory entries, an archive comment, and an entry
+    // streamed from standard input, which gets a data descriptor.
+    Sh("cd src && zip -q -r ../deflated.zip . && zip -q -0 -r ../stored.zip .");
+    Sh("cd src && echo 'the comment' | zip -q -z ../deflated.zip");
+    Sh("head -c 30000 src/sub/random.bin | zip -q deflated.zip -");
+    Sh("cd src && zip -q -D -r ../nodirs.zip sub");
+    for (const char* name : {"deflated.zip", "stored.zip", "nodirs.zip"})
+        ExpectSameTotals(dir.File(name), ZipInfoListing(dir.File(name)), "notes.TXT");
+    EXPECT_EQ(ZipFileSize(dir.File("deflated.zip"), {"-"}), 30000) << "the streamed entry";
+}
+
+TEST_F(RealWritersTest, PythonArchives)
+{
+    RunShell("cd '" + dir.Path() + "' && python3 - <<'EOF'\n"
+        "import zipfile, os\n"
+        "with zipfile.ZipFile('py.zip', 'w', zipfile.ZIP_DEFLATED) as z:\n"
+        "    z.comment = b'archive comment'\n"
+        "    for root, dirs, files in os.walk('src'):\n"
+        "        z.write(root, os.path.relpath(root, 'src') + '/')\n"
+        "        for f in files:\n"
+        "            z.write(os.path.join(root, f), os.path.relpath(os.path.join(root, f), 'src'))\n"
+        "    info = zipfile.ZipInfo('commented/file.txt')\n"
+        "    info.comment = b'a file comment'\n"
+        "    info.extra = b'\\x99\\x99\\x04\\x00abcd'\n"
+        "    z.writestr(info, 'x' * 1234, zipfile.ZIP_STORED)\n"
+        "    with z.open('streamed/big.txt', 'w') as w:\n"
+        "        w.write(b'y' * 100000)\n"
+        "EOF");
+    ExpectSameTotals(dir.File("py.zip"), PythonListing(dir.File("py.zip")), "big.txt");
+    EXPECT_EQ(ZipFileSize(dir.File("py.zip"), {"file.txt"}), 1234);
+}
+
+TEST_F(RealWritersTest, CutOffArchivesMeasureZero)
+{
+    Sh("cd src && zip -q -r ../whole.zip .");
+    std::string whole = dir.Read("whole.zip");
+    dir.Write("cut.zip", whole.substr(0, whole.size() - 10));
+    EXPECT_EQ(ZipFileSize(dir.File("cut.zip"), {"*"}), 0);
+}
+
+}  // namespace
+}  // namespace pk::testing

@@ -1,0 +1,244 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/Exceptions.h"
+#include "platform/File.h"
+#include "platform/Process.h"
+#include "platform/TextServices.h"
+#include "tests/zipreader/ReaderFixture.h"
+
+namespace pk::testing {
+namespace {
+
+using platform::BoxButtons;
+using platform::BoxResult;
+using platform::Cursor;
+
+class FakeDrives : public platform::Drives {
+public:
+    bool IsRemovable(const std::string& root) override
+    {
+        roots.push_back(root);
+        return removable;
+    }
+    std::string VolumeLabel(const std::string& root) override
+    {
+        roots.push_back(root);
+        return label;
+    }
+    bool removable = false;
+    std::string label;
+    std::vector<std::string> roots;
+};
+
+// Three entries over two parts: the first part holds the data of a and b and the central
+// directory up to the middle of its second header; the second part holds the rest of the
+// directory and the end record. Entry c claims to start on the second disk.
+struct SplitSet {
+    std::string first, second;
+    uint32_t dirOffset = 0;
+};
+
+SplitSet MakeSplitSet()
+{
+    ZipEntry a("a.txt", "aaaa"), b("dir/b.txt", "bb"), c = ZipEntry("c.bin").Size(900).Disk(1);
+    SplitSet set;
+    set.first = LocalHeader(a) + a.data;
+    uint32_t offsetB = static_cast<uint32_t>(set.first.size());
+    set.first += LocalHeader(b) + b.data;
+    uint32_t dirOffset = set.dirOffset = static_cast<uint32_t>(set.first.size());
+    std::string central = CentralHeader(c, 0) + CentralHeader(b, offsetB) + CentralHeader(a, 0);
+    size_t cut = central.size() - 70;  // inside the header of b, after its signature
+    set.first += central.substr(0, cut);
+    set.second = central.substr(cut) +
+                 EndRecordBytes(EndRecord().Disks(1, 0).Comment("split comment"), 3,
+                                static_cast<uint32_t>(central.size()), dirOffset);
+    return set;
+}
+
+class SplitArchiveTest : public ReaderTest {
+protected:
+    // Archives live under a drive letter: on Windows the temporary folder's own; elsewhere a
+    // folder named "Q:" in the temporary folder, which becomes the current directory.
+    void SetUp() override
+    {
+#ifdef _WIN32
+        folder = dir.Path() + "\\";
+#else
+        savedDirectory = std::filesystem::current_path();
+        std::filesystem::current_path(dir.Path());
+        std::filesystem::create_directory("Q:");
+        folder = "Q:\\";
+#endif
+        root = folder.substr(0, 3);
+        for (char& ch : root)
+            ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+        previousDrives = platform::SetDrives(&drives);
+    }
+    void TearDown() override
+    {
+        platform::SetDrives(previousDrives);
+#ifndef _WIN32
+        std::filesystem::current_path(savedDirectory);
+#endif
+    }
+    void Put(const std::string& name, const std::string& bytes)
+    {
+#ifdef _WIN32
+        dir.Write(name, bytes);
+#else
+        dir.Write("Q:/" + name, bytes);
+#endif
+    }
+
+    std::string folder, root;
+    FakeDrives drives;
+    platform::Drives* previousDrives = nullptr;
+#ifndef _WIN32
+    std::filesystem::path savedDirectory;
+#endif
+};
+
+TEST_F(SplitArchiveTest, NumberedPartsAreFollowedByTheirExtensions)
+{
+    SplitSet set = MakeSplitSet();
+    Put("set.001", set.first);
+    Put("set.002", set.second);
+    auto reader = LoadFile(folder + "set.002");
+    EXPECT_EQ(NamesOf(*reader), (Names{"a.txt", "b.txt", "c.bin"}));
+    EXPECT_EQ(SizesOf(*reader), (Sizes{4, 2, 900}));
+    EXPECT_EQ(reader->PartMode(), TZipReader::TPartMode::NumberedFiles);
+    EXPECT_EQ(reader->DiskCount(), 2);
+    EXPECT_EQ(reader->ZipName(), folder + "set.002");
+    EXPECT_EQ(reader->EndRecord().Comment, "split comment");
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_EQ(drives.roots, (std::vector<std::string>{root}));
+}
+
+TEST_F(SplitArchiveTest, AMissingNumberedPartIsAnOpenErrorForThatPart)
+{
+    SplitSet set = MakeSplitSet();
+    Put("set.002", set.second);
+    platform::File probe;
+    uint32_t code = probe.OpenRead(folder + "set.001", platform::Share::Exclusive);
+    TZipReader reader;
+    reader.SetZipName(folder + "set.002");
+    try {
+        reader.LoadDirectory();
+        FAIL() << "loaded without its first part";
+    } catch (const EFOpenError& e) {
+        EXPECT_EQ(e.Message(), "Cannot open file \"" + platform::ExpandFileName(folder + "set.001") + "\". " +
+                                   platform::OsErrorText(code));
+    }
+    EXPECT_EQ(reader.ZipName(), "");
+    EXPECT_EQ(reader.PartMode(), TZipReader::TPartMode::SinglePart);
+}
+
+TEST_F(SplitArchiveTest, AnUnreadableHeaderInASplitArchiveIsNotRebuilt)
+{
+    SplitSet set = MakeSplitSet();
+    set.first[set.dirOffset] = 'X';
+    Put("set.001", set.first);
+    Put("set.002", set.second);
+    EXPECT_THROW(LoadFile(folder + "set.002"), EBadZipFile);
+}
+
+TEST_F(SplitArchiveTest, RemovableDisksAreAskedForWithTheirLabelsChecked)
+{
+    SplitSet set = MakeSplitSet();
+    drives.removable = true;
+    Put("set.zip", set.second);
+    std::vector<Cursor> cursorsAtBoxes;
+    int box = 0;
+    ui.onBox = [&](const platform::MessageBoxSpec&) {
+        cursorsAtBoxes.push_back(ui.cursor);
+        // The user inserts the disk that was asked for; at the second request for disk 1 the
+        // label is right.
+        ++box;
+        if (box == 1) {
+            Put("set.zip", set.first);
+            drives.label = "BACKUP  002";
+        } else if (box == 2) {
+            drives.label = "LONG LABEL 001 TOO";
+        } else if (box == 3) {
+            drives.label = "BACKUP  001";
+        } else {
+            Put("set.zip", set.second);
+            drives.label = "B 002";
+        }
+    };
+    auto reader = LoadFile(folder + "set.zip");
+    EXPECT_EQ(NamesOf(*reader), (Names{"a.txt", "b.txt", "c.bin"}));
+    EXPECT_EQ(reader->PartMode(), TZipReader::TPartMode::RemovableDisks);
+    EXPECT_EQ(reader->EndRecord().Comment, "split comment");
+    EXPECT_EQ(ui.Texts(), (std::vector<std::string>{"Please insert disk 1 of the multi-disk set.",
+                                                   "Please insert disk 1 of the multi-disk set.",
+                                                   "Please insert disk 1 of the multi-disk set.",
+                                                   "Please insert disk 2 of the multi-disk set."}));
+    for (const auto& shown : ui.boxes) {
+        EXPECT_EQ(shown.title, "");
+        EXPECT_EQ(shown.buttons, BoxButtons::OKCancel);
+        EXPECT_TRUE(shown.ownerless);
+    }
+    EXPECT_EQ(cursorsAtBoxes, std::vector<Cursor>(4, Cursor::Default));
+    EXPECT_EQ(ui.cursor, Cursor::Default);
+    for (const std::string& asked : drives.roots)
+        EXPECT_EQ(asked, root);
+}
+
+TEST_F(SplitArchiveTest, LabelsAreNotCheckedWhenSwitchedOff)
+{
+    SplitSet set = MakeSplitSet();
+    drives.removable = true;
+    Put("set.zip", set.second);
+    ui.onBox = [&](const platform::MessageBoxSpec& shown) {
+        Put("set.zip", shown.text.find("disk 1 ") != std::string::npos ? set.first : set.second);
+    };
+    TZipReader reader;
+    reader.SetCheckPartLabels(false);
+    reader.SetZipName(folder + "set.zip");
+    reader.LoadDirectory();
+    EXPECT_EQ(reader.EntryCount(), 3);
+    EXPECT_EQ(ui.boxes.size(), 2u);
+}
+
+TEST_F(SplitArchiveTest, CancellingTheDiskRequestClearsTheReader)
+{
+    SplitSet set = MakeSplitSet();
+    drives.removable = true;
+    Put("set.zip", set.second);
+    ui.answers.push_back(BoxResult::Cancel);
+    TZipReader reader;
+    reader.SetZipName(folder + "set.zip");
+    try {
+        reader.LoadDirectory();
+        FAIL() << "loaded without the first disk";
+    } catch (const EUserCanceled& e) {
+        EXPECT_STREQ(e.what(), "User canceled loading new disk.");
+    }
+    EXPECT_EQ(reader.ZipName(), "");
+    EXPECT_EQ(reader.EntryCount(), 0);
+    EXPECT_EQ(ui.cursorChanges,
+              (std::vector<Cursor>{Cursor::HourGlass, Cursor::Default, Cursor::HourGlass, Cursor::Default}));
+}
+
+TEST_F(SplitArchiveTest, AnAssignedPartHandlerNamesTheParts)
+{
+    SplitSet set = MakeSplitSet();
+    Put("first part.bin", set.first);
+    Put("last.zip", set.second);
+    std::vector<int32_t> asked;
+    TZipReader reader;
+    reader.OnNextPart = [&](TZipReader&, int32_t part, std::string& name) {
+        asked.push_back(part);
+        name = folder + (part == 1 ? "first part.bin" : "last.zip");
+    };
+    reader.SetZipName(folder + "last.zip");
+    reader.LoadDirectory();
+    EXPECT_EQ(NamesOf(reader), (Names{"a.txt", "b.txt", "c.bin"}));
+    EXPECT_EQ(asked, (std::vector<int32_t>{1, 2}));
+}
+
+}  // namespace
+}  // namespace pk::testing

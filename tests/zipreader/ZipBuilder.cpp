@@ -1,0 +1,137 @@
+#include "tests/zipreader/ZipBuilder.h"
+
+#include <numeric>
+
+namespace pk::testing {
+
+void PutU16(std::string& out, uint16_t value)
+{
+    out += static_cast<char>(value & 0xFF);
+    out += static_cast<char>(value >> 8);
+}
+
+void PutU32(std::string& out, uint32_t value)
+{
+    PutU16(out, static_cast<uint16_t>(value & 0xFFFF));
+    PutU16(out, static_cast<uint16_t>(value >> 16));
+}
+
+namespace {
+
+constexpr uint32_t kDosTime = 0x5A2B6C3D;
+constexpr uint32_t kCrc = 0x12345678;
+
+}  // namespace
+
+std::string LocalHeader(const ZipEntry& e)
+{
+    std::string h;
+    PutU32(h, 0x04034B50);
+    PutU16(h, e.versionNeeded);
+    PutU16(h, e.bitFlag);
+    PutU16(h, 0);  // stored
+    PutU32(h, kDosTime);
+    PutU32(h, kCrc);
+    PutU32(h, e.localCompressedSize.value_or(static_cast<uint32_t>(e.data.size())));
+    PutU32(h, e.localUncompressedSize.value_or(e.UncompressedSize()));
+    PutU16(h, static_cast<uint16_t>(e.name.size()));
+    PutU16(h, static_cast<uint16_t>(e.localExtra.size()));
+    return h + e.name + e.localExtra;
+}
+
+std::string CentralHeader(const ZipEntry& e, uint32_t localHeaderOffset)
+{
+    std::string h;
+    PutU32(h, 0x02014B50);
+    PutU16(h, e.versionMadeBy);
+    PutU16(h, e.versionNeeded);
+    PutU16(h, e.bitFlag);
+    PutU16(h, 0);
+    PutU32(h, kDosTime);
+    PutU32(h, kCrc);
+    PutU32(h, static_cast<uint32_t>(e.data.size()));
+    PutU32(h, e.UncompressedSize());
+    PutU16(h, static_cast<uint16_t>(e.name.size()));
+    PutU16(h, e.centralExtraLength.value_or(static_cast<uint16_t>(e.centralExtra.size())));
+    PutU16(h, static_cast<uint16_t>(e.comment.size()));
+    PutU16(h, e.diskNumberStart);
+    PutU16(h, 0);
+    PutU32(h, 0x20);
+    PutU32(h, e.localHeaderOffset.value_or(localHeaderOffset));
+    return h + e.name + e.centralExtra + e.comment;
+}
+
+std::string EndRecordBytes(const EndRecord& r, uint16_t entries, uint32_t size, uint32_t offset)
+{
+    std::string h;
+    PutU32(h, 0x06054B50);
+    PutU16(h, r.thisDisk);
+    PutU16(h, r.centralDirDisk);
+    PutU16(h, r.entriesOnThisDisk.value_or(entries));
+    PutU16(h, r.totalEntries.value_or(entries));
+    PutU32(h, size);
+    PutU32(h, r.centralDirOffset.value_or(offset));
+    PutU16(h, r.commentLength.value_or(static_cast<uint16_t>(r.comment.size())));
+    return h + r.comment;
+}
+
+ZipBuilder& ZipBuilder::Prefix(const std::string& bytes)
+{
+    prefix = bytes;
+    return *this;
+}
+
+ZipBuilder& ZipBuilder::Add(const ZipEntry& entry)
+{
+    entries.push_back(entry);
+    return *this;
+}
+
+ZipBuilder& ZipBuilder::CentralOrder(const std::vector<size_t>& newOrder)
+{
+    order = newOrder;
+    return *this;
+}
+
+ZipBuilder& ZipBuilder::End(const EndRecord& record)
+{
+    end = record;
+    return *this;
+}
+
+ZipBuilder& ZipBuilder::WithoutEndRecord()
+{
+    withEnd = false;
+    return *this;
+}
+
+BuiltZip ZipBuilder::Build() const
+{
+    BuiltZip zip;
+    zip.bytes = prefix;
+    for (const ZipEntry& e : entries) {
+        zip.localOffsets.push_back(static_cast<uint32_t>(zip.bytes.size()));
+        zip.bytes += LocalHeader(e) + e.data;
+        if (e.bitFlag & 0x08) {
+            PutU32(zip.bytes, 0x08074B50);
+            PutU32(zip.bytes, kCrc);
+            PutU32(zip.bytes, static_cast<uint32_t>(e.data.size()));
+            PutU32(zip.bytes, e.UncompressedSize());
+        }
+    }
+    std::vector<size_t> central = order;
+    if (central.empty()) {
+        central.resize(entries.size());
+        std::iota(central.begin(), central.end(), size_t{0});
+    }
+    zip.centralDirOffset = static_cast<uint32_t>(zip.bytes.size());
+    for (size_t i : central)
+        zip.bytes += CentralHeader(entries[i], zip.localOffsets[i]);
+    zip.endRecordOffset = static_cast<uint32_t>(zip.bytes.size());
+    if (withEnd)
+        zip.bytes += EndRecordBytes(end, static_cast<uint16_t>(central.size()),
+                                    zip.endRecordOffset - zip.centralDirOffset, zip.centralDirOffset);
+    return zip;
+}
+
+}  // namespace pk::testing

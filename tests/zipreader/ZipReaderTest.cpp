@@ -1,0 +1,350 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+
+#include "platform/Exceptions.h"
+#include "platform/File.h"
+#include "platform/Process.h"
+#include "tests/zipreader/ReaderFixture.h"
+
+namespace pk::testing {
+namespace {
+
+using platform::Cursor;
+
+// Three entries; sizes differ so that every index can be told apart.
+ZipBuilder ThreeEntries()
+{
+    return ZipBuilder()
+        .Add(ZipEntry("first.txt", "aaaa"))
+        .Add(ZipEntry("sub/second.dat", "bb").Size(200))
+        .Add(ZipEntry("third", "c").Size(3000));
+}
+
+using LoadDirectoryTest = ReaderTest;
+
+TEST_F(LoadDirectoryTest, IndexesFollowTheDataNotTheCentralDirectory)
+{
+    auto inOrder = Load(ThreeEntries().Build().bytes);
+    EXPECT_EQ(NamesOf(*inOrder), (Names{"first.txt", "second.dat", "third"}));
+    EXPECT_EQ(SizesOf(*inOrder), (Sizes{4, 200, 3000}));
+    EXPECT_FALSE(inOrder->Rebuilt());
+
+    auto shuffled = Load(ThreeEntries().CentralOrder({2, 0, 1}).Build().bytes);
+    EXPECT_EQ(NamesOf(*shuffled), (Names{"first.txt", "second.dat", "third"}));
+    EXPECT_EQ(SizesOf(*shuffled), (Sizes{4, 200, 3000}));
+    EXPECT_EQ(shuffled->Entry(1).DirectoryName, "sub\\");
+}
+
+TEST_F(LoadDirectoryTest, ArchivesWithoutAUsableEndRecordHaveNoEntries)
+{
+    BuiltZip zip = ThreeEntries().Build();
+    std::vector<std::string> cases{
+        "",
+        "P",
+        zip.bytes.substr(zip.endRecordOffset, 21),
+        zip.bytes.substr(0, zip.bytes.size() - 1),  // cut off: local headers intact, no rebuild
+        ThreeEntries().WithoutEndRecord().Build().bytes,
+        ThreeEntries().End(EndRecord().DirOffset(0x80000000u)).Build().bytes,
+        ThreeEntries().End(EndRecord().DirOffset(0xFFFFFFFFu)).Build().bytes,
+        ThreeEntries().End(EndRecord().Disks(1000, 0)).Build().bytes,
+        ThreeEntries().End(EndRecord().Disks(1, 2)).Build().bytes,
+        ThreeEntries().End(EndRecord().Disks(1000, 1000)).Build().bytes,
+        std::string(70000, '\0') + "block file without any record",
+    };
+    for (size_t i = 0; i < cases.size(); ++i) {
+        auto reader = Load(cases[i]);
+        EXPECT_EQ(reader->EntryCount(), 0) << "case " << i;
+        EXPECT_FALSE(reader->Rebuilt()) << "case " << i;
+        EXPECT_EQ(reader->ZipName(), dir.File("a.zip")) << "the reader stays named, case " << i;
+    }
+}
+
+TEST_F(LoadDirectoryTest, ReadsTheDirectoryFromACompanionFile)
+{
+    ZipBuilder entries = ZipBuilder().Add(ZipEntry("one.txt", "1")).Add(ZipEntry("two.txt", "22"));
+    BuiltZip whole = entries.Build();
+    // The companion holds the central directory at its start, then the end record.
+    std::string companion = whole.bytes.substr(whole.centralDirOffset);
+    dir.Write("set.zfc", companion);
+    auto reader = Load(entries.WithoutEndRecord().Build().bytes.substr(0, whole.centralDirOffset), "set.zip");
+    EXPECT_EQ(NamesOf(*reader), (Names{"one.txt", "two.txt"}));
+    EXPECT_EQ(SizesOf(*reader), (Sizes{1, 2}));
+
+    // The extension is appended to a name without one.
+    dir.Write("noext.zfc", companion);
+    EXPECT_EQ(Load("no record here", "noext")->EntryCount(), 2);
+
+    // A companion without a record changes nothing; one is never read for a sound archive.
+    dir.Write("bad.zfc", "nothing");
+    EXPECT_EQ(Load("no record here", "bad.zip")->EntryCount(), 0);
+    dir.Write("good.zfc", ZipBuilder().Build().bytes);
+    EXPECT_EQ(Load(whole.bytes, "good.zip")->EntryCount(), 2);
+}
+
+TEST_F(LoadDirectoryTest, StepsBackOverAnAnnouncedExtraFieldThatIsNotThere)
+{
+    BuiltZip zip = ZipBuilder()
+                       .Add(ZipEntry("a.txt", "1").AnnouncedCentralExtra(9))
+                       .Add(ZipEntry("b.txt", "22"))
+                       .Add(ZipEntry("c.txt", "333").CentralExtra("real extra"))
+                       .Build();
+    auto reader = Load(zip.bytes);
+    EXPECT_EQ(NamesOf(*reader), (Names{"a.txt", "b.txt", "c.txt"}));
+    EXPECT_FALSE(reader->Rebuilt());
+    EXPECT_EQ(reader->Entry(0).CentralExtraLength, 0) << "the missing field is forgotten";
+    EXPECT_EQ(reader->Entry(2).CentralExtraLength, 10);
+}
+
+TEST_F(LoadDirectoryTest, RebuildsFromLocalHeadersAndTakesCentralValuesWhereTheyFollow)
+{
+    // The end record points one byte past the directory; the central headers still follow
+    // the last entry's data and name two of the three local headers.
+    ZipBuilder entries = ZipBuilder()
+                             .Add(ZipEntry("a.txt", "1").LocalSize(111))
+                             .Add(ZipEntry("b.txt", "22").LocalSize(222))
+                             .Add(ZipEntry("c.txt", "333").LocalSize(333));
+    BuiltZip sound = entries.Build();
+    BuiltZip broken = entries.CentralOrder({2, 0}).End(EndRecord().DirOffset(sound.centralDirOffset + 1).Total(2)).Build();
+    auto reader = Load(broken.bytes);
+    EXPECT_TRUE(reader->Rebuilt());
+    EXPECT_EQ(NamesOf(*reader), (Names{"a.txt", "b.txt", "c.txt"}));
+    EXPECT_EQ(SizesOf(*reader), (Sizes{1, 222, 3})) << "b keeps the values of its local header";
+    EXPECT_EQ(reader->Entry(0).CentralHeaderOffset, static_cast<int32_t>(broken.centralDirOffset + 46 + 5));
+    EXPECT_EQ(reader->Entry(1).CentralHeaderOffset, 0);
+    EXPECT_EQ(reader->Entry(2).LocalHeaderOffset, broken.localOffsets[2]);
+}
+
+TEST_F(LoadDirectoryTest, TwoHeadersNamingOneLocalHeaderStartTheRebuild)
+{
+    BuiltZip zip = ZipBuilder()
+                       .Add(ZipEntry("a.txt", "1"))
+                       .Add(ZipEntry("b.txt", "22").PointsTo(0))
+                       .Add(ZipEntry("c.txt", "333"))
+                       .Build();
+    auto reader = Load(zip.bytes);
+    EXPECT_TRUE(reader->Rebuilt());
+    // All three come from their local headers; in the merge pass that follows, the header of
+    // b still names the first entry and overwrites it.
+    EXPECT_EQ(NamesOf(*reader), (Names{"b.txt", "b.txt", "c.txt"}));
+    EXPECT_EQ(SizesOf(*reader), (Sizes{2, 2, 3}));
+    EXPECT_EQ(reader->Entry(0).LocalHeaderOffset, 0u);
+    EXPECT_EQ(reader->Entry(1).CentralHeaderOffset, 0) << "no central header names the second";
+}
+
+TEST_F(LoadDirectoryTest, RebuildFollowsDataDescriptorsAndSkipsImplausibleSignatures)
+{
+    std::string decoy = LocalHeader(ZipEntry("decoy").Needs(0x0A14));
+    BuiltZip zip = ZipBuilder()
+                       .Prefix("junk" + decoy)
+                       .Add(ZipEntry("streamed.bin", "xyzxyz").Flags(8).LocalCompressedSize(6))
+                       .Add(ZipEntry("after.txt", "12"))
+                       .End(EndRecord().DirOffset(3))
+                       .Build();
+    auto reader = Load(zip.bytes);
+    EXPECT_TRUE(reader->Rebuilt());
+    EXPECT_EQ(NamesOf(*reader), (Names{"streamed.bin", "after.txt"}));
+}
+
+TEST_F(LoadDirectoryTest, SelfExtractingArchivesAreScannedFromOffset14000)
+{
+    // A stray local header inside the program part, and the real entries after it.
+    std::string stub = std::string(100, 'M') + LocalHeader(ZipEntry("stub.txt"));
+    stub.resize(14100, 'M');
+    BuiltZip zip = ZipBuilder()
+                       .Prefix(stub)
+                       .Add(ZipEntry("real.txt", "r"))
+                       .End(EndRecord().DirOffset(1))
+                       .Build();
+    EXPECT_EQ(NamesOf(*Load(zip.bytes, "setup.ExE")), (Names{"real.txt"}));
+    EXPECT_EQ(NamesOf(*Load(zip.bytes, "setup.zip")), (Names{"stub.txt"}));
+}
+
+TEST_F(LoadDirectoryTest, ScanningLetsPendingMessagesThroughEvery10240Bytes)
+{
+    BuiltZip zip = ZipBuilder()
+                       .Prefix(std::string(10240 * 3 - 1, 'z'))
+                       .Add(ZipEntry("a", "1"))
+                       .End(EndRecord().DirOffset(0))
+                       .Build();
+    auto reader = Load(zip.bytes);
+    EXPECT_TRUE(reader->Rebuilt());
+    EXPECT_EQ(reader->EntryCount(), 1);
+    EXPECT_EQ(ui.processMessagesCalls, 2);
+
+    ui.processMessagesCalls = 0;
+    dir.Write("quiet.zip", zip.bytes);
+    TZipReader quiet;
+    quiet.DoProcessMessages = false;
+    quiet.SetZipName(dir.File("quiet.zip"));
+    quiet.LoadDirectory();
+    EXPECT_EQ(quiet.EntryCount(), 1);
+    EXPECT_EQ(ui.processMessagesCalls, 0);
+}
+
+TEST_F(LoadDirectoryTest, AnUnreadableDirectoryWithoutLocalHeadersIsNotAZipFile)
+{
+    std::string bytes = std::string(50, 'x') + EndRecordBytes(EndRecord(), 2, 46, 10);
+    dir.Write("bad.zip", bytes);
+    TZipReader reader;
+    reader.SetZipName(dir.File("bad.zip"));
+    try {
+        reader.LoadDirectory();
+        FAIL() << "loaded a damaged archive";
+    } catch (const EBadZipFile& e) {
+        EXPECT_STREQ(e.what(), "Not a valid zip file!");
+    }
+    EXPECT_EQ(reader.ZipName(), "") << "the reader is cleared";
+    EXPECT_EQ(reader.EntryCount(), 0);
+    EXPECT_FALSE(reader.Rebuilt());
+    EXPECT_EQ(ui.cursorChanges, (std::vector<Cursor>{Cursor::HourGlass, Cursor::Default}));
+}
+
+TEST_F(LoadDirectoryTest, NegativeSizesInLocalHeadersEndTheRebuild)
+{
+    // The data size points back at the header itself.
+    BuiltZip zip = ZipBuilder()
+                       .Add(ZipEntry("a", "1").LocalCompressedSize(0xFFFFFFC0u))
+                       .Add(ZipEntry("b", "2"))
+                       .End(EndRecord().DirOffset(1))
+                       .Build();
+    auto reader = Load(zip.bytes);
+    EXPECT_TRUE(reader->Rebuilt());
+    EXPECT_EQ(NamesOf(*reader), (Names{"a"}));
+}
+
+using ReaderStateTest = ReaderTest;
+
+TEST_F(ReaderStateTest, IndexesOutsideTheListAreListErrors)
+{
+    auto reader = Load(ThreeEntries().Build().bytes);
+    for (int32_t index : {-1, 3, INT32_MIN}) {
+        try {
+            reader->EntryFileName(index);
+            FAIL() << index;
+        } catch (const EListError& e) {
+            EXPECT_EQ(e.Message(), "Index " + std::to_string(index) + " is out of range");
+        }
+        EXPECT_THROW(reader->EntryUncompressedSize(index), EListError);
+    }
+    TZipReader unloaded;
+    EXPECT_EQ(unloaded.EntryCount(), 0);
+    EXPECT_THROW(unloaded.EntryFileName(0), EListError);
+}
+
+TEST_F(ReaderStateTest, OpenFailuresNameTheFullPathAndClearTheReader)
+{
+    platform::File probe;
+    uint32_t missingCode = probe.OpenRead(dir.File("missing.zip"), platform::Share::DenyWrite);
+    uint32_t folderCode = probe.OpenRead(dir.Path(), platform::Share::DenyWrite);
+    struct Case {
+        std::string path;
+        uint32_t code;
+    };
+    for (const Case& c : {Case{dir.File("missing.zip"), missingCode}, Case{dir.Path(), folderCode}}) {
+        ui.cursorChanges.clear();
+        TZipReader reader;
+        reader.SetZipName(c.path);
+        try {
+            reader.LoadDirectory();
+            FAIL() << c.path;
+        } catch (const EFOpenError& e) {
+            EXPECT_EQ(e.Message(), "Cannot open file \"" + platform::ExpandFileName(c.path) + "\". " +
+                                       platform::OsErrorText(c.code));
+        }
+        EXPECT_EQ(reader.ZipName(), "");
+        EXPECT_EQ(ui.cursorChanges, (std::vector<Cursor>{Cursor::HourGlass, Cursor::Default}));
+    }
+}
+
+TEST_F(ReaderStateTest, AFileHeldForWritingCannotBeRead)
+{
+    dir.Write("held.zip", ThreeEntries().Build().bytes);
+    platform::File writer;
+    ASSERT_EQ(writer.OpenWriteExisting(dir.File("held.zip")), 0u);
+    EXPECT_THROW(LoadFile(dir.File("held.zip")), EFOpenError);
+    writer.Close();
+    auto reader = LoadFile(dir.File("held.zip"));
+    EXPECT_EQ(reader->EntryCount(), 3);
+    // The load closed the file again: it can be opened exclusively.
+    platform::File after;
+    EXPECT_EQ(after.OpenWriteExisting(dir.File("held.zip")), 0u);
+}
+
+TEST_F(ReaderStateTest, TheCursorIsRestoredOnEveryWayOut)
+{
+    ui.cursor = Cursor::Default;
+    Load(ThreeEntries().Build().bytes);
+    Load("not an archive at all");
+    EXPECT_EQ(ui.cursorChanges,
+              (std::vector<Cursor>{Cursor::HourGlass, Cursor::Default, Cursor::HourGlass, Cursor::Default}));
+}
+
+TEST_F(ReaderStateTest, ReadsAgainOnlyWhenTheFileTimeChanged)
+{
+    namespace fs = std::filesystem;
+    TZipReader reader;
+    dir.Write("a.zip", ThreeEntries().Build().bytes);
+    reader.SetZipName(dir.File("a.zip"));
+    reader.LoadDirectory();
+    ASSERT_EQ(reader.EntryCount(), 3);
+    fs::path native = fs::path(dir.Path()) / "a.zip";
+    auto stamp = fs::last_write_time(native);
+
+    dir.Write("a.zip", ZipBuilder().Add(ZipEntry("only")).Build().bytes);
+    fs::last_write_time(native, stamp);
+    reader.LoadDirectory();
+    EXPECT_EQ(reader.EntryCount(), 3) << "same time, same directory";
+
+    fs::last_write_time(native, stamp + std::chrono::seconds(10));
+    reader.LoadDirectory();
+    EXPECT_EQ(NamesOf(reader), (Names{"only"}));
+}
+
+using ZipNameTest = ReaderTest;
+
+TEST_F(ZipNameTest, ANameThatDiffersOnlyInCaseKeepsTheDirectory)
+{
+    dir.Write("a.zip", ThreeEntries().Build().bytes);
+    TZipReader reader;
+    reader.SetZipName(dir.File("a.zip"));
+    reader.LoadDirectory();
+    reader.SetZipName(dir.File("A.ZIP"));
+    EXPECT_EQ(reader.EntryCount(), 3);
+    EXPECT_EQ(reader.ZipName(), dir.File("a.zip"));
+    reader.SetZipName(dir.File("b.zip"));
+    EXPECT_EQ(reader.EntryCount(), 0);
+    EXPECT_EQ(reader.ZipName(), dir.File("b.zip"));
+}
+
+TEST_F(ZipNameTest, AQuestionMarkAsksForTheFile)
+{
+    const std::string filter =
+        "Zip Files (*.ZIP)|*.zip|SFX Files (*.EXE)|*.exe|Jar Files (*.JAR)|*.jar|All Files (*.*)|*.*";
+    dir.Write("chosen.zip", ThreeEntries().Build().bytes);
+    ui.fileChoices.push_back(dir.File("chosen.zip"));
+    TZipReader reader;
+    reader.SetZipName(dir.Path() + "\\*.zip?");
+    ASSERT_EQ(ui.dialogs.size(), 1u);
+    EXPECT_EQ(ui.dialogs[0].title, "Open a Zip File");
+    EXPECT_EQ(ui.dialogs[0].filter, filter);
+    EXPECT_EQ(ui.dialogs[0].initialDirectory, dir.Path());
+    EXPECT_EQ(reader.ZipName(), dir.File("chosen.zip"));
+    reader.LoadDirectory();
+    EXPECT_EQ(reader.EntryCount(), 3);
+
+    ui.fileChoices.push_back(std::nullopt);
+    try {
+        reader.SetZipName(dir.Path() + "\\no such folder\\?");
+        FAIL() << "cancelling the dialog named a file";
+    } catch (const EUserCanceled& e) {
+        EXPECT_STREQ(e.what(), "User canceled setting zip file name.");
+    }
+    EXPECT_EQ(ui.dialogs[1].initialDirectory, "C:\\");
+    EXPECT_EQ(reader.ZipName(), dir.File("chosen.zip"));
+    EXPECT_EQ(reader.EntryCount(), 3) << "a cancelled dialog changes nothing";
+}
+
+}  // namespace
+}  // namespace pk::testing

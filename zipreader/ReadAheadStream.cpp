@@ -1,0 +1,76 @@
+#include "zipreader/ReadAheadStream.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/Exceptions.h"
+#include "zipreader/ZipUtil.h"
+
+namespace pk {
+
+TBufferedStream::TBufferedStream(size_t bufferSize) : buffer(bufferSize) {}
+
+size_t TBufferedStream::Read(void* destination, size_t count)
+{
+    auto* out = static_cast<uint8_t*>(destination);
+    size_t done = 0;
+    while (done < count) {
+        if (Buffered(position)) {
+            size_t offset = static_cast<size_t>(position - bufferStart);
+            size_t n = std::min(count - done, bufferLength - offset);
+            std::memcpy(out + done, buffer.data() + offset, n);
+            done += n;
+            position += static_cast<int64_t>(n);
+            continue;
+        }
+        file.Seek(position, platform::SeekFrom::Begin);
+        size_t wanted = count - done;
+        if (wanted >= buffer.size()) {
+            // A large request goes to the file in one piece, past the buffer.
+            size_t n = file.Read(out + done, wanted);
+            done += n;
+            position += static_cast<int64_t>(n);
+            break;
+        }
+        bufferStart = position;
+        bufferLength = file.Read(buffer.data(), buffer.size());
+        ++fills;
+        if (bufferLength == 0)
+            break;
+    }
+    return done;
+}
+
+int64_t TBufferedStream::Seek(int64_t offset, platform::SeekFrom from)
+{
+    int64_t base = from == platform::SeekFrom::Begin ? 0 : from == platform::SeekFrom::Current ? position : Size();
+    int64_t target = std::max<int64_t>(0, base + offset);
+    // The buffer stays while the new position lies in it, so skipping a short extra field or
+    // comment costs no read.
+    if (!Buffered(target))
+        DropBuffer();
+    position = target;
+    return position;
+}
+
+void TBufferedStream::Rewind()
+{
+    DropBuffer();
+    position = 0;
+}
+
+void TArchiveStream::Open(const std::string& path, platform::Share share)
+{
+    Close();
+    uint32_t error = file.OpenRead(path, share);
+    if (error != 0)
+        throw EFOpenError(zip::CannotOpenFileText(path, error));
+}
+
+void TArchiveStream::Close()
+{
+    file.Close();
+    Rewind();
+}
+
+}  // namespace pk

@@ -1,0 +1,64 @@
+#pragma once
+// The archive file as the reader sees it: a file read through a read-ahead buffer, so that
+// the many small reads of headers and names cost few system calls.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/File.h"
+
+namespace pk {
+
+class TBufferedStream {
+public:
+    static constexpr size_t kDefaultBufferSize = 8192;
+
+    explicit TBufferedStream(size_t bufferSize = kDefaultBufferSize);
+    virtual ~TBufferedStream() = default;
+    TBufferedStream(const TBufferedStream&) = delete;
+    TBufferedStream& operator=(const TBufferedStream&) = delete;
+
+    // Reads up to count bytes and returns how many arrived (fewer only at the end of the file).
+    size_t Read(void* destination, size_t count);
+    // Moves the position and returns it. A position before the start is taken as the start;
+    // one past the end is allowed and reads nothing.
+    int64_t Seek(int64_t offset, platform::SeekFrom from);
+    int64_t Position() const { return position; }
+    int64_t Size() { return file.Size(); }
+
+    // How often the buffer was filled from the file; lets tests see that it is kept.
+    int64_t BufferFills() const { return fills; }
+
+protected:
+    // Forgets the buffered bytes and goes back to the start; called when the file changes.
+    void Rewind();
+
+    platform::File file;
+
+private:
+    void DropBuffer() { bufferLength = 0; }
+    bool Buffered(int64_t at) const { return at >= bufferStart && at < bufferStart + static_cast<int64_t>(bufferLength); }
+
+    std::vector<uint8_t> buffer;
+    int64_t bufferStart = 0;  // file offset of buffer[0]
+    size_t bufferLength = 0;  // valid bytes in the buffer
+    int64_t position = 0;
+    int64_t fills = 0;
+};
+
+// An archive file (or a companion, or a part of a split archive) opened for reading.
+class TArchiveStream : public TBufferedStream {
+public:
+    using TBufferedStream::TBufferedStream;
+
+    // Opens the file; a failure raises EFOpenError "Cannot open file "%s". %s" with the full
+    // path and the system's text.
+    void Open(const std::string& path, platform::Share share);
+    bool IsOpen() const { return file.IsOpen(); }
+    void Close();
+    // The file's modification time, MS-DOS format.
+    uint32_t DosModificationTime() { return file.DosModificationTime(); }
+};
+
+}  // namespace pk

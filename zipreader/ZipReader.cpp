@@ -1,0 +1,368 @@
+#include "zipreader/ZipReader.h"
+
+#include "platform/Exceptions.h"
+#include "platform/TextServices.h"
+#include "platform/UserInterface.h"
+#include "zipreader/ZipUtil.h"
+
+namespace pk {
+
+using platform::SeekFrom;
+using platform::Share;
+
+namespace {
+
+constexpr const char* kNotAValidZipFile = "Not a valid zip file!";
+constexpr const char* kZipFileFilter =
+    "Zip Files (*.ZIP)|*.zip|SFX Files (*.EXE)|*.exe|Jar Files (*.JAR)|*.jar|All Files (*.*)|*.*";
+// Self-extracting archives carry their program before the first entry.
+constexpr int64_t kSelfExtractorStubSize = 14000;
+constexpr int kMessagesEveryScannedBytes = 10240;
+constexpr int kDataDescriptorSize = 16;
+
+}  // namespace
+
+TZipReader::TZipReader()
+{
+    OnNextPart = [this](TZipReader& sender, int32_t partNumber, std::string& fileName) {
+        DefaultNextPart(sender, partNumber, fileName);
+    };
+}
+
+TZipReader::~TZipReader() = default;
+
+void TZipReader::SetZipName(const std::string& name)
+{
+    if (platform::SameText(name, zipName))
+        return;
+    std::string chosen = name;
+    if (!name.empty() && name.back() == '?') {
+        std::string folder = zip::ExtractFileDir(name);
+        platform::FileDialogSpec dialog{"Open a Zip File", kZipFileFilter,
+                                        platform::DirectoryExists(folder) ? folder : "C:\\"};
+        if (!platform::UI().ChooseFile(dialog, chosen))
+            throw EUserCanceled("User canceled setting zip file name.");
+    }
+    zipName = chosen;
+    FreeEntries();
+    loadedFileTime = 0;
+    endRecord.Reset();
+    archiveFile.Close();
+    rebuilt = false;
+}
+
+void TZipReader::FreeEntries()
+{
+    entryList.reset();
+}
+
+void TZipReader::ClearDirectory()
+{
+    archiveFile.Close();
+    source = &archiveFile;
+    FreeEntries();
+    endRecord.Reset();
+    rebuilt = false;
+    loadedFileTime = 0;
+    diskCount = 1;
+    partMode = TPartMode::SinglePart;
+    zipName.clear();
+}
+
+void TZipReader::LoadDirectory()
+{
+    platform::BusyCursor busy;
+    try {
+        if (!archiveFile.IsOpen())
+            archiveFile.Open(zipName, Share::DenyWrite);
+        if (!entryList || archiveFile.DosModificationTime() != loadedFileTime)
+            ReadCentralDirectory();
+    } catch (const EIncompleteZip&) {
+        archiveFile.Close();
+        FreeEntries();
+        return;
+    } catch (...) {
+        ClearDirectory();
+        throw;
+    }
+    archiveFile.Close();
+}
+
+const TZipEntryInfo& TZipReader::Entry(int32_t index) const
+{
+    if (index < 0 || index >= EntryCount())
+        throw EListError(zip::IndexOutOfRangeText(index));
+    return entryList->Item(index);
+}
+
+std::string TZipReader::EntryFileName(int32_t index) const
+{
+    return Entry(index).LeafName;
+}
+
+uint32_t TZipReader::EntryUncompressedSize(int32_t index) const
+{
+    return Entry(index).UncompressedSize;
+}
+
+bool TZipReader::EndRecordUsable() const
+{
+    return endRecord.ThisDisk <= 999 && endRecord.CentralDirDisk <= 999 &&
+           endRecord.CentralDirDisk <= endRecord.ThisDisk && static_cast<int32_t>(endRecord.CentralDirOffset) >= 0;
+}
+
+bool TZipReader::FindCompanion(TArchiveStream& companion)
+{
+    std::string name = zip::ChangeFileExt(zipName, ".zfc");
+    if (!platform::FileExists(name))
+        return false;
+    companion.Open(name, Share::Exclusive);
+    if (endRecord.FindEndRecord(companion))
+        return true;
+    companion.Close();
+    return false;
+}
+
+std::string TZipReader::DriveRoot() const
+{
+    return zip::UpperCaseAscii(zipName.substr(0, 3));
+}
+
+TZipReader::TPartMode TZipReader::PartModeOf(uint16_t thisDisk) const
+{
+    if (thisDisk == 0)
+        return TPartMode::SinglePart;
+    std::string root = DriveRoot();
+    if (root.size() < 2 || root[1] != ':')
+        return TPartMode::NumberedFiles;
+    return platform::SystemDrives().IsRemovable(root) ? TPartMode::RemovableDisks : TPartMode::NumberedFiles;
+}
+
+void TZipReader::ReadCentralDirectory()
+{
+    loadedFileTime = archiveFile.DosModificationTime();
+    if (EntryCount() > 0)
+        FreeEntries();
+    bool found = endRecord.FindEndRecord(archiveFile) && EndRecordUsable();
+    TArchiveStream companion;
+    bool fromCompanion = !found && FindCompanion(companion);
+    // The companion lives only for this read; no pointer to it may outlast it.
+    struct SourceReset {
+        TZipReader& reader;
+        ~SourceReset() { reader.source = &reader.archiveFile; }
+    } sourceReset{*this};
+    if (fromCompanion) {
+        found = true;
+        source = &companion;
+    }
+    if (!found)
+        throw EIncompleteZip("Incomplete Zip File");
+    currentDisk = fromCompanion ? 0 : endRecord.ThisDisk;
+    partMode = PartModeOf(endRecord.ThisDisk);
+    if (endRecord.TotalEntries != 0) {
+        if (!fromCompanion && partMode != TPartMode::SinglePart && endRecord.CentralDirDisk != currentDisk)
+            OpenPart(endRecord.CentralDirDisk + 1);
+        source->Seek(fromCompanion ? 0 : endRecord.CentralDirOffset, SeekFrom::Begin);
+    }
+    if (!entryList)
+        entryList = std::make_unique<TSortedEntries>(TDuplicates::Error);
+    ReadEntries();
+    ReadSplitArchiveComment(fromCompanion);
+    diskCount = endRecord.ThisDisk + 1;
+    currentDisk = fromCompanion ? 0 : endRecord.ThisDisk;
+}
+
+void TZipReader::ReadEntries()
+{
+    const TNextPartRequest nextPart = [this]() -> TBufferedStream& { return OpenNextPart(); };
+    const TNextPartRequest noRequest;
+    int32_t s = 0;
+    // The extra field length of the entry just added, which its central header may announce
+    // without carrying it.
+    uint16_t rememberedExtra = 0;
+    TZipEntryInfo* rememberedEntry = nullptr;
+    while (s < endRecord.TotalEntries) {
+        auto entry = std::make_unique<TZipEntryInfo>(OEMConvert);
+        const TNextPartRequest& request = !rebuilt && partMode != TPartMode::SinglePart ? nextPart : noRequest;
+        bool read = entry->ReadCentralHeader(*source, request);
+        if (!read && rememberedExtra != 0) {
+            rememberedEntry->CentralExtraLength = 0;
+            source->Seek(-static_cast<int64_t>(rememberedExtra), SeekFrom::Current);
+            read = entry->ReadCentralHeader(*source, request);
+        }
+        rememberedExtra = 0;
+        rememberedEntry = nullptr;
+
+        if (rebuilt) {
+            if (!read)
+                break;
+            MergeCentralHeader(*entry);
+            ++s;
+            continue;
+        }
+        if (!read) {
+            if (partMode != TPartMode::SinglePart || !RebuildFromLocalHeaders())
+                throw EBadZipFile(kNotAValidZipFile);
+            s = 0;
+            continue;
+        }
+        TZipEntryInfo& added = *entry;
+        try {
+            entryList->Add(std::move(entry));
+        } catch (const EListError&) {
+            // Two central headers name the same local header: trust the local headers instead.
+            if (!RebuildFromLocalHeaders())
+                throw EBadZipFile(kNotAValidZipFile);
+            s = 0;
+            continue;
+        }
+        SkipCentralTail(added);
+        if (added.CentralExtraLength != 0) {
+            rememberedExtra = added.CentralExtraLength;
+            rememberedEntry = &added;
+        }
+        ++s;
+    }
+}
+
+void TZipReader::MergeCentralHeader(const TZipEntryInfo& header)
+{
+    int32_t index;
+    if (!entryList->Find(header, index))
+        return;
+    TZipEntryInfo& item = entryList->Item(index);
+    uint32_t localHeaderOffset = item.LocalHeaderOffset;
+    item = header;
+    item.LocalHeaderOffset = localHeaderOffset;
+    SkipCentralTail(header);
+}
+
+void TZipReader::SkipCentralTail(const TZipEntryInfo& header)
+{
+    source->Seek(static_cast<int64_t>(header.CentralExtraLength) + header.FileCommentLength, SeekFrom::Current);
+}
+
+void TZipReader::ReadSplitArchiveComment(bool fromCompanion)
+{
+    if (partMode == TPartMode::SinglePart || endRecord.CommentLength == 0)
+        return;
+    if (!fromCompanion && endRecord.ThisDisk != currentDisk)
+        OpenPart(endRecord.ThisDisk + 1);
+    source->Seek(endRecord.CommentOffset, SeekFrom::Begin);
+    std::string comment(endRecord.CommentLength, '\0');
+    comment.resize(source->Read(comment.data(), comment.size()));
+    endRecord.Comment = comment;
+}
+
+bool TZipReader::RebuildFromLocalHeaders()
+{
+    if (rebuilt)
+        return false;
+    rebuilt = true;
+    FreeEntries();
+    int64_t start = zip::UpperCaseAscii(zip::ExtractFileExt(zipName)) == ".EXE" ? kSelfExtractorStubSize : 0;
+    int64_t first = ScanForLocalHeader(start);
+    if (first < 0)
+        return false;
+    source->Seek(first, SeekFrom::Begin);
+    entryList = std::make_unique<TSortedEntries>(TDuplicates::Error);
+    for (;;) {
+        auto entry = std::make_unique<TZipEntryInfo>(OEMConvert);
+        int64_t headerStart = source->Position();
+        if (!entry->ReadLocalHeader(*source))
+            break;
+        int64_t skip = static_cast<int64_t>(entry->CompressedSize) + entry->LocalExtraLength +
+                       ((entry->BitFlag & 0x08) ? kDataDescriptorSize : 0);
+        entryList->Add(std::move(entry));
+        // A negative size that leads back to this header or before it would go round for ever.
+        if (source->Position() + skip <= headerStart)
+            break;
+        source->Seek(skip, SeekFrom::Current);
+    }
+    endRecord.ThisDisk = 0;
+    currentDisk = 0;
+    endRecord.CentralDirOffset = static_cast<uint32_t>(source->Position());
+    endRecord.TotalEntries = static_cast<uint16_t>(EntryCount());
+    diskCount = 1;
+    return true;
+}
+
+int64_t TZipReader::ScanForLocalHeader(int64_t from)
+{
+    // A signature followed by a plausible version-needed field (high byte below 10). Each
+    // chunk carries the five bytes after its last position so that no pattern is cut.
+    constexpr size_t kChunk = 8192;
+    constexpr size_t kLookahead = 5;
+    std::vector<uint8_t> chunk(kChunk + kLookahead);
+    int64_t otherBytes = 0;
+    for (int64_t at = from;; at += kChunk) {
+        source->Seek(at, SeekFrom::Begin);
+        size_t got = source->Read(chunk.data(), chunk.size());
+        size_t positions = got == chunk.size() ? kChunk : got;
+        for (size_t i = 0; i < positions; ++i) {
+            const uint8_t* p = chunk.data() + i;
+            if (*p != 0x50) {
+                if (++otherBytes % kMessagesEveryScannedBytes == 0 && DoProcessMessages)
+                    platform::UI().ProcessMessages();
+                continue;
+            }
+            if (i + 6 <= got && zip::GetU32(p) == kLocalHeaderSignature && p[5] < 10)
+                return at + static_cast<int64_t>(i);
+        }
+        if (got < chunk.size())
+            return -1;
+    }
+}
+
+TBufferedStream& TZipReader::OpenNextPart()
+{
+    OpenPart(currentDisk + 2);
+    source = &archiveFile;
+    return archiveFile;
+}
+
+void TZipReader::OpenPart(int32_t partNumber)
+{
+    archiveFile.Close();
+    std::string candidate = zipName;
+    for (;;) {
+        OnNextPart(*this, partNumber, candidate);
+        if (checkPartLabels && !candidate.empty() && !PartLabelMatches(partNumber))
+            continue;
+        if (candidate.empty())
+            throw EUserCanceled("User canceled loading new disk.");
+        // Only a disk can still be inserted; a missing numbered part fails to open below
+        // instead of being asked for again and again.
+        if (platform::FileExists(candidate) || partMode != TPartMode::RemovableDisks)
+            break;
+    }
+    archiveFile.Open(candidate, Share::Exclusive);
+    currentDisk = partNumber - 1;
+    loadedFileTime = archiveFile.DosModificationTime();
+    zipName = candidate;
+}
+
+void TZipReader::DefaultNextPart(TZipReader& sender, int32_t partNumber, std::string& fileName)
+{
+    if (sender.PartMode() != TPartMode::RemovableDisks) {
+        fileName = zip::ChangeFileExt(fileName, "." + zip::ThreeDigits(partNumber));
+        return;
+    }
+    platform::BusyCursor arrow(platform::Cursor::Default);
+    platform::MessageBoxSpec box;
+    box.text = "Please insert disk " + std::to_string(partNumber) + " of the multi-disk set.";
+    box.buttons = platform::BoxButtons::OKCancel;
+    box.ownerless = true;
+    if (platform::UI().ShowMessageBox(box) == platform::BoxResult::Cancel)
+        fileName.clear();
+}
+
+bool TZipReader::PartLabelMatches(int32_t partNumber) const
+{
+    if (partMode != TPartMode::RemovableDisks)
+        return true;
+    std::string label = platform::SystemDrives().VolumeLabel(DriveRoot()).substr(0, 11);
+    return label.size() >= 3 && label.compare(label.size() - 3, 3, zip::ThreeDigits(partNumber)) == 0;
+}
+
+}  // namespace pk

@@ -1,0 +1,86 @@
+#pragma once
+// The records of the ZIP format as the reader holds them: the end of central directory record
+// and one directory entry, with the operations that find and read them in an archive file.
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "zipreader/ReadAheadStream.h"
+
+namespace pk {
+
+inline constexpr uint32_t kCentralHeaderSignature = 0x02014B50;
+inline constexpr uint32_t kLocalHeaderSignature = 0x04034B50;
+inline constexpr uint32_t kEndRecordSignature = 0x06054B50;
+
+inline constexpr int kEndRecordSize = 22;
+inline constexpr int kCentralHeaderSize = 46;
+inline constexpr int kLocalHeaderSize = 30;
+// The fixed part of the end record plus the longest comment it can announce.
+inline constexpr int kEndRecordWindow = kEndRecordSize + 65535;
+
+class TEndOfCentralDir {
+public:
+    TEndOfCentralDir() { Reset(); }
+    void Reset();
+
+    // Finds the record nearest the end of the file (within the last 65557 bytes) and fills the
+    // fields from it. An empty file counts as found and leaves the fields as they are.
+    bool FindEndRecord(TBufferedStream& file);
+
+    uint32_t Signature;
+    uint16_t ThisDisk;
+    uint16_t CentralDirDisk;
+    uint16_t EntriesOnThisDisk;
+    uint16_t TotalEntries;
+    uint32_t CentralDirSize;
+    uint32_t CentralDirOffset;
+    uint16_t CommentLength;
+    std::string Comment;  // read only for split archives
+    int32_t CommentOffset;
+    bool CommentChanged;
+};
+
+// Asked by a header read that ran out of bytes in a split archive: opens the next part and
+// returns the stream that goes on there.
+using TNextPartRequest = std::function<TBufferedStream&()>;
+
+class TZipEntryInfo {
+public:
+    explicit TZipEntryInfo(bool oemConvert = true) : OEMConvert(oemConvert) {}
+
+    // Each read returns false and leaves the file where it was when the header is not there
+    // whole; on success the file stands just after the name.
+    bool ReadCentralHeader(TBufferedStream& file, const TNextPartRequest& nextPart = {});
+    bool ReadLocalHeader(TBufferedStream& file);
+
+    // Splits a stored name (with "\" separators) into LeafName and DirectoryName.
+    void SetFileName(const std::string& name);
+
+    uint16_t VersionMadeBy = 0;
+    uint16_t VersionNeeded = 0;
+    uint16_t BitFlag = 0;
+    uint16_t CompressionMethod = 0;
+    uint32_t FileDateTime = 0;
+    uint32_t Crc32 = 0;
+    int32_t CompressedSize = 0;
+    uint32_t UncompressedSize = 0;
+    uint16_t FileNameLength = 0;
+    uint16_t CentralExtraLength = 0;
+    uint16_t LocalExtraLength = 0;
+    uint16_t FileCommentLength = 0;
+    uint16_t DiskNumberStart = 0;
+    uint16_t InternalAttributes = 0;
+    uint32_t ExternalAttributes = 0;
+    uint32_t LocalHeaderOffset = 0;
+    int32_t CentralHeaderOffset = 0;
+    std::string LeafName;
+    std::string DirectoryName;  // ends in "\" when not empty
+    bool OEMConvert;
+
+private:
+    // Reads the stored name, "/" turned into "\", converted from OEM to ANSI when asked.
+    bool ReadName(TBufferedStream& file, uint16_t length, bool convert, std::string& name);
+};
+
+}  // namespace pk
