@@ -16,7 +16,7 @@ void SetupFormLogic::FormCreate()
 void SetupFormLogic::AddGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
                                 int32_t newSize)
 {
-    int row = table.AppendRow(SizeRowTexts(section, packSet, storedSize, newSize));
+    int row = table.AppendRow(FormatGridRow(section, packSet, storedSize, newSize));
     display.ShowRows(row, row + 1);
 }
 

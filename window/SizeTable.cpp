@@ -2,8 +2,6 @@
 
 #include <stdexcept>
 
-#include "survey/SurveyView.h"
-
 namespace pk {
 
 const std::array<SizeColumnSpec, kSizeColumnCount> kSizeColumns = {{
@@ -13,20 +11,6 @@ const std::array<SizeColumnSpec, kSizeColumnCount> kSizeColumns = {{
     {"New Size", 90},
     {"Size Changed", 100},
 }};
-
-GridRow SizeRowTexts(const std::string& section, const std::string& packSet, int32_t storedSize, int32_t newSize)
-{
-    std::string newText, changed;
-    if (newSize == kNotMeasured)
-        changed = "NOT UPDATED";
-    else {
-        newText = newSize == -1 ? std::string("(Error)") : std::to_string(newSize);
-        // 64-bit: the difference of two 32-bit sizes may leave their range.
-        changed = newSize == storedSize ? std::string(" ")
-                                        : "X  (" + std::to_string(int64_t{newSize} - int64_t{storedSize}) + ")";
-    }
-    return GridRow{section, packSet, std::to_string(storedSize), newText, changed};
-}
 
 SizeTable::SizeTable() : rows(2) {}
 

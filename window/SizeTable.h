@@ -1,17 +1,17 @@
 #pragma once
-// The cells of the size table: the title row, one row per sized section and the always-empty
-// last row, with the texts the table shows for stored and new sizes.
+// The cells of the size table: the title row, one row per sized section (texts by
+// FormatGridRow) and the always-empty last row.
 #include <array>
-#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "survey/GridRowTexts.h"
+
 namespace pk {
 
-enum SizeColumn { ColSection = 0, ColPackFiles = 1, ColPrevSize = 2, ColNewSize = 3, ColSizeChanged = 4 };
-inline constexpr int kSizeColumnCount = 5;
+inline constexpr int kSizeColumnCount = kGridColumns;
 
-using GridRow = std::array<std::string, kSizeColumnCount>;
+using GridRow = GridRowTexts;
 
 struct SizeColumnSpec {
     const char* title;
@@ -20,9 +20,6 @@ struct SizeColumnSpec {
 extern const std::array<SizeColumnSpec, kSizeColumnCount> kSizeColumns;
 
 inline constexpr const char* kChangedMark = "(changed)";
-
-// The texts of one data row for a section with its stored and new size.
-GridRow SizeRowTexts(const std::string& section, const std::string& packSet, int32_t storedSize, int32_t newSize);
 
 class SizeTable {
 public:

@@ -1,4 +1,6 @@
 #include <windows.h>
+// winuser.h maps the old name OemToAnsi to OemToCharA, which would rename ours.
+#undef OemToAnsi
 
 #include "platform/TextServices.h"
 
