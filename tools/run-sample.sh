@@ -17,6 +17,8 @@ run=$PWD/build/sample-run
 rm -rf "$run/kit" && mkdir -p "$run" && cp -r examples/kit "$run/kit"
 export WINEPREFIX=$run/wineprefix WINEDEBUG=-all
 [ -f "$WINEPREFIX/system.reg" ] || { DISPLAY= wineboot -i >/dev/null 2>&1 || true; wineserver -w || true; }
+# Windows' own bitmap fonts (fonts-wine), so that "MS Sans Serif" keeps its metrics.
+cp -n /usr/share/wine/fonts/*.fon "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 
 sizes() { tr -d '\r' < "$run/kit/SETUP.INI" | awk '/^\[/{s=$0} /^Size=/{printf "  %-18s %s\n", s, $0}'; }
 echo "Sizes stored in SETUP.INI before:"; sizes

@@ -13,6 +13,8 @@ case "${1:?}" in
       wineserver -w || true
       # Closing windows would otherwise wait for a window manager.
       wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+      # Windows' own bitmap fonts (fonts-wine), so that "MS Sans Serif" keeps its metrics.
+      cp /usr/share/wine/fonts/*.fon "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
       wineserver -w || true
     fi
     # Keep one server for the whole run; one that is already up (from a run by hand) is fine.
@@ -30,6 +32,13 @@ case "${1:?}" in
     echo $! > "$build/xvfb.pid"
     for _ in $(seq 100); do [ -s "$build/xvfb.display" ] && break; sleep 0.1; done
     [ -s "$build/xvfb.display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+    # Wine's desktop process keeps the display it was started with (none, by the wine
+    # fixture): start the server and its services anew on this display.
+    export DISPLAY=":$(cat "$build/xvfb.display")"
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    wineserver -p </dev/null >/dev/null 2>&1 || true  # fails when a server is already up
+    setsid wine cmd /c exit </dev/null >/dev/null 2>&1 || true
     ;;
   xvfb-cleanup)
     [ -f "$build/xvfb.pid" ] && kill "$(cat "$build/xvfb.pid")" 2>/dev/null || true

@@ -1,0 +1,89 @@
+#pragma once
+// Drives a running Paktally.exe from another process, as a user would: finds its windows,
+// reads its controls and its table, answers its message boxes, and waits for its end.
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace pk::e2e {
+
+using namespace std::chrono_literals;
+
+struct Box {
+    HWND handle = nullptr;
+    std::string title;
+    std::string text;
+    std::vector<std::string> buttons;  // captions, left to right
+    bool hasIcon = false;
+};
+
+struct Rect {
+    int left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const Rect&) const = default;
+};
+
+using Table = std::vector<std::vector<std::string>>;  // row 0: the column titles
+
+class DrivenProgram {
+public:
+    // Starts exe with the arguments; the working folder is the exe's own.
+    DrivenProgram(const std::string& exe, const std::string& arguments);
+    ~DrivenProgram();  // ends the program if it is still running
+    DrivenProgram(const DrivenProgram&) = delete;
+    DrivenProgram& operator=(const DrivenProgram&) = delete;
+
+    // The first visible top-level window of the program with that class, or nullptr in time.
+    HWND WaitForWindow(const std::string& windowClass, std::chrono::milliseconds timeout = 30s) const;
+    // The next message box of the program, or an empty Box (handle null) in time.
+    Box WaitForBox(std::chrono::milliseconds timeout = 30s) const;
+    // Presses the button with that caption in the box and waits until the box is gone.
+    void Answer(const Box& box, const std::string& button) const;
+    // Waits for the program to end; -1 when it did not within the time.
+    int WaitForExit(std::chrono::milliseconds timeout = 60s) const;
+    bool Running() const;
+
+    Table ReadTable(HWND listView) const;
+    std::vector<int> ColumnWidths(HWND listView) const;
+    // Hints of the program's tooltip window: the control each belongs to, and its text.
+    std::vector<std::pair<HWND, std::string>> Hints() const;
+    // The cell's rectangle in the list view's client area.
+    RECT CellRect(HWND listView, int item, int column) const;
+
+private:
+    std::vector<HWND> TopLevelWindows(const std::string& windowClass) const;
+    std::vector<HWND> TopLevelWindowsOf(const std::string& windowClass, bool visibleOnly) const;
+
+    PROCESS_INFORMATION process = {};
+};
+
+// Polls until the condition holds; false when it never did in time.
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 30s);
+
+std::string ClassOf(HWND window);
+std::string TextOf(HWND window);
+// The visible child (at any depth) of that class and caption; nullptr if there is none.
+HWND FindChild(HWND parent, const std::string& windowClass, const std::string& caption);
+HWND FindChildOfClass(HWND parent, const std::string& windowClass);
+// Position and size in the parent's client area.
+Rect PlaceOf(HWND control);
+SIZE ClientSize(HWND window);
+SIZE OuterSize(HWND window);
+
+// A click of the button, queued so the driver does not wait for the handler's boxes.
+void Click(HWND button);
+// A left click at a point of the window's client area.
+void ClickAt(HWND window, POINT where);
+void PressKey(HWND window, WPARAM key);
+
+// Runs a program of the host (a name in /usr/bin with its arguments) and waits for it.
+bool RunHostTool(const std::string& commandLine);
+// Drags with the real mouse pointer of the X display, in screen coordinates.
+void DragWithMouse(POINT from, POINT to);
+
+// Saves a picture of the screen area of the window as PNG (once two shots agree).
+bool SaveScreenshot(HWND window, const std::string& unixPath);
+
+}  // namespace pk::e2e

@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include "window/FormLayout.h"
+
+namespace pk {
+namespace {
+
+TEST(FormLayout, ResizingTightensTheCreationPlaces)
+{
+    // The creation places leave the buttons 9 pixels above the bottom; any resize, even back
+    // to the creation size, puts them 4 pixels above it, so the window resizes only on a
+    // real change of size.
+    FormLayout l = ResizedLayout(InitialLayout(), kClientWidth, kClientHeight);
+    EXPECT_EQ(InitialLayout().buttonClose.top, 396);
+    EXPECT_EQ(l.buttonClose.top, 401);
+    EXPECT_EQ(l.buttonClose.left, 449) << "and 4 pixels apart instead of 8";
+    EXPECT_EQ(l.grid, (ControlRect{4, 4, 769, 383}));
+    EXPECT_EQ(l.panel, (ControlRect{4, 4, 777, 391}));
+    EXPECT_EQ(l.labelPK.top, 404);
+}
+
+TEST(FormLayout, ButtonsLineUpAtTheBottomRight)
+{
+    FormLayout l = ResizedLayout(InitialLayout(), 1000, 600);
+    EXPECT_EQ(l.buttonPrint, (ControlRect{916, 572, 80, 24}));
+    EXPECT_EQ(l.buttonUpdate, (ControlRect{832, 572, 80, 24}));
+    EXPECT_EQ(l.buttonEditText, (ControlRect{748, 572, 80, 24}));
+    EXPECT_EQ(l.buttonClose, (ControlRect{664, 572, 80, 24}));
+    EXPECT_EQ(l.panel, (ControlRect{4, 4, 992, 562}));
+    EXPECT_EQ(l.grid, (ControlRect{4, 4, 984, 554}));
+    EXPECT_EQ(l.labelPathPackFiles, (ControlRect{116, 575, 85, 13}));
+    EXPECT_EQ(l.labelPK, (ControlRect{4, 575, 105, 13}));
+}
+
+TEST(FormLayout, SmallestWindowKeepsButtonsInsideAndGridAboveThem)
+{
+    // The client area of a 685 x 340 window with the frame of the creation size.
+    const int w = kMinOuterWidth - (kOuterWidth - kClientWidth);
+    const int h = kMinOuterHeight - (kOuterHeight - kClientHeight);
+    FormLayout l = ResizedLayout(InitialLayout(), w, h);
+    EXPECT_EQ(l.buttonClose.left, w - 4 * 84);
+    EXPECT_GE(l.buttonClose.left, l.labelPathPackFiles.left + l.labelPathPackFiles.width);
+    EXPECT_EQ(l.buttonPrint.left + l.buttonPrint.width, w - 4);
+    EXPECT_EQ(l.buttonPrint.top + l.buttonPrint.height, h - 4);
+    EXPECT_LT(l.panel.top + l.panel.height, l.buttonClose.top);
+    EXPECT_EQ(l.panel.top + l.grid.top + l.grid.height, l.panel.top + l.panel.height - 4);
+}
+
+TEST(FormLayout, EachButtonStandsLeftOfItsRightNeighbourByThatNeighboursWidth)
+{
+    FormLayout l = InitialLayout();
+    l.buttonPrint.width = 100;
+    l.buttonUpdate.width = 60;
+    l = ResizedLayout(l, 800, 400);
+    EXPECT_EQ(l.buttonPrint.left, 696);
+    EXPECT_EQ(l.buttonUpdate.left, 696 - 100 - 4);
+    EXPECT_EQ(l.buttonEditText.left, 592 - 60 - 4);
+}
+
+}  // namespace
+}  // namespace pk

@@ -1,0 +1,189 @@
+// The window's behaviour without a window: real SETUP.INI files, the real survey, a recording
+// message-box sink and a display that remembers what it was told.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "paktally/Locations.h"
+#include "platform/Exceptions.h"
+#include "platform/Process.h"
+#include "tests/support/PackFiles.h"
+#include "tests/support/RecordingUserInterface.h"
+#include "tests/support/TempDir.h"
+#include "survey/Survey.h"
+#include "window/SetupFormLogic.h"
+
+namespace pk {
+namespace {
+
+using platform::BoxResult;
+using platform::Cursor;
+
+class RecordingDisplay : public TableDisplay {
+public:
+    void ShowRows(int firstRow, int lastRow) override { shown.emplace_back(firstRow, lastRow); }
+    void EnableTable(bool enabled) override { enabling.push_back(enabled); }
+    std::vector<std::pair<int, int>> shown;
+    std::vector<bool> enabling;
+};
+
+const std::string kIni =
+    "[BDE]\r\nSize=10\r\nPackfile=B.WRP\r\n\r\n"
+    "[IMainOption1]\r\nCaption=Main\r\n\r\n"
+    "[ISubOption1.1]\r\nPackFile=C.WRP\r\nSize=20\r\n\r\n"
+    "[ISubOption1.2]\r\nFiles=$$$$$$$$.$$$\r\nSize=5\r\n\r\n";
+
+class SetupFormLogicTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        kit.Write("SETUP.INI", kIni);
+        kit.Write("B.WRP", testing::WrpFile({{100, "abc"}}));
+        kit.Write("C.WRP", testing::WrpFile({{200, "d"}, {22, "e"}}));
+        // Backslashes: a "/" in the first argument would make it the switch.
+        std::string ini = kit.File("SETUP.INI");
+        std::replace(ini.begin(), ini.end(), '/', '\\');
+        platform::OverrideCommandLine("Paktally.exe \"" + ini + "\"");
+    }
+    void TearDown() override { platform::OverrideCommandLine(std::nullopt); }
+
+    std::vector<std::string> Row(int row) const
+    {
+        std::vector<std::string> cells;
+        for (int c = 0; c < kSizeColumnCount; ++c)
+            cells.push_back(logic.Table().Cell(c, row));
+        return cells;
+    }
+    void Edit(int row, const std::string& text)
+    {
+        ASSERT_TRUE(logic.StringGridSelectCell(ColPackFiles, row));
+        logic.StringGridSetEditText(ColPackFiles, row, text);
+        logic.StringGridSetEditText(ColPackFiles, row, text);  // the editor closes
+    }
+
+    testing::TempDir kit;
+    testing::RecordingUserInterface ui;
+    RecordingDisplay display;
+    SetupFormLogic logic{display};
+};
+
+TEST_F(SetupFormLogicTest, ListingThenUpdateFillsTheTable)
+{
+    logic.FormCreate();
+    ScanSetupIni(logic, false, true);
+    EXPECT_FALSE(logic.Flow().IniUpdated);
+    EXPECT_EQ(Row(2), (std::vector<std::string>{"ISubOption1.1", "C.WRP", "20", "", "NOT UPDATED"}));
+    EXPECT_EQ(kit.Read("SETUP.INI"), kIni) << "a listing pass writes nothing";
+
+    logic.ButtonUpdateClick();
+    EXPECT_TRUE(logic.Flow().IniUpdated);
+    EXPECT_EQ(logic.Table().RowCount(), 5);
+    EXPECT_EQ(Row(0), (std::vector<std::string>{"Sub section", "PackFiles", "Prev. Size", "New Size", "Size Changed"}));
+    EXPECT_EQ(Row(1), (std::vector<std::string>{"BDE", "B.WRP", "10", "100", "X  (90)"}));
+    EXPECT_EQ(Row(2), (std::vector<std::string>{"ISubOption1.1", "C.WRP", "20", "222", "X  (202)"}));
+    EXPECT_EQ(Row(3), (std::vector<std::string>{"ISubOption1.2", "NONE", "5", "0", "X  (-5)"}));
+    EXPECT_EQ(Row(4), std::vector<std::string>(5, ""));
+    EXPECT_EQ(ui.cursorChanges, (std::vector<Cursor>{Cursor::HourGlass, Cursor::Default}));
+    EXPECT_EQ(display.enabling, (std::vector<bool>{false, true, false, true})) << "off during each walk";
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_NE(kit.Read("SETUP.INI").find("Size=222"), std::string::npos);
+}
+
+TEST_F(SetupFormLogicTest, SecondUpdateLeavesNothingOfTheFirst)
+{
+    logic.ButtonUpdateClick();
+    Edit(4, "typed into the empty last row");
+    kit.Write("SETUP.INI", "[BDE]\r\nSize=1\r\nPackfile=B.WRP\r\n\r\n");
+    ui.answers = {BoxResult::No};
+    logic.ButtonUpdateClick();
+    EXPECT_EQ(logic.Table().RowCount(), 5) << "No: nothing updated";
+    logic.Flow().GridModified = false;
+    logic.ButtonUpdateClick();
+    EXPECT_EQ(logic.Table().RowCount(), 3);
+    EXPECT_EQ(Row(1)[ColSection], "BDE");
+    EXPECT_EQ(Row(2), std::vector<std::string>(5, ""));
+}
+
+TEST_F(SetupFormLogicTest, EditsAreMarkedOnceAndAskedAboutBeforeUpdating)
+{
+    EXPECT_FALSE(logic.StringGridSelectCell(ColPackFiles, 1));
+    EXPECT_EQ(ui.Texts(), std::vector<std::string>{kNotUpdatedError});
+    logic.ButtonUpdateClick();
+    EXPECT_FALSE(logic.StringGridSelectCell(ColPrevSize, 1));
+
+    Edit(2, "X.WRP");
+    EXPECT_EQ(logic.Flow().State(), TableState::Edited);
+    EXPECT_EQ(Row(2), (std::vector<std::string>{"ISubOption1.1", "X.WRP", "222", "(changed)", "X  (202)"}));
+
+    // No: the edits stay and no pass runs.
+    std::string before = kit.Read("SETUP.INI");
+    ui.answers = {BoxResult::No};
+    logic.ButtonUpdateClick();
+    EXPECT_EQ(Row(2)[ColNewSize], "(changed)");
+    EXPECT_EQ(kit.Read("SETUP.INI"), before);
+    EXPECT_EQ(ui.boxes.back().title, "Confirm");
+
+    // Closed otherwise: the pass runs without saving, the flag stays.
+    ui.answers = {BoxResult::Cancel};
+    logic.ButtonUpdateClick();
+    EXPECT_EQ(Row(2)[ColPackFiles], "C.WRP");
+    EXPECT_TRUE(logic.Flow().GridModified);
+    EXPECT_EQ(kit.Read("SETUP.INI").find("X.WRP"), std::string::npos);
+}
+
+TEST_F(SetupFormLogicTest, YesSavesTheEditsThenMeasuresThem)
+{
+    logic.ButtonUpdateClick();
+    Edit(1, "C.WRP");
+    ui.answers = {BoxResult::Yes};
+    logic.ButtonUpdateClick();
+    EXPECT_FALSE(logic.Flow().GridModified);
+    EXPECT_EQ(Row(1), (std::vector<std::string>{"BDE", "C.WRP", "100", "222", "X  (122)"}));
+    std::string saved = kit.Read("SETUP.INI");
+    EXPECT_NE(saved.find("[BDE]\r\nSize=222\r\nPackfile=C.WRP\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("[ISubOption1.1]\r\nPackfile=C.WRP\r\n"), std::string::npos) << "spelled Packfile";
+    EXPECT_EQ(saved.find("NONE"), std::string::npos) << "a section without the key gets nothing";
+}
+
+TEST_F(SetupFormLogicTest, ClosingWithEditsOffersSaveDiscardOrStay)
+{
+    logic.ButtonUpdateClick();
+    EXPECT_TRUE(logic.FormClose()) << "nothing to ask";
+    Edit(2, "Z.WRP");
+    std::string before = kit.Read("SETUP.INI");
+    ui.answers = {BoxResult::Cancel, BoxResult::No};
+    EXPECT_FALSE(logic.FormClose());
+    EXPECT_TRUE(logic.FormClose());
+    EXPECT_EQ(kit.Read("SETUP.INI"), before);
+    ui.answers = {BoxResult::Yes};
+    EXPECT_TRUE(logic.FormClose());
+    EXPECT_NE(kit.Read("SETUP.INI").find("Packfile=Z.WRP"), std::string::npos);
+    EXPECT_FALSE(logic.Flow().GridModified);
+}
+
+TEST_F(SetupFormLogicTest, FailedPassRestoresTheCursorAndKeepsItsRows)
+{
+    kit.Write("SETUP.INI", kIni + "[UMainOption1]\r\nx=1\r\n\r\n[USubOption1.1]\r\nPackFile=GONE.ZIP\r\nSize=1\r\n");
+    EXPECT_THROW(logic.ButtonUpdateClick(), Exception);
+    ASSERT_FALSE(ui.cursorChanges.empty());
+    EXPECT_EQ(ui.cursorChanges.front(), Cursor::HourGlass);
+    EXPECT_EQ(ui.cursor, Cursor::Default) << "restored on the way out";
+    EXPECT_EQ(logic.Table().RowCount(), 5) << "the rows appended before the error stay";
+    EXPECT_EQ(display.enabling.back(), true);
+    EXPECT_EQ(kit.Read("SETUP.INI").find("Size=222"), std::string::npos) << "nothing saved";
+}
+
+TEST_F(SetupFormLogicTest, NoEditorStartsAndTheUserIsTold)
+{
+    std::vector<std::string> programs;
+    logic.ButtonEditTextClick([&](const std::string& program, const std::string& argument) {
+        programs.push_back(program);
+        EXPECT_EQ(argument, GetIniFileName());
+        return false;
+    });
+    EXPECT_EQ(programs, (std::vector<std::string>{"NotePad", "WordPad", "Write"}));
+    EXPECT_EQ(ui.Texts(), std::vector<std::string>{"Unable to run NotePad or WordPad"});
+}
+
+}  // namespace
+}  // namespace pk

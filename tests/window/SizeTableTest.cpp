@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include "survey/SurveyView.h"
+#include "window/SizeTable.h"
+
+namespace pk {
+namespace {
+
+TEST(GridRowTexts, ShowStoredAndNewSizeWithTheChangeMark)
+{
+    EXPECT_EQ(FormatGridRow("BDE", "BDE.WRP", 5000, 5000), (GridRow{"BDE", "BDE.WRP", "5000", "5000", " "}));
+    EXPECT_EQ(FormatGridRow("S", "P", 5000, 5200)[ColSizeChanged], "X  (200)");
+    EXPECT_EQ(FormatGridRow("S", "P", 5000, 4800)[ColSizeChanged], "X  (-200)");
+    EXPECT_EQ(FormatGridRow("S", "P", -1, 0)[ColSizeChanged], "X  (1)");
+}
+
+TEST(GridRowTexts, MarkFailedAndUnmeasuredSizes)
+{
+    GridRow failed = FormatGridRow("ISubOption1.1", "A.ZIP", 1000, -1);
+    EXPECT_EQ(failed[ColPrevSize], "1000");
+    EXPECT_EQ(failed[ColNewSize], "(Error)");
+    EXPECT_EQ(failed[ColSizeChanged], "X  (-1001)") << "the difference is formed also for a failed measurement";
+
+    GridRow listed = FormatGridRow("ISubOption1.2", "NONE", -1, kNotMeasured);
+    EXPECT_EQ(listed[ColPrevSize], "-1");
+    EXPECT_EQ(listed[ColNewSize], "");
+    EXPECT_EQ(listed[ColSizeChanged], "NOT UPDATED");
+
+    EXPECT_EQ(FormatGridRow("S", "P", -1, -1)[ColSizeChanged], " ");
+}
+
+TEST(GridRowTexts, DifferencesBeyondThe32BitRangeAreShownWhole)
+{
+    EXPECT_EQ(FormatGridRow("S", "P", -2147483647 - 1, 2147483646)[ColSizeChanged], "X  (4294967294)");
+    EXPECT_EQ(FormatGridRow("S", "P", 2147483646, -1)[ColSizeChanged], "X  (-2147483647)");
+}
+
+TEST(SizeTable, StartsWithTitleRowAndOneEmptyRow)
+{
+    SizeTable table;
+    EXPECT_EQ(table.RowCount(), 2);
+    EXPECT_EQ(table.LastDataRow(), 0) << "no data rows yet";
+    table.SetTitles();
+    EXPECT_EQ(table.Cell(ColSection, 0), "Sub section");
+    EXPECT_EQ(table.Cell(ColSizeChanged, 0), "Size Changed");
+    EXPECT_EQ(table.Cell(ColSection, 1), "");
+    EXPECT_EQ(kSizeColumns[ColPackFiles].width, 350);
+}
+
+TEST(SizeTable, AppendingFillsTheEmptyLastRowAndKeepsOneBelow)
+{
+    SizeTable table;
+    table.SetTitles();
+    EXPECT_EQ(table.AppendRow(FormatGridRow("BDE", "B.WRP", 1, 2)), 1);
+    EXPECT_EQ(table.AppendRow(FormatGridRow("ISubOption1.1", "C.WRP", 3, 3)), 2);
+    EXPECT_EQ(table.RowCount(), 4);
+    EXPECT_EQ(table.LastDataRow(), 2);
+    EXPECT_EQ(table.Cell(ColSection, 2), "ISubOption1.1");
+    for (int c = 0; c < kSizeColumnCount; ++c)
+        EXPECT_EQ(table.Cell(c, 3), "") << "column " << c;
+}
+
+TEST(SizeTable, CutBackLeavesNothingOfTheFormerRows)
+{
+    SizeTable table;
+    table.SetTitles();
+    table.AppendRow(FormatGridRow("BDE", "B.WRP", 1, 2));
+    table.AppendRow(FormatGridRow("ISubOption1.1", "C.WRP", 3, 3));
+    table.SetCell(ColPackFiles, 3, "typed into the empty row");
+    table.CutBack();
+    EXPECT_EQ(table.RowCount(), 2);
+    EXPECT_EQ(table.Cell(ColSection, 0), "Sub section") << "the titles stay";
+    for (int c = 0; c < kSizeColumnCount; ++c)
+        EXPECT_EQ(table.Cell(c, 1), "") << "column " << c;
+    EXPECT_EQ(table.AppendRow(FormatGridRow("U", "D", 1, 1)), 1);
+}
+
+TEST(SizeTable, FirstEditMovesTheNewSizeOnceAndLaterEditsDoNot)
+{
+    SizeTable table;
+    int row = table.AppendRow(FormatGridRow("BDE", "B.WRP", 1000, 1200));
+    table.MarkEdited(row);
+    EXPECT_EQ(table.Cell(ColPrevSize, row), "1200");
+    EXPECT_EQ(table.Cell(ColNewSize, row), "(changed)");
+    table.MarkEdited(row);
+    EXPECT_EQ(table.Cell(ColPrevSize, row), "1200") << "a row is moved only once";
+    EXPECT_EQ(table.Cell(ColSizeChanged, row), "X  (200)");
+
+    int listed = table.AppendRow(FormatGridRow("U", "P", 7, kNotMeasured));
+    table.MarkEdited(listed);
+    EXPECT_EQ(table.Cell(ColPrevSize, listed), "") << "the empty New Size moves too";
+    EXPECT_EQ(table.Cell(ColNewSize, listed), "(changed)");
+}
+
+TEST(SizeTable, RowsOutsideTheTableAreRefused)
+{
+    SizeTable table;
+    EXPECT_THROW(table.Cell(0, 2), std::out_of_range);
+    EXPECT_THROW(table.SetCell(0, -1, "x"), std::out_of_range);
+    EXPECT_THROW(table.MarkEdited(5), std::out_of_range);
+    EXPECT_THROW(table.Cell(kSizeColumnCount, 0), std::out_of_range);
+}
+
+}  // namespace
+}  // namespace pk

@@ -1,0 +1,48 @@
+#pragma once
+// The application as a whole (Win32): its title, carried by a hidden window of its own, the
+// message loop, and the handler of errors that escape an event handler.
+#include <windows.h>
+
+#include <exception>
+#include <string>
+
+namespace pk {
+
+class Application {
+public:
+    static Application& Instance();
+
+    const std::string& Title() const { return title; }
+    void SetTitle(const std::string& text);
+
+    // Runs the message loop until the main window is gone; returns the exit code.
+    int Run(HWND mainWindow);
+
+    // For a window procedure whose handler raised. While the loop runs the error is shown
+    // under the application title and the program goes on; before it (and in a silent run,
+    // which has none) the process ends with the "Application Error" box and exit code 1.
+    void HandleException(const std::exception_ptr& error);
+
+private:
+    Application();
+    std::string title;
+    HWND titleWindow = nullptr;
+    bool looping = false;
+};
+
+// The "Application Error" box for an error that ends the process.
+void ShowApplicationError(const std::exception_ptr& error);
+
+// Runs a window procedure's handler, keeping any error it raises out of the system's frames.
+template <typename Handler>
+LRESULT GuardedHandler(Handler&& handler)
+{
+    try {
+        return handler();
+    } catch (...) {
+        Application::Instance().HandleException(std::current_exception());
+        return 0;
+    }
+}
+
+}  // namespace pk

@@ -1,0 +1,143 @@
+#include "window/CellEditor.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "window/Application.h"
+
+namespace pk {
+
+namespace {
+constexpr UINT_PTR kSubclassId = 1;
+}
+
+void CellEditor::Attach(HWND list, HFONT font, EditTextHandler handler)
+{
+    listView = list;
+    onEditText = std::move(handler);
+    edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, listView, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SetWindowSubclass(listView, ListViewProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(edit, EditProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void CellEditor::Begin(int cellColumn, int cellRow, const std::string& text)
+{
+    End();
+    int item = cellRow - 1;
+    SendMessageA(listView, LVM_ENSUREVISIBLE, static_cast<WPARAM>(item), FALSE);
+    RECT cell = {};
+    cell.top = cellColumn;
+    cell.left = LVIR_BOUNDS;
+    if (!SendMessageA(listView, LVM_GETSUBITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&cell)))
+        return;
+    column = cellColumn;
+    row = cellRow;
+    original = text;
+    loading = true;
+    SetWindowTextA(edit, text.c_str());
+    loading = false;
+    // Inside the grid lines of the cell.
+    SetWindowPos(edit, HWND_TOP, cell.left + 2, cell.top + 1, cell.right - cell.left - 3, cell.bottom - cell.top - 2,
+                 SWP_SHOWWINDOW);
+    active = true;
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+}
+
+void CellEditor::End()
+{
+    if (!active)
+        return;
+    active = false;
+    if (GetFocus() == edit)
+        SetFocus(listView);
+    ShowWindow(edit, SW_HIDE);
+    Notify();  // once more on closing, changed or not
+}
+
+std::string CellEditor::Text() const
+{
+    int length = GetWindowTextLengthA(edit);
+    std::vector<char> buffer(static_cast<size_t>(length) + 1);
+    int read = GetWindowTextA(edit, buffer.data(), length + 1);
+    return std::string(buffer.data(), static_cast<size_t>(read));
+}
+
+void CellEditor::Notify()
+{
+    onEditText(column, row, Text());
+}
+
+LRESULT CellEditor::OnEditKey(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_GETDLGCODE: {
+        // Enter and Escape end the edit instead of pressing the window's Close button.
+        const MSG* pending = reinterpret_cast<const MSG*>(lParam);
+        if (pending && pending->message == WM_KEYDOWN && (pending->wParam == VK_RETURN || pending->wParam == VK_ESCAPE))
+            return DLGC_WANTALLKEYS;
+        break;
+    }
+    case WM_KEYDOWN:
+        if (wParam == VK_ESCAPE && active) {
+            SetWindowTextA(edit, original.c_str());
+            End();
+            return 0;
+        }
+        if (wParam == VK_RETURN) {
+            End();
+            return 0;
+        }
+        break;
+    case WM_CHAR:
+        if (wParam == '\r' || wParam == 0x1B)
+            return 0;  // already handled as keys; a single-line edit would beep
+        break;
+    case WM_KILLFOCUS: {
+        LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        End();
+        return result;
+    }
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK CellEditor::EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                      DWORD_PTR self)
+{
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(window, EditProc, kSubclassId);
+    return GuardedHandler(
+        [&] { return reinterpret_cast<CellEditor*>(self)->OnEditKey(window, message, wParam, lParam); });
+}
+
+LRESULT CALLBACK CellEditor::ListViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                          DWORD_PTR selfData)
+{
+    auto* self = reinterpret_cast<CellEditor*>(selfData);
+    return GuardedHandler([&]() -> LRESULT {
+        switch (message) {
+        case WM_COMMAND:
+            if (reinterpret_cast<HWND>(lParam) == self->edit && HIWORD(wParam) == EN_CHANGE && self->active &&
+                !self->loading)
+                self->Notify();
+            return 0;
+        case WM_VSCROLL:
+        case WM_HSCROLL:
+        case WM_MOUSEWHEEL:
+        case WM_SIZE:
+            // The editor does not travel with the cells.
+            self->End();
+            break;
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(window, ListViewProc, kSubclassId);
+            break;
+        }
+        return DefSubclassProc(window, message, wParam, lParam);
+    });
+}
+
+}  // namespace pk

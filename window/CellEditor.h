@@ -1,0 +1,39 @@
+#pragma once
+// The in-place editor of the size table (Win32): an edit control laid over one cell of the
+// list view. It hands its text to the table on every change and once more when it closes.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace pk {
+
+class CellEditor {
+public:
+    // column, row (table rows: the title row is 0), text
+    using EditTextHandler = std::function<void(int column, int row, const std::string& text)>;
+
+    void Attach(HWND listView, HFONT font, EditTextHandler onEditText);
+    void Begin(int column, int row, const std::string& text);
+    // Closes the editor, keeping what was typed.
+    void End();
+    bool Active() const { return active; }
+    HWND Handle() const { return edit; }
+
+private:
+    static LRESULT CALLBACK ListViewProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK EditProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    LRESULT OnEditKey(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    std::string Text() const;
+    void Notify();
+
+    HWND listView = nullptr;
+    HWND edit = nullptr;
+    EditTextHandler onEditText;
+    int column = 0, row = 0;
+    std::string original;
+    bool active = false;
+    bool loading = false;
+};
+
+}  // namespace pk

@@ -1,0 +1,33 @@
+#pragma once
+// When the pack-set column may be edited, and what the user is asked before an update or a
+// close while edits are unsaved. The two flags are the window's IniUpdated and GridModified.
+#include <string>
+
+namespace pk {
+
+enum class TableState { Listed, Updated, Edited };
+
+enum class UpdateStep { SaveThenUpdate, Update, Stop };
+enum class CloseStep { SaveThenClose, Close, StayOpen };
+
+class EditFlow {
+public:
+    bool IniUpdated = false;
+    bool GridModified = false;
+
+    TableState State() const;
+
+    // The pack-set column only, and only after an update pass; asking for it earlier shows
+    // why not. Other columns are refused silently.
+    bool MaySelectCell(int column) const;
+
+    // Asks (confirmation, Yes/No) only when edits are pending.
+    UpdateStep BeforeUpdate(const std::string& iniPath) const;
+    // Asks (information, Yes/No/Cancel) only when edits are pending.
+    CloseStep BeforeClose(const std::string& iniPath) const;
+};
+
+inline constexpr const char* kNotUpdatedError =
+    "Ini-file is not updated. Click UPDATE before making changes to PACKFILES";
+
+}  // namespace pk

@@ -1,0 +1,467 @@
+#include "window/SetupForm.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "paktally/Locations.h"
+#include "platform/Exceptions.h"
+#include "platform/UserInterface.h"
+#include "printing/XPrinter.h"
+#include "window/Application.h"
+#include "window/EditorLaunch.h"
+
+namespace pk {
+
+namespace {
+
+constexpr const char* kFormClass = "TSetupForm";
+constexpr const char* kPanelClass = "PaktallyPanel";
+constexpr const char* kFontFace = "MS Sans Serif";
+constexpr int kFontHeight = -11;  // 8 points at 96 pixels per inch, whatever the screen's
+constexpr int kRowHeight = 20;
+constexpr int kSnapDistance = 10;
+constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+
+enum ControlId { IdClose = 101, IdEditText, IdUpdate, IdPrint, IdGrid };
+
+// The hints are Danish; the A functions take them in the ANSI code page (Windows-1252).
+constexpr const char* kHintEditText = "Edit\xE9r INI-filen i en teksteditor";
+constexpr const char* kHintUpdate = "Opdat\xE9r tabellen med de rigtige st\xF8rrelse og gem evt. \xE6ndringer";
+constexpr const char* kHintPrint = "Udskriv tabellen til printeren";
+constexpr const char* kHintPackFiles = "PACKFILE-directory kan angives som f\xF8rste parameter n\xE5r Paktally k\xF8res";
+
+// A plain frame that hands its children's notifications on to the window.
+LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_NOTIFY:
+    case WM_COMMAND:
+        return SendMessageA(GetParent(panel), message, wParam, lParam);
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(panel, &paint);
+        RECT frame;
+        GetClientRect(panel, &frame);
+        DrawEdge(dc, &frame, BDR_RAISEDINNER, BF_RECT);
+        EndPaint(panel, &paint);
+        return 0;
+    }
+    }
+    return DefWindowProcA(panel, message, wParam, lParam);
+}
+
+void RegisterWindowClasses(HINSTANCE instance, WNDPROC formProc)
+{
+    static bool registered = false;
+    if (registered)
+        return;
+    WNDCLASSA form = {};
+    form.style = CS_HREDRAW | CS_VREDRAW;
+    form.lpfnWndProc = formProc;
+    form.hInstance = instance;
+    form.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    form.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    form.lpszClassName = kFormClass;
+    WNDCLASSA panel = form;
+    panel.lpfnWndProc = PanelProc;
+    panel.lpszClassName = kPanelClass;
+    if (!RegisterClassA(&form) || !RegisterClassA(&panel))
+        throw Exception("Cannot register the window classes");
+    registered = true;
+}
+
+void Place(HWND control, const ControlRect& r)
+{
+    MoveWindow(control, r.left, r.top, r.width, r.height, TRUE);
+}
+
+}  // namespace
+
+// The table grid as the printout reads it: cell texts from the table, column widths as the
+// user dragged them.
+class TSetupForm::GridSource : public PrintableGrid {
+public:
+    explicit GridSource(const TSetupForm& form) : form(form) {}
+    int ColumnCount() const override { return kSizeColumnCount; }
+    int RowCount() const override { return form.logic.Table().RowCount(); }
+    int ColumnWidth(int column) const override
+    {
+        return static_cast<int>(SendMessageA(form.stringGrid, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+    }
+    std::string Cell(int column, int row) const override { return form.logic.Table().Cell(column, row); }
+    GridFont Font() const override
+    {
+        GridFont font;
+        font.face = kFontFace;
+        font.height = kFontHeight;
+        font.charSet = DEFAULT_CHARSET;
+        font.pitch = DEFAULT_PITCH;
+        font.color = GetSysColor(COLOR_WINDOWTEXT);
+        HDC screen = GetDC(nullptr);
+        font.screenPixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+        return font;
+    }
+    bool AllowsRangeSelection() const override { return false; }
+    GridSelection Selection() const override { return {0, 1, 0, 1}; }
+
+private:
+    const TSetupForm& form;
+};
+
+TSetupForm::TSetupForm() : gridSource(std::make_unique<GridSource>(*this))
+{
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    RegisterWindowClasses(instance, WindowProc);
+    font = CreateFontA(kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kFontFace);
+    // The layout is in client pixels: the frame is whatever the system draws around them.
+    RECT outer = {0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRectEx(&outer, kFormStyle, FALSE, 0);
+    int width = outer.right - outer.left, height = outer.bottom - outer.top;
+    int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2, top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    window = CreateWindowExA(0, kFormClass, "Tarvo SETUP.INI-file manipulation", kFormStyle, left, top, width,
+                             height, nullptr, nullptr, instance, this);
+    if (!window)
+        throw Exception("Cannot create the main window");
+    CreateControls();
+    FormCreate();
+}
+
+TSetupForm::~TSetupForm()
+{
+    if (IsWindow(window))
+        DestroyWindow(window);
+    if (rowHeight)
+        ImageList_Destroy(rowHeight);
+    DeleteObject(font);
+}
+
+void TSetupForm::CreateControls()
+{
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    auto control = [&](HWND parent, DWORD exStyle, const char* cls, const char* text, DWORD style, int id) {
+        HWND h = CreateWindowExA(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+        SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        return h;
+    };
+    // Creation order is the Tab order: the four buttons, left to right.
+    buttonClose = control(window, 0, "BUTTON", "&Close", WS_TABSTOP | BS_DEFPUSHBUTTON, IdClose);
+    buttonEditText = control(window, 0, "BUTTON", "&Edit text file", WS_TABSTOP | BS_PUSHBUTTON, IdEditText);
+    buttonUpdate = control(window, 0, "BUTTON", "&Update", WS_TABSTOP | BS_PUSHBUTTON, IdUpdate);
+    buttonPrint = control(window, 0, "BUTTON", "&Print", WS_TABSTOP | BS_PUSHBUTTON, IdPrint);
+    panel = control(window, WS_EX_CONTROLPARENT, kPanelClass, "", WS_CLIPCHILDREN, 0);
+    labelPathPackFiles = control(window, 0, "STATIC", "Sti til PACKFILES:", SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_NOTIFY, 0);
+    labelPK = control(window, 0, "STATIC", "Directory PACKFILES:", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0);
+    // No WS_TABSTOP: the Tab key skips the grid.
+    stringGrid = control(panel, WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
+                         WS_CLIPCHILDREN | LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER, IdGrid);
+    SendMessageA(stringGrid, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES, LVS_EX_GRIDLINES);
+    // A list view's rows are as high as its small images.
+    rowHeight = ImageList_Create(1, kRowHeight, ILC_COLOR, 1, 0);
+    SendMessageA(stringGrid, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rowHeight));
+    for (int column = 0; column < kSizeColumnCount; ++column) {
+        LVCOLUMNA spec = {};
+        spec.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        spec.pszText = const_cast<char*>("");
+        spec.cx = 150;
+        spec.iSubItem = column;
+        SendMessageA(stringGrid, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&spec));
+    }
+    editor.Attach(stringGrid, font, [this](int column, int row, const std::string& text) {
+        logic.StringGridSetEditText(column, row, text);
+    });
+
+    hints = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance,
+                            nullptr);
+    SendMessageA(hints, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    AddHint(buttonEditText, kHintEditText);
+    AddHint(buttonUpdate, kHintUpdate);
+    AddHint(buttonPrint, kHintPrint);
+    AddHint(labelPathPackFiles, kHintPackFiles);
+    ApplyLayout();
+}
+
+void TSetupForm::AddHint(HWND control, const char* text)
+{
+    TTTOOLINFOA tool = {};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = const_cast<char*>(text);
+    SendMessageA(hints, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TSetupForm::FormCreate()
+{
+    logic.FormCreate();
+    for (int column = 0; column < kSizeColumnCount; ++column)
+        SendMessageA(stringGrid, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
+                     kSizeColumns[static_cast<size_t>(column)].width);
+    SetLabelPath(GetPackFilesDir());
+}
+
+void TSetupForm::SetLabelPath(const std::string& path)
+{
+    SetWindowTextA(labelPathPackFiles, path.c_str());
+    // The label is as wide as its text.
+    HDC dc = GetDC(labelPathPackFiles);
+    HGDIOBJ previous = SelectObject(dc, font);
+    SIZE extent = {};
+    GetTextExtentPoint32A(dc, path.c_str(), static_cast<int>(path.size()), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(labelPathPackFiles, dc);
+    layout.labelPathPackFiles.width = extent.cx;
+    Place(labelPathPackFiles, layout.labelPathPackFiles);
+}
+
+void TSetupForm::SetCaption(const std::string& caption)
+{
+    SetWindowTextA(window, caption.c_str());
+}
+
+void TSetupForm::Show()
+{
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+}
+
+void TSetupForm::ApplyLayout()
+{
+    Place(panel, layout.panel);
+    Place(stringGrid, layout.grid);
+    Place(buttonClose, layout.buttonClose);
+    Place(buttonEditText, layout.buttonEditText);
+    Place(buttonUpdate, layout.buttonUpdate);
+    Place(buttonPrint, layout.buttonPrint);
+    Place(labelPK, layout.labelPK);
+    Place(labelPathPackFiles, layout.labelPathPackFiles);
+}
+
+void TSetupForm::FormResize(int width, int height)
+{
+    // Only a real change of size moves the controls from their creation places.
+    if (!stringGrid || (width == clientWidth && height == clientHeight))
+        return;
+    clientWidth = width;
+    clientHeight = height;
+    layout = ResizedLayout(layout, width, height);
+    ApplyLayout();
+}
+
+void TSetupForm::SnapToScreenEdges(WINDOWPOS& position) const
+{
+    RECT work, current;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(window, &current);
+    int width = current.right - current.left, height = current.bottom - current.top;
+    auto snap = [](int& start, int extent, int low, int high) {
+        if (std::abs(start - low) < kSnapDistance)
+            start = low;
+        else if (std::abs(start + extent - high) < kSnapDistance)
+            start = high - extent;
+    };
+    snap(position.x, width, work.left, work.right);
+    snap(position.y, height, work.top, work.bottom);
+}
+
+void TSetupForm::ShowRows(int firstRow, int lastRow)
+{
+    const SizeTable& table = logic.Table();
+    int items = table.RowCount() - 1;  // the title row is the header
+    int count = static_cast<int>(SendMessageA(stringGrid, LVM_GETITEMCOUNT, 0, 0));
+    for (; count < items; ++count) {
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT;
+        item.iItem = count;
+        item.pszText = const_cast<char*>("");
+        SendMessageA(stringGrid, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    for (; count > items; --count)
+        SendMessageA(stringGrid, LVM_DELETEITEM, static_cast<WPARAM>(count - 1), 0);
+    for (int row = std::max(firstRow, 0); row <= std::min(lastRow, table.RowCount() - 1); ++row) {
+        for (int column = 0; column < kSizeColumnCount; ++column) {
+            const std::string& text = table.Cell(column, row);
+            if (row == 0) {
+                LVCOLUMNA spec = {};
+                spec.mask = LVCF_TEXT;
+                spec.pszText = const_cast<char*>(text.c_str());
+                SendMessageA(stringGrid, LVM_SETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&spec));
+            } else {
+                LVITEMA item = {};
+                item.iSubItem = column;
+                item.pszText = const_cast<char*>(text.c_str());
+                SendMessageA(stringGrid, LVM_SETITEMTEXTA, static_cast<WPARAM>(row - 1), reinterpret_cast<LPARAM>(&item));
+            }
+        }
+    }
+    // Rows show as they come, also while no message loop runs.
+    UpdateWindow(stringGrid);
+}
+
+void TSetupForm::EnableTable(bool enabled)
+{
+    if (!enabled)
+        editor.End();
+    EnableWindow(stringGrid, enabled);
+}
+
+void TSetupForm::OnGridCellClicked(POINT where)
+{
+    LVHITTESTINFO hit = {};
+    hit.pt = where;
+    if (SendMessageA(stringGrid, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)) < 0 || hit.iItem < 0)
+        return;
+    int row = hit.iItem + 1;
+    if (logic.StringGridSelectCell(hit.iSubItem, row))
+        editor.Begin(hit.iSubItem, row, logic.Table().Cell(hit.iSubItem, row));
+}
+
+void TSetupForm::EditFocusedRow()
+{
+    int item = static_cast<int>(SendMessageA(stringGrid, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    if (item >= 0 && logic.StringGridSelectCell(ColPackFiles, item + 1))
+        editor.Begin(ColPackFiles, item + 1, logic.Table().Cell(ColPackFiles, item + 1));
+}
+
+LRESULT TSetupForm::OnGridNotify(const NMHDR& header)
+{
+    if (header.code >= HDN_LAST && header.code <= HDN_FIRST) {
+        editor.End();  // a column is being resized under the editor
+        return 0;
+    }
+    if (header.hwndFrom != stringGrid)
+        return 0;
+    switch (header.code) {
+    case NM_CLICK:
+    case NM_DBLCLK:
+        OnGridCellClicked(reinterpret_cast<const NMITEMACTIVATE&>(header).ptAction);
+        return 0;
+    case LVN_ITEMCHANGING: {
+        // Cells are chosen one by one; whole rows are never selected.
+        const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+        return (change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) ? TRUE : FALSE;
+    }
+    case LVN_KEYDOWN:
+        if (reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_F2)
+            EditFocusedRow();
+        return 0;
+    }
+    return 0;
+}
+
+void TSetupForm::OnCommand(int id)
+{
+    switch (id) {
+    case IdClose:
+    case IDOK:      // Enter, unless a button has the focus
+    case IDCANCEL:  // Escape
+        ButtonCloseClick();
+        break;
+    case IdEditText: ButtonEditTextClick(); break;
+    case IdUpdate: ButtonUpdateClick(); break;
+    case IdPrint: ButtonPrintClick(); break;
+    }
+}
+
+void TSetupForm::ButtonCloseClick()
+{
+    SendMessageA(window, WM_CLOSE, 0, 0);
+}
+
+void TSetupForm::ButtonEditTextClick()
+{
+    logic.ButtonEditTextClick(RunEditor);
+}
+
+void TSetupForm::ButtonUpdateClick()
+{
+    editor.End();
+    logic.ButtonUpdateClick();
+}
+
+void TSetupForm::ButtonPrintClick()
+{
+    editor.End();
+    TXPrinter printer;
+    printer.Print(gridSource.get(), false);
+}
+
+LRESULT CALLBACK TSetupForm::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        auto* self = static_cast<TSetupForm*>(create->lpCreateParams);
+        self->window = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<TSetupForm*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (message == WM_NCDESTROY)
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    if (!self)
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    return GuardedHandler([&] { return self->HandleMessage(message, wParam, lParam); });
+}
+
+LRESULT TSetupForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        if (lParam == 0 || HIWORD(wParam) == BN_CLICKED)
+            OnCommand(LOWORD(wParam));
+        return 0;
+    case WM_NOTIFY:
+        return OnGridNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case DM_GETDEFID:
+        return MAKELRESULT(IdClose, DC_HASDEFID);
+    case WM_SIZE:
+        if (wParam != SIZE_MINIMIZED)
+            FormResize(LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_GETMINMAXINFO:
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {kMinOuterWidth, kMinOuterHeight};
+        return 0;
+    case WM_ENTERSIZEMOVE:
+        draggedByUser = true;
+        return 0;
+    case WM_EXITSIZEMOVE:
+        draggedByUser = false;
+        return 0;
+    case WM_WINDOWPOSCHANGING:
+        // Only moves snap: a resize from the left or top edge must keep the other edge.
+        if (draggedByUser && (reinterpret_cast<WINDOWPOS*>(lParam)->flags & (SWP_NOMOVE | SWP_NOSIZE)) == SWP_NOSIZE)
+            SnapToScreenEdges(*reinterpret_cast<WINDOWPOS*>(lParam));
+        break;  // the system keeps the size within the track limits
+    case WM_SETCURSOR:
+        if (platform::UI().GetCursor() == platform::Cursor::HourGlass) {
+            SetCursor(LoadCursor(nullptr, IDC_WAIT));
+            return TRUE;
+        }
+        break;
+    case WM_ACTIVATE:
+        // Keep the keyboard focus on a control, so that Enter and Escape reach the buttons.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            lastFocus = focus && IsChild(window, focus) && focus != editor.Handle() ? focus : nullptr;
+        } else {
+            SetFocus(lastFocus && IsWindowVisible(lastFocus) ? lastFocus : buttonClose);
+        }
+        return 0;
+    case WM_CLOSE:
+        editor.End();
+        if (logic.FormClose())
+            DestroyWindow(window);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace pk

@@ -1,0 +1,53 @@
+#pragma once
+// What the size table window does, apart from drawing it: the rows the survey appends, the
+// editing of the pack-set column, the save prompts, and the Update, Close and Edit buttons.
+#include <string>
+
+#include "survey/SurveyView.h"
+#include "window/EditFlow.h"
+#include "window/EditorLaunch.h"
+#include "window/SizeTable.h"
+
+namespace pk {
+
+// The screen side of the table: told which rows to show again.
+class TableDisplay {
+public:
+    virtual ~TableDisplay() = default;
+    // Rows first..last (inclusive) changed; the row count may have changed too.
+    virtual void ShowRows(int firstRow, int lastRow) = 0;
+    virtual void EnableTable(bool enabled) = 0;
+};
+
+class SetupFormLogic : public SurveyView {
+public:
+    explicit SetupFormLogic(TableDisplay& display) : display(display) {}
+
+    const SizeTable& Table() const { return table; }
+    EditFlow& Flow() { return flow; }
+    const EditFlow& Flow() const { return flow; }
+
+    void FormCreate();
+
+    void AddGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
+                    int32_t newSize) override;
+    void SetGridEnabled(bool enabled) override { display.EnableTable(enabled); }
+    void SetIniUpdated() override { flow.IniUpdated = true; }
+
+    void SaveGridChanges();
+    void ButtonUpdateClick();
+    // True when the window may close.
+    bool FormClose();
+    void ButtonEditTextClick(const EditorRunner& runEditor);
+
+    // The row plays no part: even the empty last row's pack-set cell may be edited.
+    bool StringGridSelectCell(int column, int /*row*/) { return flow.MaySelectCell(column); }
+    void StringGridSetEditText(int column, int row, const std::string& text);
+
+private:
+    TableDisplay& display;
+    SizeTable table;
+    EditFlow flow;
+};
+
+}  // namespace pk
