@@ -8,6 +8,10 @@ else()
 endif()
 
 add_compile_options(-Wall -Wextra)
+if(PK_WIN32 AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+  # g++ 12 reports a false overlap in libstdc++'s inlined string concatenation ("a" + s).
+  add_compile_options(-Wno-restrict)
+endif()
 if(PK_WERROR)
   add_compile_options(-Werror)
 endif()
