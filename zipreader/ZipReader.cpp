@@ -345,15 +345,15 @@ void TZipReader::OpenPart(int32_t partNumber)
 void TZipReader::DefaultNextPart(TZipReader& sender, int32_t partNumber, std::string& fileName)
 {
     if (sender.PartMode() != TPartMode::RemovableDisks) {
-        // Appended, not "." + ...: GCC 12 at -O3 warns falsely about the inlined insert.
-        std::string extension = ".";
-        extension += zip::ThreeDigits(partNumber);
-        fileName = zip::ChangeFileExt(fileName, extension);
+        fileName = zip::ChangeFileExt(fileName, std::string(".").append(zip::ThreeDigits(partNumber)));
         return;
     }
     platform::BusyCursor arrow(platform::Cursor::Default);
     platform::MessageBoxSpec box;
-    box.text = "Please insert disk " + std::to_string(partNumber) + " of the multi-disk set.";
+    // Appended piece by piece: MinGW's g++ 12 misreads the temporaries of "text" + string.
+    box.text = "Please insert disk ";
+    box.text += std::to_string(partNumber);
+    box.text += " of the multi-disk set.";
     box.buttons = platform::BoxButtons::OKCancel;
     box.ownerless = true;
     if (platform::UI().ShowMessageBox(box) == platform::BoxResult::Cancel)

@@ -383,5 +383,22 @@ TEST(Window, ErrorWhileTheLoopRunsIsShownAndTheWindowStays)
     EXPECT_EQ(run.WaitForExit(), 0);
 }
 
+TEST(Window, ErrorInTheFirstListingEndsTheProgram)
+{
+    Kit kit;
+    // Held open with no sharing, SETUP.INI exists but cannot be read.
+    HANDLE held = CreateFileA(kit.IniPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    DrivenProgram run(PaktallyExe(), kit.IniPath());
+    int exitCode = -1;
+    std::vector<Box> boxes = AnswerBoxesUntilExit(run, exitCode);
+    CloseHandle(held);
+    EXPECT_EQ(exitCode, 1);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "Application Error");
+    EXPECT_EQ(boxes[0].text.rfind("Exception EFOpenError in module Paktally.exe.\n", 0), 0u) << boxes[0].text;
+    EXPECT_EQ(kit.ReadIni(), Kit::Ini());
+}
+
 }  // namespace
 }  // namespace pk::e2e
