@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <map>
 #include <thread>
 
@@ -379,6 +380,27 @@ TEST(Window, ErrorWhileTheLoopRunsIsShownAndTheWindowStays)
     EXPECT_TRUE(IsWindowEnabled(grid)) << "the pass gives the grid back";
     EXPECT_EQ(run.ReadTable(grid).size(), 3u) << "the rows appended before the error stay";
     EXPECT_EQ(kit.ReadIni(), ini);
+    Click(FindChild(window, "Button", "&Close"));
+    EXPECT_EQ(run.WaitForExit(), 0);
+}
+
+// Run by the printout script, which makes a PDF queue the default printer and reads back
+// what comes out of it.
+TEST(Printing, PrintButtonPrintsTheTable)
+{
+    if (!std::getenv("PK_PRINTER_QUEUE"))
+        GTEST_SKIP() << "needs the PDF printer queue of the printout test";
+    Kit kit;
+    DrivenProgram run(PaktallyExe(), kit.IniPath());
+    HWND window = run.WaitForWindow(kWindowClass);
+    ASSERT_TRUE(window);
+    HWND grid = FindChildOfClass(window, "SysListView32");
+    Click(FindChild(window, "Button", "&Update"));
+    run.Answer(run.WaitForBox(), "OK");  // GONE.WRP
+    ASSERT_TRUE(WaitUntil([&] { return run.ReadTable(grid).size() == 7 && IsWindowEnabled(grid); }));
+    Click(FindChild(window, "Button", "&Print"));
+    Box box = run.WaitForBox(3s);
+    EXPECT_EQ(box.handle, nullptr) << box.title << ": " << box.text;
     Click(FindChild(window, "Button", "&Close"));
     EXPECT_EQ(run.WaitForExit(), 0);
 }
