@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <map>
 #include <thread>
 
@@ -381,6 +382,44 @@ TEST(Window, ErrorWhileTheLoopRunsIsShownAndTheWindowStays)
     EXPECT_EQ(kit.ReadIni(), ini);
     Click(FindChild(window, "Button", "&Close"));
     EXPECT_EQ(run.WaitForExit(), 0);
+}
+
+// Run by the printout script, which makes a PDF queue the default printer and reads back
+// what comes out of it.
+TEST(Printing, PrintButtonPrintsTheTable)
+{
+    if (!std::getenv("PK_PRINTER_QUEUE"))
+        GTEST_SKIP() << "needs the PDF printer queue of the printout test";
+    Kit kit;
+    DrivenProgram run(PaktallyExe(), kit.IniPath());
+    HWND window = run.WaitForWindow(kWindowClass);
+    ASSERT_TRUE(window);
+    HWND grid = FindChildOfClass(window, "SysListView32");
+    Click(FindChild(window, "Button", "&Update"));
+    run.Answer(run.WaitForBox(), "OK");  // GONE.WRP
+    ASSERT_TRUE(WaitUntil([&] { return run.ReadTable(grid).size() == 7 && IsWindowEnabled(grid); }));
+    Click(FindChild(window, "Button", "&Print"));
+    Box box = run.WaitForBox(3s);
+    EXPECT_EQ(box.handle, nullptr) << box.title << ": " << box.text;
+    Click(FindChild(window, "Button", "&Close"));
+    EXPECT_EQ(run.WaitForExit(), 0);
+}
+
+TEST(Window, ErrorInTheFirstListingEndsTheProgram)
+{
+    Kit kit;
+    // Held open with no sharing, SETUP.INI exists but cannot be read.
+    HANDLE held = CreateFileA(kit.IniPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    DrivenProgram run(PaktallyExe(), kit.IniPath());
+    int exitCode = -1;
+    std::vector<Box> boxes = AnswerBoxesUntilExit(run, exitCode);
+    CloseHandle(held);
+    EXPECT_EQ(exitCode, 1);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "Application Error");
+    EXPECT_EQ(boxes[0].text.rfind("Exception EFOpenError in module Paktally.exe.\n", 0), 0u) << boxes[0].text;
+    EXPECT_EQ(kit.ReadIni(), Kit::Ini());
 }
 
 }  // namespace
