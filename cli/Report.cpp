@@ -7,7 +7,6 @@ namespace pk::cli {
 
 namespace {
 
-const char* const kTitles[kGridColumns] = {"Sub section", "PackFiles", "Prev. Size", "New Size", "Size Changed"};
 const char* const kJsonKeys[kGridColumns] = {"section", "packFiles", "prevSize", "newSize", "sizeChanged"};
 
 // Windows-1252 bytes 0x80..0x9F as Unicode; the other bytes are Latin-1.
@@ -20,7 +19,7 @@ const uint16_t kCp1252High[32] = {0x20AC, 0x81, 0x201A, 0x0192, 0x201E, 0x2026, 
 std::string Columns(const std::vector<ConsoleRow>& rows, bool aligned)
 {
     std::vector<GridRowTexts> lines;
-    lines.push_back({kTitles[0], kTitles[1], kTitles[2], kTitles[3], kTitles[4]});
+    lines.push_back({kGridTitles[0], kGridTitles[1], kGridTitles[2], kGridTitles[3], kGridTitles[4]});
     for (const ConsoleRow& row : rows)
         lines.push_back(row.texts);
     size_t width[kGridColumns] = {};

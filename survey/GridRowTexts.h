@@ -10,6 +10,10 @@ enum GridColumn { ColSection, ColPackFiles, ColPrevSize, ColNewSize, ColSizeChan
 
 using GridRowTexts = std::array<std::string, kGridColumns>;
 
+// The title row.
+inline constexpr std::array<const char*, kGridColumns> kGridTitles = {"Sub section", "PackFiles", "Prev. Size",
+                                                                      "New Size", "Size Changed"};
+
 // Section, pack set, stored size, new size ("(Error)" for -1, empty when not measured) and
 // the change ("NOT UPDATED", " " when equal, else "X  (" + difference + ")").
 GridRowTexts FormatGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,

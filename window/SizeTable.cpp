@@ -5,11 +5,11 @@
 namespace pk {
 
 const std::array<SizeColumnSpec, kSizeColumnCount> kSizeColumns = {{
-    {"Sub section", 110},
-    {"PackFiles", 350},
-    {"Prev. Size", 90},
-    {"New Size", 90},
-    {"Size Changed", 100},
+    {kGridTitles[ColSection], 110},
+    {kGridTitles[ColPackFiles], 350},
+    {kGridTitles[ColPrevSize], 90},
+    {kGridTitles[ColNewSize], 90},
+    {kGridTitles[ColSizeChanged], 100},
 }};
 
 SizeTable::SizeTable() : rows(2) {}
