@@ -11,6 +11,6 @@ block = bytearray(32); block[0] = 0x57
 struct.pack_into("<i", block, 13, 5); struct.pack_into("<i", block, 23, 40)
 open(sys.argv[1], "wb").write(bytes(block) * 1000000)
 PY
-calls=$(strace -f -c "$build/bench/pack_size" "$file" 2>&1 >/dev/null | awk '/total/ {print $3}')
+calls=$(strace -f -c "$build/bench/pack_size" "$file" 2>&1 >/dev/null | awk '/total/ {print $4}')
 echo "system calls: $calls for 1000000 blocks"
 awk -v c="$calls" 'BEGIN { printf "system calls per block: %.3f (goal: at most 2)\n", c / 1000000 }'

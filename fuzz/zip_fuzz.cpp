@@ -14,15 +14,25 @@
 
 namespace {
 
-const std::string& Folder()
+char folder[] = "/tmp/zip_fuzz-XXXXXX";
+const char* const kFiles[] = {"a.zip", "a.exe", "a", "a.zfc", "a.001"};
+
+void RemoveFolder()
 {
-    static const std::string folder = [] {
-        char pattern[] = "/tmp/zip_fuzz-XXXXXX";
-        const char* made = mkdtemp(pattern);
-        if (!made)
+    for (const char* file : kFiles)
+        unlink((std::string(folder) + "/" + file).c_str());
+    rmdir(folder);
+}
+
+std::string Folder()
+{
+    static const bool made = [] {
+        if (!mkdtemp(folder))
             std::abort();
-        return std::string(made);
+        std::atexit(RemoveFolder);
+        return true;
     }();
+    (void)made;
     return folder;
 }
 
@@ -43,9 +53,8 @@ void Put(const std::string& path, const std::string& bytes, bool present)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const char* const kNames[] = {"a.zip", "a.exe", "a"};
     FuzzedDataProvider input(data, size);
-    std::string name = Folder() + "/" + kNames[input.ConsumeIntegralInRange<int>(0, 2)];
+    std::string name = Folder() + "/" + kFiles[input.ConsumeIntegralInRange<int>(0, 2)];
     bool withCompanion = input.ConsumeBool();
     bool withPart = input.ConsumeBool();
     std::string companion = withCompanion ? input.ConsumeRandomLengthString(1 << 17) : std::string();

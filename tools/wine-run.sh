@@ -9,9 +9,10 @@ export WINEDEBUG=${WINEDEBUG:--all}
 if [ -z "${DISPLAY:-}" ] && [ -n "${PK_BUILD_DIR:-}" ] && [ -s "$PK_BUILD_DIR/xvfb.display" ]; then
   export DISPLAY=":$(cat "$PK_BUILD_DIR/xvfb.display")"
 fi
-out=$(mktemp)
-trap 'rm -f "$out"' EXIT
-wine "$@" >"$out" 2>&1 </dev/null
+out=$(mktemp) err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+wine "$@" >"$out" 2>"$err" </dev/null
 rc=$?
 cat "$out"
+cat "$err" >&2
 exit $rc

@@ -76,12 +76,15 @@ std::string ThreeDigits(int32_t n)
 
 std::string CannotOpenFileText(const std::string& path, uint32_t osError)
 {
-    return "Cannot open file \"" + platform::ExpandFileName(path) + "\". " + platform::OsErrorText(osError);
+    return std::string("Cannot open file \"")
+        .append(platform::ExpandFileName(path))
+        .append("\". ")
+        .append(platform::OsErrorText(osError));
 }
 
 std::string IndexOutOfRangeText(int32_t index)
 {
-    return "Index " + std::to_string(index) + " is out of range";
+    return std::string("Index ").append(std::to_string(index)).append(" is out of range");
 }
 
 }  // namespace pk::zip

@@ -1,5 +1,5 @@
 #include <windows.h>
-// winuser.h maps the old name OemToAnsi to OemToCharA, which would rename ours.
+// winuser.h keeps an old macro of this name for OemToCharA; it would rename our function.
 #undef OemToAnsi
 
 #include "platform/TextServices.h"

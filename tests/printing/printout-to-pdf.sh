@@ -63,5 +63,7 @@ for _ in $(seq 120); do
 done
 [ -n "$pdf" ] || { echo "no PDF came out of the queue"; lpstat -W completed -o "$queue"; exit 1; }
 [ "$(ls "$out"/*.pdf | wc -l)" -eq 1 ] || { echo "more than one job came out: $(ls "$out")"; exit 1; }
+# The file can appear before cups-pdf has finished writing it.
+for _ in $(seq 60); do pdfinfo "$pdf" >/dev/null 2>&1 && break; sleep 0.5; done
 echo "printout: $pdf"
 python3 "$checker" "$out/reported.txt" "$pdf"
