@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "paktally/Locations.h"
 #include "platform/Exceptions.h"
@@ -77,20 +78,21 @@ void Place(HWND control, const ControlRect& r)
     MoveWindow(control, r.left, r.top, r.width, r.height, TRUE);
 }
 
-}  // namespace
-
-// The table grid as the printout reads it: cell texts from the table, column widths as the
-// user dragged them.
-class TSetupForm::GridSource : public PrintableGrid {
+// The table grid as the printout reads it, taken when Print is pressed: cell texts, column
+// widths as the user dragged them. The spooler lets window messages through, and an update
+// pass started meanwhile must not change the table under the printout.
+class GridSnapshot : public PrintableGrid {
 public:
-    explicit GridSource(const TSetupForm& form) : form(form) {}
-    int ColumnCount() const override { return kSizeColumnCount; }
-    int RowCount() const override { return form.logic.Table().RowCount(); }
-    int ColumnWidth(int column) const override
+    GridSnapshot(const SizeTable& table, HWND listView) : table(table)
     {
-        return static_cast<int>(SendMessageA(form.stringGrid, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+        for (int column = 0; column < kSizeColumnCount; ++column)
+            widths.push_back(
+                static_cast<int>(SendMessageA(listView, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0)));
     }
-    std::string Cell(int column, int row) const override { return form.logic.Table().Cell(column, row); }
+    int ColumnCount() const override { return kSizeColumnCount; }
+    int RowCount() const override { return table.RowCount(); }
+    int ColumnWidth(int column) const override { return widths.at(static_cast<size_t>(column)); }
+    std::string Cell(int column, int row) const override { return table.Cell(column, row); }
     GridFont Font() const override
     {
         GridFont font;
@@ -108,10 +110,13 @@ public:
     GridSelection Selection() const override { return {0, 1, 0, 1}; }
 
 private:
-    const TSetupForm& form;
+    SizeTable table;
+    std::vector<int> widths;
 };
 
-TSetupForm::TSetupForm() : gridSource(std::make_unique<GridSource>(*this))
+}  // namespace
+
+TSetupForm::TSetupForm()
 {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     RegisterWindowClasses(instance, WindowProc);
@@ -388,8 +393,9 @@ void TSetupForm::ButtonUpdateClick()
 void TSetupForm::ButtonPrintClick()
 {
     editor.End();
+    GridSnapshot grid(logic.Table(), stringGrid);
     TXPrinter printer;
-    printer.Print(gridSource.get(), false);
+    printer.Print(&grid, false);
 }
 
 LRESULT CALLBACK TSetupForm::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)

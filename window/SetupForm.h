@@ -5,10 +5,8 @@
 
 #include <commctrl.h>
 
-#include <memory>
 #include <string>
 
-#include "printing/PrintSource.h"
 #include "window/CellEditor.h"
 #include "window/FormLayout.h"
 #include "window/SetupFormLogic.h"
@@ -31,8 +29,6 @@ public:
     void ButtonUpdateClick();
 
 private:
-    class GridSource;
-
     static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls();
@@ -57,7 +53,6 @@ private:
 
     SetupFormLogic logic{*this};
     CellEditor editor;
-    std::unique_ptr<GridSource> gridSource;
     FormLayout layout = InitialLayout();
     int clientWidth = kClientWidth, clientHeight = kClientHeight;
     HFONT font = nullptr;

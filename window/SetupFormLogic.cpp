@@ -31,12 +31,19 @@ void SetupFormLogic::SaveGridChanges()
 
 void SetupFormLogic::ButtonUpdateClick()
 {
+    if (passRunning)
+        return;
     switch (flow.BeforeUpdate(GetIniFileName())) {
     case UpdateStep::Stop: return;
     case UpdateStep::SaveThenUpdate: SaveGridChanges(); break;
     case UpdateStep::Update: break;
     }
     platform::BusyCursor busy;
+    passRunning = true;
+    struct PassEnd {
+        bool& running;
+        ~PassEnd() { running = false; }
+    } passEnd{passRunning};
     table.CutBack();
     display.ShowRows(1, 1);
     ScanSetupIni(*this, true, true);
@@ -44,6 +51,8 @@ void SetupFormLogic::ButtonUpdateClick()
 
 bool SetupFormLogic::FormClose()
 {
+    if (passRunning)
+        return false;
     switch (flow.BeforeClose(GetIniFileName())) {
     case CloseStep::SaveThenClose: SaveGridChanges(); return true;
     case CloseStep::Close: return true;

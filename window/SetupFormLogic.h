@@ -35,8 +35,10 @@ public:
     void SetIniUpdated() override { flow.IniUpdated = true; }
 
     void SaveGridChanges();
+    // Ignored while a pass runs (messages are handled during a pass while a box is up, a
+    // damaged archive is scanned or a printout is spooled).
     void ButtonUpdateClick();
-    // True when the window may close.
+    // True when the window may close; never while a pass runs.
     bool FormClose();
     void ButtonEditTextClick(const EditorRunner& runEditor);
 
@@ -48,6 +50,7 @@ private:
     TableDisplay& display;
     SizeTable table;
     EditFlow flow;
+    bool passRunning = false;
 };
 
 }  // namespace pk

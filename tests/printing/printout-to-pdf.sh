@@ -46,6 +46,8 @@ ppd=$(lpinfo -m 2>/dev/null | awk '/CUPS-PDF/ { print $1; exit }')
 [ -n "$ppd" ] || skip "no CUPS-PDF printer model"
 lpadmin -p "$queue" -E -v "cups-pdf:/$instance" -m "$ppd" 2>/dev/null || { echo "cannot add the queue"; exit 1; }
 lpadmin -d "$queue" || exit 1
+# A job that an earlier run left in the spool would come out with ours.
+cancel -a "$queue" 2>/dev/null
 
 "$runner" "$program" > "$out/reported.txt"
 rc=$?

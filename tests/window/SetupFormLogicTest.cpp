@@ -173,6 +173,25 @@ TEST_F(SetupFormLogicTest, FailedPassRestoresTheCursorAndKeepsItsRows)
     EXPECT_EQ(kit.Read("SETUP.INI").find("Size=222"), std::string::npos) << "nothing saved";
 }
 
+TEST_F(SetupFormLogicTest, UpdateAndCloseWaitWhileAPassRuns)
+{
+    kit.Write("SETUP.INI", kIni + "[UMainOption1]\r\nx=1\r\n\r\n[USubOption1.1]\r\nPackFile=GONE.WRP\r\nSize=1\r\n");
+    int reentered = 0;
+    // The error box of the missing pack file lets window messages through: a second click
+    // and a close request arrive in the middle of the walk.
+    ui.onBox = [&](const platform::MessageBoxSpec&) {
+        if (reentered++ == 0) {
+            logic.ButtonUpdateClick();
+            EXPECT_FALSE(logic.FormClose());
+        }
+    };
+    logic.ButtonUpdateClick();
+    EXPECT_EQ(ui.boxes.size(), 1u) << "the second click ran no pass of its own";
+    EXPECT_EQ(logic.Table().RowCount(), 6);
+    EXPECT_EQ(Row(4), (std::vector<std::string>{"USubOption1.1", "GONE.WRP", "1", "(Error)", "X  (-2)"}));
+    EXPECT_TRUE(logic.FormClose()) << "after the pass";
+}
+
 TEST_F(SetupFormLogicTest, NoEditorStartsAndTheUserIsTold)
 {
     std::vector<std::string> programs;
