@@ -169,12 +169,12 @@ void TSetupForm::CreateControls()
     rowHeight = ImageList_Create(1, kRowHeight, ILC_COLOR, 1, 0);
     SendMessageA(stringGrid, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rowHeight));
     for (int column = 0; column < kSizeColumnCount; ++column) {
-        LVCOLUMNA spec = {};
-        spec.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-        spec.pszText = const_cast<char*>("");
-        spec.cx = 150;
-        spec.iSubItem = column;
-        SendMessageA(stringGrid, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&spec));
+        LVCOLUMNA lvColumn = {};
+        lvColumn.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        lvColumn.pszText = const_cast<char*>("");
+        lvColumn.cx = 150;
+        lvColumn.iSubItem = column;
+        SendMessageA(stringGrid, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&lvColumn));
     }
     editor.Attach(stringGrid, font, [this](int column, int row, const std::string& text) {
         logic.StringGridSetEditText(column, row, text);
@@ -293,10 +293,10 @@ void TSetupForm::ShowRows(int firstRow, int lastRow)
         for (int column = 0; column < kSizeColumnCount; ++column) {
             const std::string& text = table.Cell(column, row);
             if (row == 0) {
-                LVCOLUMNA spec = {};
-                spec.mask = LVCF_TEXT;
-                spec.pszText = const_cast<char*>(text.c_str());
-                SendMessageA(stringGrid, LVM_SETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&spec));
+                LVCOLUMNA lvColumn = {};
+                lvColumn.mask = LVCF_TEXT;
+                lvColumn.pszText = const_cast<char*>(text.c_str());
+                SendMessageA(stringGrid, LVM_SETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&lvColumn));
             } else {
                 LVITEMA item = {};
                 item.iSubItem = column;
