@@ -68,6 +68,7 @@ public:
 
     void Run()
     {
+        elements.reserve(mask.size() + 1);  // at most one element per byte, and the end
         size_t i = 0;
         while (i < mask.size()) {
             const auto c = static_cast<uint8_t>(mask[i]);
