@@ -37,12 +37,7 @@ platform::BoxResult ConsoleSession::ShowMessageBox(const platform::MessageBoxSpe
     ClearProgress();
     Report(box.text);
     pending.push_back(box.text);
-    // Nobody is there to answer: take the answer that changes nothing.
-    switch (box.buttons) {
-    case platform::BoxButtons::OK: return platform::BoxResult::OK;
-    case platform::BoxButtons::YesNo: return platform::BoxResult::No;
-    default: return platform::BoxResult::Cancel;
-    }
+    return platform::AnswerThatChangesNothing(box.buttons);
 }
 
 bool ConsoleSession::AnySectionFailed() const

@@ -10,7 +10,7 @@ public:
     ~SilentUserInterface() override { platform::SetUserInterface(nullptr); }
     platform::BoxResult ShowMessageBox(const platform::MessageBoxSpec& box) override
     {
-        return box.buttons == platform::BoxButtons::OK ? platform::BoxResult::OK : platform::BoxResult::Cancel;
+        return platform::AnswerThatChangesNothing(box.buttons);
     }
     bool ChooseFile(const platform::FileDialogSpec&, std::string&) override { return false; }
     platform::Cursor GetCursor() override { return platform::Cursor::Default; }

@@ -1,5 +1,7 @@
 #include "platform/TextServices.h"
 
+#include "platform/Replaceable.h"
+
 namespace pk::platform {
 
 bool SystemIsLeadByte(uint8_t b);  // the flavour's own table
@@ -7,7 +9,7 @@ Drives& DefaultDrives();
 
 namespace {
 const LeadByteTable* leadBytesOverride = nullptr;
-Drives* drivesOverride = nullptr;
+Replaceable<Drives> drives;
 }
 
 bool IsLeadByte(uint8_t b)
@@ -22,14 +24,12 @@ void OverrideLeadBytes(const LeadByteTable* table)
 
 Drives& SystemDrives()
 {
-    return drivesOverride ? *drivesOverride : DefaultDrives();
+    return drives.Get(DefaultDrives);
 }
 
-Drives* SetDrives(Drives* drives)
+Drives* SetDrives(Drives* replacement)
 {
-    Drives* previous = drivesOverride;
-    drivesOverride = drives;
-    return previous;
+    return drives.Replace(replacement);
 }
 
 }  // namespace pk::platform

@@ -1,23 +1,23 @@
 #include "platform/UserInterface.h"
 
+#include "platform/Replaceable.h"
+
 namespace pk::platform {
 
 UserInterface& DefaultUserInterface();  // the flavour's own sink
 
 namespace {
-UserInterface* installed = nullptr;
+Replaceable<UserInterface> sink;
 }
 
 UserInterface& UI()
 {
-    return installed ? *installed : DefaultUserInterface();
+    return sink.Get(DefaultUserInterface);
 }
 
-UserInterface* SetUserInterface(UserInterface* sink)
+UserInterface* SetUserInterface(UserInterface* replacement)
 {
-    UserInterface* previous = installed;
-    installed = sink;
-    return previous;
+    return sink.Replace(replacement);
 }
 
 }  // namespace pk::platform

@@ -39,6 +39,17 @@ public:
     virtual void ProcessMessages() = 0;
 };
 
+// The answer to a box that nobody is there to answer: OK where that is all there is,
+// otherwise No or Cancel, so that nothing changes.
+inline BoxResult AnswerThatChangesNothing(BoxButtons buttons)
+{
+    switch (buttons) {
+    case BoxButtons::OK: return BoxResult::OK;
+    case BoxButtons::YesNo: return BoxResult::No;
+    default: return BoxResult::Cancel;
+    }
+}
+
 // The sink in use; the flavour's own unless one was installed.
 UserInterface& UI();
 // Installs a sink (nullptr restores the flavour's own) and returns the one it replaces.

@@ -1,25 +1,24 @@
 #include "printing/PrinterDevice.h"
 
 #include "platform/Exceptions.h"
+#include "platform/Replaceable.h"
 
 namespace pk {
 
 PrinterDevice& DefaultPrinter();  // the flavour's own
 
 namespace {
-PrinterDevice* installed = nullptr;
+platform::Replaceable<PrinterDevice> printer;
 }
 
 PrinterDevice& Printer()
 {
-    return installed ? *installed : DefaultPrinter();
+    return printer.Get(DefaultPrinter);
 }
 
 PrinterDevice* SetPrinter(PrinterDevice* device)
 {
-    PrinterDevice* previous = installed;
-    installed = device;
-    return previous;
+    return printer.Replace(device);
 }
 
 void PrinterDevice::BeginDoc()

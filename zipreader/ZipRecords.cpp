@@ -94,13 +94,7 @@ bool TZipEntryInfo::ReadCentralHeader(TBufferedStream& file, const TNextPartRequ
         return false;
     }
     VersionMadeBy = GetU16(h + 4);
-    VersionNeeded = GetU16(h + 6);
-    BitFlag = GetU16(h + 8);
-    CompressionMethod = GetU16(h + 10);
-    FileDateTime = GetU32(h + 12);
-    Crc32 = GetU32(h + 16);
-    CompressedSize = static_cast<int32_t>(GetU32(h + 20));
-    UncompressedSize = GetU32(h + 24);
+    ReadSharedFields(h + 6);
     CentralExtraLength = GetU16(h + 30);
     LocalExtraLength = 0;
     FileCommentLength = GetU16(h + 32);
@@ -111,6 +105,17 @@ bool TZipEntryInfo::ReadCentralHeader(TBufferedStream& file, const TNextPartRequ
     CentralHeaderOffset = static_cast<int32_t>(start);
     SetFileName(name);
     return true;
+}
+
+void TZipEntryInfo::ReadSharedFields(const uint8_t* p)
+{
+    VersionNeeded = GetU16(p);
+    BitFlag = GetU16(p + 2);
+    CompressionMethod = GetU16(p + 4);
+    FileDateTime = GetU32(p + 6);
+    Crc32 = GetU32(p + 10);
+    CompressedSize = static_cast<int32_t>(GetU32(p + 14));
+    UncompressedSize = GetU32(p + 18);
 }
 
 bool TZipEntryInfo::ReadLocalHeader(TBufferedStream& file)
@@ -124,13 +129,7 @@ bool TZipEntryInfo::ReadLocalHeader(TBufferedStream& file)
         return false;
     }
     VersionMadeBy = 0;
-    VersionNeeded = GetU16(h + 4);
-    BitFlag = GetU16(h + 6);
-    CompressionMethod = GetU16(h + 8);
-    FileDateTime = GetU32(h + 10);
-    Crc32 = GetU32(h + 14);
-    CompressedSize = static_cast<int32_t>(GetU32(h + 18));
-    UncompressedSize = GetU32(h + 22);
+    ReadSharedFields(h + 4);
     CentralExtraLength = 0;
     LocalExtraLength = GetU16(h + 28);
     FileCommentLength = 0;

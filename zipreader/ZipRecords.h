@@ -81,6 +81,9 @@ public:
 private:
     // Reads the stored name, "/" turned into "\", converted from OEM to ANSI when asked.
     bool ReadName(TBufferedStream& file, uint16_t length, bool convert, std::string& name);
+    // The fields that central and local headers share, in the same order, from "version
+    // needed to extract" on.
+    void ReadSharedFields(const uint8_t* versionNeeded);
 };
 
 }  // namespace pk

@@ -7,17 +7,13 @@ namespace pk::platform {
 namespace {
 
 // Without a window system the boxes go to standard error and get the answer that changes
-// nothing: OK where that is all there is, otherwise Cancel or No.
+// nothing.
 class ConsoleUserInterface : public UserInterface {
 public:
     BoxResult ShowMessageBox(const MessageBoxSpec& box) override
     {
         std::fprintf(stderr, "%s%s%s\n", box.title.c_str(), box.title.empty() ? "" : ": ", box.text.c_str());
-        switch (box.buttons) {
-        case BoxButtons::OK: return BoxResult::OK;
-        case BoxButtons::YesNo: return BoxResult::No;
-        default: return BoxResult::Cancel;
-        }
+        return AnswerThatChangesNothing(box.buttons);
     }
     bool ChooseFile(const FileDialogSpec&, std::string&) override { return false; }
     Cursor GetCursor() override { return cursor; }
