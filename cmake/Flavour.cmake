@@ -1,8 +1,15 @@
-# Two flavours: win32 (the product, cross-compiled with MinGW) and native (the workbench).
+# Windows flavours (win32, the product, and win64, cross-compiled with MinGW) and native (the workbench).
 if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
+  # The Win32 API, at either pointer width.
   set(PK_WIN32 ON)
   add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
   add_link_options(-static-libgcc -static-libstdc++ -static)
+  # Which Wine runs the tests: the 32-bit product or the same sources built for 64-bit.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(PK_WINE_ARCH win64)
+  else()
+    set(PK_WINE_ARCH win32)
+  endif()
 else()
   set(PK_WIN32 OFF)
 endif()

@@ -6,7 +6,8 @@
 set -u
 : "${WINEPREFIX:?WINEPREFIX must name the test prefix}"
 export WINEDEBUG=${WINEDEBUG:--all}
-if [ -z "${DISPLAY:-}" ] && [ -n "${PK_BUILD_DIR:-}" ] && [ -s "$PK_BUILD_DIR/xvfb.display" ]; then
+. "$(dirname "$0")/wine-env.sh" || exit 2
+if [ -n "${PK_BUILD_DIR:-}" ] && [ -s "$PK_BUILD_DIR/xvfb.display" ]; then
   export DISPLAY=":$(cat "$PK_BUILD_DIR/xvfb.display")"
 fi
 out=$(mktemp) err=$(mktemp)

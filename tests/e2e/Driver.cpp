@@ -16,6 +16,12 @@ class RemoteBuffer {
 public:
     RemoteBuffer(HANDLE process, size_t size) : process(process), size(size)
     {
+        // The list view reads its structures in its own process's layout, whose pointers are as
+        // wide as the driver's only when both are built by the same flavour.
+        BOOL targetIsWow64 = FALSE, driverIsWow64 = FALSE;
+        if (IsWow64Process(process, &targetIsWow64) && IsWow64Process(GetCurrentProcess(), &driverIsWow64) &&
+            targetIsWow64 != driverIsWow64)
+            throw std::runtime_error("the driven program and the driver differ in pointer width");
         address = VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
         if (!address)
             throw std::runtime_error("VirtualAllocEx failed");

@@ -19,7 +19,11 @@ for tool in cupsd lpadmin lpstat pdftotext python3; do
   command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
 [ -x /usr/lib/cups/backend/cups-pdf ] || skip "the cups-pdf backend is not installed"
-[ -e /usr/lib/i386-linux-gnu/libcups.so.2 ] || skip "32-bit Wine needs libcups2:i386 to see printers"
+if [ "${PK_WINE_ARCH:-win32}" = win64 ]; then
+  [ -e /usr/lib/x86_64-linux-gnu/libcups.so.2 ] || skip "wine64 needs libcups2 to see printers"
+else
+  [ -e /usr/lib/i386-linux-gnu/libcups.so.2 ] || skip "32-bit Wine needs libcups2:i386 to see printers"
+fi
 
 scheduler_running() { lpstat -r 2>/dev/null | grep -qx "scheduler is running"; }
 cupsd_pid=
