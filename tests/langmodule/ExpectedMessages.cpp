@@ -273,10 +273,11 @@ char32_t DecodeUtf8(std::string_view utf8, size_t& pos) {
 
 std::span<const ExpectedMessage> ExpectedMessages() { return kMessages; }
 
-std::string Utf8ToCp1250(std::string_view utf8) {
+std::string Utf8ToCp1250(std::string_view utf8) { return Utf16ToCp1250(Utf8ToUtf16(utf8)); }
+
+std::string Utf16ToCp1250(std::u16string_view utf16) {
   std::string ansi;
-  for (size_t pos = 0; pos < utf8.size();) {
-    const char32_t codePoint = DecodeUtf8(utf8, pos);
+  for (const char16_t codePoint : utf16) {
     if (codePoint < 0x80) {
       ansi.push_back(static_cast<char>(codePoint));
       continue;
@@ -288,6 +289,12 @@ std::string Utf8ToCp1250(std::string_view utf8) {
     ansi.push_back(static_cast<char>(letter->byte));
   }
   return ansi;
+}
+
+std::u16string Utf8ToUtf16(std::string_view utf8) {
+  std::u16string utf16;
+  for (size_t pos = 0; pos < utf8.size();) utf16.push_back(static_cast<char16_t>(DecodeUtf8(utf8, pos)));
+  return utf16;
 }
 
 }  // namespace pk::test

@@ -1,6 +1,5 @@
 #include "tests/langmodule/GlossaHarness.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <stdexcept>
 
@@ -72,18 +71,6 @@ GlossaModule::GlossaModule()
 
 GlossaModule::~GlossaModule() { FreeLibrary(module_); }
 
-std::string LsResult::Text() const {
-  const auto* text = reinterpret_cast<const char*>(bytes.data() + kGuard + 1);
-  return std::string(text, Length());
-}
-
-bool LsResult::RestUntouched() const {
-  const auto written = bytes.begin() + kGuard + 1 + Length();
-  const auto isFill = [](uint8_t b) { return b == kFill; };
-  return std::all_of(bytes.begin(), bytes.begin() + kGuard, isFill) &&
-         std::all_of(written, bytes.end(), isFill);
-}
-
 LsResult CallLs(const void* ls, uint32_t number, const CalleeSaved& load) {
   LsResult result{};
   result.bytes.fill(LsResult::kFill);
@@ -92,7 +79,7 @@ LsResult CallLs(const void* ls, uint32_t number, const CalleeSaved& load) {
 }
 
 LsResult CallLs(const void* ls, uint32_t number) {
-  return CallLs(ls, number, CalleeSaved{0x0B0B0B0B, 0x5E5E5E5E, 0xD1D1D1D1, 0xB9B9B9B9});
+  return CallLs(ls, number, kMarkedRegisters);
 }
 
 }  // namespace pk::test

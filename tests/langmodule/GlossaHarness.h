@@ -1,22 +1,12 @@
 #pragma once
 #include <windows.h>
 
-#include <array>
 #include <cstdint>
 #include <string>
 
+#include "tests/langmodule/LsCall.h"
+
 namespace pk::test {
-
-struct CalleeSaved {
-  uint32_t ebx, esi, edi, ebp;
-  bool operator==(const CalleeSaved&) const = default;
-};
-
-// What the register-convention call left behind: the callee-saved registers and the stack pointer.
-struct LsCallRecord {
-  CalleeSaved registers;
-  uint32_t espBefore, espAfter;
-};
 
 // The module loaded from the test's own folder, as an installer loads it from its own.
 class GlossaModule {
@@ -34,21 +24,6 @@ class GlossaModule {
   std::string path_;
   HMODULE module_;
   const void* ls_;
-};
-
-// A 256-byte result buffer with guard bytes on both sides, so stray writes show.
-struct LsResult {
-  static constexpr size_t kGuard = 64;
-  static constexpr size_t kBuffer = 256;
-  static constexpr uint8_t kFill = 0xA5;
-  std::array<uint8_t, kGuard + kBuffer + kGuard> bytes;
-  LsCallRecord record;
-
-  uint8_t* Buffer() { return bytes.data() + kGuard; }
-  uint8_t Length() const { return bytes[kGuard]; }
-  std::string Text() const;
-  // True when nothing outside byte 0 and the Length() text bytes changed.
-  bool RestUntouched() const;
 };
 
 // Calls ls with the number in EAX and the buffer in EDX, holding `load` in EBX/ESI/EDI/EBP.

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <map>
 #include <stdexcept>
 #include <string>
 
 #include "tests/langmodule/GlossaHarness.h"
+#include "tests/langmodule/VersionExpectations.h"
 #include "tests/langmodule/VersionResource.h"
 
 namespace pk::test {
@@ -56,53 +55,11 @@ TEST_F(ModuleImage, ExportsOnlyLsByNameAsOrdinalOneOfGlossaDll) {
 }
 
 TEST_F(ModuleImage, FixedVersionIs8001ForAPlainWindowsDll) {
-  const VersionNode root = Version();
-  EXPECT_EQ(root.key, u"VS_VERSION_INFO");
-  ASSERT_EQ(root.value.size(), sizeof(VS_FIXEDFILEINFO));
-  VS_FIXEDFILEINFO fixed;
-  std::memcpy(&fixed, root.value.data(), sizeof fixed);
-  EXPECT_EQ(fixed.dwSignature, 0xFEEF04BDu);
-  EXPECT_EQ(fixed.dwFileVersionMS, 0x00080000u);
-  EXPECT_EQ(fixed.dwFileVersionLS, 0x00000001u);
-  EXPECT_EQ(fixed.dwProductVersionMS, 0x00080000u);
-  EXPECT_EQ(fixed.dwProductVersionLS, 0x00000001u);
-  EXPECT_EQ(fixed.dwFileFlags, 0u);
-  EXPECT_EQ(fixed.dwFileOS, static_cast<DWORD>(VOS__WINDOWS32));
-  EXPECT_EQ(fixed.dwFileType, static_cast<DWORD>(VFT_DLL));
-  EXPECT_EQ(fixed.dwFileSubtype, 0u);
+  ExpectFixedVersion8001ForAPlainWindowsDll(Version());
 }
 
 TEST_F(ModuleImage, OneCzechCp1250StringBlockWithExactlyTheModuleValues) {
-  const VersionNode root = Version();
-  ASSERT_EQ(root.children.size(), 2u);
-  const VersionNode& strings = root.children[0];
-  const VersionNode& translations = root.children[1];
-  EXPECT_EQ(strings.key, u"StringFileInfo");
-  EXPECT_EQ(translations.key, u"VarFileInfo");
-
-  ASSERT_EQ(strings.children.size(), 1u);
-  EXPECT_EQ(strings.children[0].key, u"040504E2");
-  std::map<std::u16string, std::u16string> values;
-  for (const VersionNode& value : strings.children[0].children) {
-    EXPECT_EQ(value.type, 1) << std::string(value.key.begin(), value.key.end());
-    values[value.key] = value.TextValue();
-  }
-  const std::map<std::u16string, std::u16string> expected = {
-      {u"CompanyName", u"Tarvo"},
-      {u"FileDescription", u"CZ Language modul for setup"},
-      {u"FileVersion", u"8.0.0.1"},
-      {u"InternalName", u"glossa"},
-      {u"LegalCopyright", u"Copyright © 2026 Tarvo"},
-      {u"LegalTrademarks", u""},
-      {u"OriginalFilename", u"glossa"},
-      {u"ProductName", u""},
-      {u"ProductVersion", u"8.0.0.0"},
-  };
-  EXPECT_EQ(values, expected);
-
-  ASSERT_EQ(translations.children.size(), 1u);
-  EXPECT_EQ(translations.children[0].key, u"Translation");
-  EXPECT_EQ(translations.children[0].value, (std::vector<uint8_t>{0x05, 0x04, 0xE2, 0x04}));
+  ExpectOneCzechCp1250StringBlockWithTheModuleValues(Version());
 }
 
 }  // namespace

@@ -15,8 +15,12 @@ uint16_t ReadWord(const uint8_t* data, size_t offset, size_t end) {
   return word;
 }
 
+// A version resource nests four levels at most; the limit keeps hostile input off the stack.
+constexpr int kMaxDepth = 8;
+
 // Offsets count from the start of the resource, which is where the 32-bit alignment is anchored.
-VersionNode ParseNode(const uint8_t* data, size_t begin, size_t limit) {
+VersionNode ParseNode(const uint8_t* data, size_t begin, size_t limit, int depth) {
+  if (depth > kMaxDepth) throw std::runtime_error("version nodes nested too deep");
   VersionNode node;
   node.length = ReadWord(data, begin, limit);
   const uint16_t valueLength = ReadWord(data, begin + 2, limit);
@@ -34,7 +38,7 @@ VersionNode ParseNode(const uint8_t* data, size_t begin, size_t limit) {
   offset = Align4(offset + valueBytes);
 
   while (offset < end) {
-    node.children.push_back(ParseNode(data, offset, end));
+    node.children.push_back(ParseNode(data, offset, end, depth + 1));
     offset = Align4(offset + node.children.back().length);
   }
   return node;
@@ -51,7 +55,7 @@ std::u16string VersionNode::TextValue() const {
 }
 
 VersionNode ParseVersionResource(const uint8_t* data, size_t size) {
-  return ParseNode(data, 0, size);
+  return ParseNode(data, 0, size, 0);
 }
 
 }  // namespace pk::test
