@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <sstream>
 
 #include "cli/UnifiedDiff.h"
+#include "tests/support/ApplyUnifiedDiff.h"
 
 namespace pk::cli {
 namespace {
+
+using pk::testing::ApplyUnifiedDiff;
 
 std::string Lines(int from, int to, const char* end = "\r\n")
 {
@@ -54,58 +56,6 @@ TEST(UnifiedDiffTest, AnEmptySideNamesTheLineBefore)
     EXPECT_EQ(UnifiedDiff("a\nb\n", "a\n", "S"), "--- S\n+++ S\n@@ -1,2 +1,1 @@\n a\n-b\n");
 }
 
-// Applies a diff as patch does, checking that each kept and removed line is what the diff says.
-std::string Apply(const std::string& before, const std::string& diff)
-{
-    std::vector<std::string> lines;
-    for (size_t p = 0; p < before.size();) {
-        size_t end = before.find('\n', p);
-        end = end == std::string::npos ? before.size() : end + 1;
-        lines.push_back(before.substr(p, end - p));
-        p = end;
-    }
-    std::vector<std::string> out;
-    size_t next = 0;  // next line of before not yet copied
-    std::vector<std::string> hunkLines;
-    for (size_t p = diff.find("@@"); p < diff.size();) {
-        size_t end = diff.find('\n', p) + 1;
-        std::string line = diff.substr(p, end - p);
-        p = end;
-        if (line.rfind("@@", 0) == 0) {
-            size_t start = std::stoul(line.substr(4));
-            size_t count = std::stoul(line.substr(line.find(',') + 1));
-            size_t first = count == 0 ? start : start - 1;
-            EXPECT_GE(first, next) << line;
-            while (next < first)
-                out.push_back(lines[next++]);
-            continue;
-        }
-        if (line.rfind("\\ No newline", 0) == 0)
-            continue;
-        // A diff line ends with the text line's own end; "\ No newline" follows one without.
-        std::string text = line.substr(1);
-        if (p < diff.size() && diff.compare(p, 12, "\\ No newline") == 0)
-            text.pop_back();
-        if (line[0] == '+') {
-            out.push_back(text);
-        } else {
-            EXPECT_LT(next, lines.size());
-            if (next >= lines.size())
-                return {};
-            EXPECT_EQ(lines[next], text);
-            if (line[0] == ' ')
-                out.push_back(lines[next]);
-            ++next;
-        }
-    }
-    while (next < lines.size())
-        out.push_back(lines[next++]);
-    std::string joined;
-    for (const std::string& l : out)
-        joined += l;
-    return joined;
-}
-
 TEST(UnifiedDiffTest, RandomEditsRoundTrip)
 {
     std::mt19937 random(19);
@@ -121,7 +71,7 @@ TEST(UnifiedDiffTest, RandomEditsRoundTrip)
         };
         std::string before = text(static_cast<int>(random() % 40));
         std::string after = text(static_cast<int>(random() % 40));
-        EXPECT_EQ(Apply(before, UnifiedDiff(before, after, "S")), after) << "round " << round;
+        EXPECT_EQ(ApplyUnifiedDiff(before, UnifiedDiff(before, after, "S")), after) << "round " << round;
     }
 }
 
@@ -129,7 +79,7 @@ TEST(UnifiedDiffTest, TextsTooDifferentForTheSearchStillRoundTrip)
 {
     std::string before = Lines(1, 3000, "\n"), after = Lines(1, 3000, "\r\n");
     std::string diff = UnifiedDiff(before, after, "S");
-    EXPECT_EQ(Apply(before, diff), after);
+    EXPECT_EQ(ApplyUnifiedDiff(before, diff), after);
     EXPECT_NE(diff.find("@@ -1,3000 +1,3000 @@"), std::string::npos);
 }
 
