@@ -7,7 +7,7 @@ need_root() { [ "$(id -u)" -eq 0 ] || { echo "bootstrap: run as root (apt-get is
 export DEBIAN_FRONTEND=noninteractive
 
 native_pkgs=(cmake ninja-build g++ googletest libbenchmark-dev clang libclang-rt-14-dev
-             zip unzip python3 strace locales xvfb x11-utils imagemagick xdotool fonts-wine
+             zip unzip python3 patch dpkg-dev strace locales xvfb x11-utils imagemagick xdotool fonts-wine
              g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine
              cups-daemon cups-client cups-filters printer-driver-cups-pdf ghostscript poppler-utils)
 i386_pkgs=(wine32:i386 libcups2:i386)
