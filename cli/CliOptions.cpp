@@ -41,6 +41,14 @@ OutputFormat ParseFormat(const std::string& name)
     throw UsageError("unknown format '" + name + "' (table, tsv or json)");
 }
 
+// Each of --update and --check names the mode; naming both is a mistake.
+Mode ChooseMode(Mode current, Mode chosen)
+{
+    if (current != Mode::List && current != chosen)
+        throw UsageError("--update and --check exclude each other");
+    return chosen;
+}
+
 }  // namespace
 
 CliOptions ParseCliOptions(const std::vector<std::string>& args)
@@ -59,12 +67,11 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args)
         };
         auto is = [&](const std::string& name) { return arg == name || arg.rfind(name + "=", 0) == 0; };
 
-        if (arg == "--update" || arg == "--check") {
-            Mode mode = arg == "--update" ? Mode::Update : Mode::Check;
-            if (options.mode != Mode::List && options.mode != mode)
-                throw UsageError("--update and --check exclude each other");
-            options.mode = mode;
-        } else if (arg == "--diff")
+        if (arg == "--update")
+            options.mode = ChooseMode(options.mode, Mode::Update);
+        else if (arg == "--check")
+            options.mode = ChooseMode(options.mode, Mode::Check);
+        else if (arg == "--diff")
             options.diff = true;
         else if (arg == "--quiet")
             options.quiet = true;
