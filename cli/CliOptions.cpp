@@ -3,20 +3,30 @@
 namespace pk::cli {
 
 const char* const kUsage =
-    "Usage: paktally-cli [--update] [--packfiles DIR] [--format table|tsv|json] [--quiet] [SETUP.INI]\n"
+    "Usage: paktally-cli [--update | --check] [--diff] [--packfiles DIR] [--format table|tsv|json]\n"
+    "                    [--quiet] [SETUP.INI]\n"
     "\n"
     "Lists the sized option sections of SETUP.INI with their stored sizes; with --update,\n"
-    "measures every pack set, writes the sizes and saves the file once.\n"
+    "measures every pack set, writes the sizes and saves the file once; with --check,\n"
+    "measures every pack set and tells whether the stored sizes are up to date, writing nothing.\n"
     "\n"
     "  --update          measure and write the sizes (default: list only, nothing written)\n"
+    "  --check           measure and compare; SETUP.INI is left byte for byte as it was\n"
+    "  --diff            with --update or --check: print the unified diff of SETUP.INI,\n"
+    "                    before to after, instead of the table\n"
     "  --packfiles DIR   folder of the pack files (default: the folder of SETUP.INI)\n"
     "  --format FORMAT   table (default), tsv or json\n"
     "  --quiet           print no table, only messages\n"
     "  --help, /?        this text\n"
     "  --version         the program's version\n"
     "\n"
-    "Exit codes: 0 all measured, 3 a section failed to measure, 1 an error ended the pass\n"
-    "(SETUP.INI not written), 2 bad usage.\n";
+    "Exit codes:\n"
+    "  0  every section was measured (--check: every stored size is up to date)\n"
+    "  1  an error ended the pass; SETUP.INI was not written\n"
+    "  2  bad usage\n"
+    "  3  a section failed to measure\n"
+    "  4  --check only: at least one stored size differs from the measured one\n"
+    "With --check the most serious applies: 1, then 3, then 4.\n";
 
 namespace {
 
@@ -29,6 +39,14 @@ OutputFormat ParseFormat(const std::string& name)
     if (name == "json")
         return OutputFormat::Json;
     throw UsageError("unknown format '" + name + "' (table, tsv or json)");
+}
+
+// Each of --update and --check names the mode; naming both is a mistake.
+Mode ChooseMode(Mode current, Mode chosen)
+{
+    if (current != Mode::List && current != chosen)
+        throw UsageError("--update and --check exclude each other");
+    return chosen;
 }
 
 }  // namespace
@@ -50,7 +68,11 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args)
         auto is = [&](const std::string& name) { return arg == name || arg.rfind(name + "=", 0) == 0; };
 
         if (arg == "--update")
-            options.update = true;
+            options.mode = ChooseMode(options.mode, Mode::Update);
+        else if (arg == "--check")
+            options.mode = ChooseMode(options.mode, Mode::Check);
+        else if (arg == "--diff")
+            options.diff = true;
         else if (arg == "--quiet")
             options.quiet = true;
         else if (arg == "--help" || arg == "-h" || arg == "/?")
@@ -70,6 +92,10 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args)
             haveIni = true;
         }
     }
+    if (options.diff && options.mode == Mode::List)
+        throw UsageError("--diff needs --update or --check");
+    if (options.diff && options.format != OutputFormat::Table)
+        throw UsageError("--diff prints only the diff; it takes no --format");
     for (const std::string* path : {&options.iniPath, &options.packFiles})
         if (path->find('"') != std::string::npos)
             throw UsageError("a path may not contain a double quote");

@@ -8,8 +8,12 @@ namespace pk::cli {
 
 enum class OutputFormat { Table, Tsv, Json };
 
+// List: stored sizes only. Update: measure and save. Check: measure, compare, write nothing.
+enum class Mode { List, Update, Check };
+
 struct CliOptions {
-    bool update = false;
+    Mode mode = Mode::List;
+    bool diff = false;  // stdout carries the diff of SETUP.INI instead of the report
     bool quiet = false;
     bool help = false;
     bool version = false;

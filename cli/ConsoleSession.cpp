@@ -4,8 +4,8 @@
 
 namespace pk::cli {
 
-ConsoleSession::ConsoleSession(int progressTotal)
-    : previousSink(platform::SetUserInterface(this)), progressTotal(progressTotal)
+ConsoleSession::ConsoleSession(Mode mode, int progressTotal)
+    : previousSink(platform::SetUserInterface(this)), mode(mode), progressTotal(progressTotal)
 {
 }
 
@@ -18,7 +18,7 @@ ConsoleSession::~ConsoleSession()
 void ConsoleSession::AddGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
                                 int32_t newSize)
 {
-    rows.push_back({FormatGridRow(section, packSet, storedSize, newSize), newSize, std::move(pending)});
+    rows.push_back({section, packSet, storedSize, newSize, std::move(pending)});
     pending.clear();
     if (progressTotal > 0) {
         std::fprintf(stderr, "\r%zu/%d sections", rows.size(), progressTotal);
@@ -32,6 +32,15 @@ void ConsoleSession::SetGridEnabled(bool)
     walked = true;
 }
 
+void ConsoleSession::SaveDocument(TLumMemIniFile& document)
+{
+    savedBytes = document.SavedBytes();
+    if (mode == Mode::Check)
+        document.DiscardChanges();  // else its destructor would save
+    else
+        document.SaveFile();
+}
+
 platform::BoxResult ConsoleSession::ShowMessageBox(const platform::MessageBoxSpec& box)
 {
     ClearProgress();
@@ -40,24 +49,21 @@ platform::BoxResult ConsoleSession::ShowMessageBox(const platform::MessageBoxSpe
     return platform::AnswerThatChangesNothing(box.buttons);
 }
 
-bool ConsoleSession::AnySectionFailed() const
-{
-    for (const ConsoleRow& row : rows)
-        if (row.newSize == -1)
-            return true;
-    return false;
-}
-
-void ConsoleSession::Report(const std::string& text)
+std::string ConsoleSession::Shown(const std::string& text)
 {
     std::string shown = text;
 #ifndef _WIN32
-    // Paths are kept Windows-style inside; show them as this system writes them.
+    // Paths are kept Windows-style inside.
     for (char& c : shown)
         if (c == '\\')
             c = '/';
 #endif
-    std::fprintf(stderr, "paktally-cli: %s\n", shown.c_str());
+    return shown;
+}
+
+void ConsoleSession::Report(const std::string& text)
+{
+    std::fprintf(stderr, "paktally-cli: %s\n", Shown(text).c_str());
 }
 
 void ConsoleSession::ClearProgress()

@@ -1,9 +1,11 @@
 // paktally-cli: the size survey of SETUP.INI for build pipelines, without a window or a box.
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
 #define PK_ISATTY _isatty
 #define PK_FILENO _fileno
@@ -13,9 +15,12 @@
 #define PK_FILENO fileno
 #endif
 
+#include "ProductVersion.h"
 #include "cli/CliOptions.h"
 #include "cli/ConsoleSession.h"
+#include "cli/PassResult.h"
 #include "cli/Report.h"
+#include "cli/UnifiedDiff.h"
 #include "paktally/Locations.h"
 #include "platform/Exceptions.h"
 #include "platform/File.h"
@@ -26,8 +31,6 @@ namespace {
 
 using namespace pk;
 using namespace pk::cli;
-
-enum ExitCode { kAllMeasured = 0, kPassFailed = 1, kBadUsage = 2, kSectionFailed = 3 };
 
 std::string WindowsStyle(std::string path)
 {
@@ -53,33 +56,60 @@ int CountSections()
 {
     if (!platform::FileExists(GetIniFileName()))
         return 0;
-    ConsoleSession counter;
+    ConsoleSession counter(Mode::List);
     ScanSetupIni(counter, false, true);
     return static_cast<int>(counter.Rows().size());
+}
+
+// The file's bytes, or nothing when it cannot be read (the pass then reports why).
+std::optional<std::string> ReadBytes(const std::string& path)
+{
+    platform::File file;
+    if (file.OpenRead(path, platform::Share::DenyWrite) != 0)
+        return std::nullopt;
+    std::string bytes(static_cast<size_t>(file.Size()), '\0');
+    bytes.resize(file.Read(bytes.data(), bytes.size()));
+    return bytes;
+}
+
+void WriteDiff(const std::string& diff)
+{
+#ifdef _WIN32
+    // The line ends go out as they are; a text-mode stream would turn LF into CR LF.
+    std::fflush(stdout);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    std::fwrite(diff.data(), 1, diff.size(), stdout);
 }
 
 int Run(const CliOptions& options)
 {
     PointSurveyAt(options);
-    bool progress = options.update && !options.quiet && PK_ISATTY(PK_FILENO(stderr));
-    std::vector<ConsoleRow> rows;
-    bool anyFailed;
+    PassResult result{options.mode, GetIniFileName(), GetPackFilesDir(), {}, std::nullopt};
+    const std::optional<std::string> before = options.diff ? ReadBytes(result.iniFile) : std::nullopt;
+    const bool measure = options.mode != Mode::List;
+    const bool progress = measure && !options.quiet && PK_ISATTY(PK_FILENO(stderr));
+    std::optional<std::string> after;
     {
-        ConsoleSession session(progress ? CountSections() : 0);
+        ConsoleSession session(options.mode, progress ? CountSections() : 0);
         try {
-            ScanSetupIni(session, options.update, true);
+            ScanSetupIni(session, measure, true);
+            if (!session.Walked())  // the pass ended at once, with the message that said why
+                result.error = session.PendingMessages().empty() ? "" : session.PendingMessages().back();
         } catch (const Exception& e) {
             ConsoleSession::Report(e.Message());
-            return kPassFailed;
+            result.error = e.Message();
         }
-        if (!session.Walked())
-            return kPassFailed;
-        rows = session.Rows();
-        anyFailed = session.AnySectionFailed();
+        result.rows = session.Rows();
+        after = session.SavedBytes();
     }
-    if (!options.quiet)
-        std::fputs(FormatReport(rows, options.format).c_str(), stdout);
-    return anyFailed ? kSectionFailed : kAllMeasured;
+    if (options.diff) {
+        if (!result.error && before && after)
+            WriteDiff(UnifiedDiff(*before, *after, options.iniPath));
+    } else if (!options.quiet) {
+        std::fputs(FormatReport(result, options.format).c_str(), stdout);
+    }
+    return result.ExitCode();
 }
 
 }  // namespace
@@ -98,7 +128,7 @@ int main(int argc, char** argv)
         return kAllMeasured;
     }
     if (options.version) {
-        std::puts("paktally-cli 8.0.0.1");
+        std::puts("paktally-cli " PK_VERSION_TEXT);
         return kAllMeasured;
     }
     try {

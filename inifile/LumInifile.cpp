@@ -196,11 +196,16 @@ std::vector<std::string> TLumMemIniFile::RenderLines() const
     return out;
 }
 
-void TLumMemIniFile::SaveFile()
+std::string TLumMemIniFile::SavedBytes() const
 {
     if (TruncatedAtNul)
         throw CannotCreateFile(FilePath, "The file contains a NUL byte; the text after it would be lost");
-    ReplaceFileContents(FilePath, JoinIniLines(RenderLines()));
+    return JoinIniLines(RenderLines());
+}
+
+void TLumMemIniFile::SaveFile()
+{
+    ReplaceFileContents(FilePath, SavedBytes());
     Modified = false;
 }
 

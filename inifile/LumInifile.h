@@ -68,6 +68,8 @@ public:
     void DiscardChanges() { Modified = false; }
     // The lines that SaveFile writes, without line ends.
     std::vector<std::string> RenderLines() const;
+    // The bytes that SaveFile writes; raises its EFCreateError for a document it would refuse.
+    std::string SavedBytes() const;
 
 private:
     struct Section {

@@ -1,6 +1,6 @@
 #pragma once
 // Text services of the system code page: lead bytes of two-byte characters, the OEM-to-ANSI
-// conversion of names, the locale's case-insensitive comparison, and drive facts.
+// conversion of names, conversion to UTF-8, the locale's case-insensitive comparison, and drive facts.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -16,6 +16,9 @@ void OverrideLeadBytes(const LeadByteTable* table);
 
 // Converts text in place from the OEM to the ANSI character set (same length).
 void OemToAnsi(std::string& text);
+
+// The text, taken in the system's ANSI code page, as UTF-8.
+std::string AnsiToUtf8(const std::string& text);
 
 // Whole-text comparison without regard to letter case, in the user's locale.
 bool SameText(const std::string& a, const std::string& b);

@@ -69,7 +69,7 @@ void ScanSetupIni(SurveyView& view, bool update, bool display)
             WalkFamily(document, view, "UMainOption", "USubOption", update, display);
         }
         if (update)
-            document.SaveFile();
+            view.SaveDocument(document);
     } catch (...) {
         // A pass that fails writes nothing: the sizes measured so far are dropped.
         document.DiscardChanges();

@@ -1,8 +1,10 @@
 #pragma once
 // What the survey needs of the size table: rows appended, the grid enabled or disabled
-// during the option walk, and the window's IniUpdated flag.
+// during the option walk, and the window's IniUpdated flag; and the end of an update pass.
 #include <cstdint>
 #include <string>
+
+#include "inifile/LumInifile.h"
 
 namespace pk {
 
@@ -16,6 +18,9 @@ public:
                             int32_t newSize) = 0;
     virtual void SetGridEnabled(bool enabled) = 0;
     virtual void SetIniUpdated() = 0;
+    // Ends an update pass that walked every section: saves the document. A view that only
+    // checks the sizes keeps the bytes instead and discards the changes.
+    virtual void SaveDocument(TLumMemIniFile& document) { document.SaveFile(); }
 };
 
 }  // namespace pk
