@@ -6,9 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include "fuzz/SilentUserInterface.h"
-#include "platform/Process.h"
 #include "survey/Survey.h"
+#include "tests/support/SilentUserInterface.h"
 
 namespace {
 
@@ -48,13 +47,13 @@ std::string MakeKit(int sections)
 
 void BM_UpdatePass(benchmark::State& state)
 {
-    static pk::fuzzing::SilentUserInterface ui;
+    static pk::testing::SilentUserInterface ui;
     const int sections = static_cast<int>(state.range(0));
     std::string dir = MakeKit(sections);
-    pk::platform::OverrideCommandLine("bench /B \"" + dir + "/SETUP.INI\"");
+    const pk::TKitPaths kit = pk::KitPathsFromArguments(dir + "/SETUP.INI", "");
     for (auto _ : state) {
         NoView view;
-        pk::ScanSetupIni(view, true, true);
+        pk::ScanSetupIni(kit, view, true, true);
         benchmark::DoNotOptimize(view.rows);
     }
     state.counters["sections_per_s"] =

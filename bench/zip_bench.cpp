@@ -8,8 +8,8 @@
 #include <string>
 #include <unistd.h>
 
-#include "tests/zipreader/ZipBuilder.h"
-#include "zipreader/ZipReader.h"
+#include "tests/support/ZipBuilder.h"
+#include "measure/ZipFileSize.h"
 
 namespace {
 

@@ -16,10 +16,8 @@
 #include "cli/CliOptions.h"
 #include "cli/ConsoleSession.h"
 #include "cli/Report.h"
-#include "paktally/Locations.h"
 #include "platform/Exceptions.h"
 #include "platform/File.h"
-#include "platform/Process.h"
 #include "survey/Survey.h"
 
 namespace {
@@ -39,35 +37,31 @@ std::string WindowsStyle(std::string path)
     return path;
 }
 
-// The survey finds SETUP.INI and the pack files through the command line, as the window
-// program does; give it the equivalent one.
-void PointSurveyAt(const CliOptions& options)
+// The kit as the window program would find it from the same two arguments.
+TKitPaths KitOf(const CliOptions& options)
 {
-    std::string line = "paktally-cli /B \"" + WindowsStyle(options.iniPath) + "\"";
-    if (!options.packFiles.empty())
-        line += " \"" + WindowsStyle(options.packFiles) + "\"";
-    platform::OverrideCommandLine(line);
+    return KitPathsFromArguments(WindowsStyle(options.iniPath), WindowsStyle(options.packFiles));
 }
 
-int CountSections()
+int CountSections(const TKitPaths& kit)
 {
-    if (!platform::FileExists(GetIniFileName()))
+    if (!platform::FileExists(kit.IniFile))
         return 0;
     ConsoleSession counter;
-    ScanSetupIni(counter, false, true);
+    ScanSetupIni(kit, counter, false, true);
     return static_cast<int>(counter.Rows().size());
 }
 
 int Run(const CliOptions& options)
 {
-    PointSurveyAt(options);
+    const TKitPaths kit = KitOf(options);
     bool progress = options.update && !options.quiet && PK_ISATTY(PK_FILENO(stderr));
     std::vector<ConsoleRow> rows;
     bool anyFailed;
     {
-        ConsoleSession session(progress ? CountSections() : 0);
+        ConsoleSession session(progress ? CountSections(kit) : 0);
         try {
-            ScanSetupIni(session, options.update, true);
+            ScanSetupIni(kit, session, options.update, true);
         } catch (const Exception& e) {
             ConsoleSession::Report(e.Message());
             return kPassFailed;

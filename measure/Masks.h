@@ -5,7 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/Exceptions.h"
+
 namespace pk {
+
+PK_DECLARE_EXCEPTION(EMaskException)
 
 class TMask {
 public:

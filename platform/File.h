@@ -63,6 +63,12 @@ public:
     uint32_t DosModificationTime();
 
 private:
+    // The flavour's own transfers; the public ones above let an installed TFileFaults plan
+    // change them first.
+    size_t SystemRead(void* buffer, size_t count);
+    size_t SystemReadAt(int64_t offset, void* buffer, size_t count);
+    size_t SystemWrite(const void* buffer, size_t count);
+
 #ifdef _WIN32
     void* handle = nullptr;
 #else

@@ -20,4 +20,9 @@ UserInterface* SetUserInterface(UserInterface* replacement)
     return sink.Replace(replacement);
 }
 
+void ShowError(const std::string& text)
+{
+    UI().ShowMessageBox({text, "Error", BoxIcon::Error, BoxButtons::OK});
+}
+
 }  // namespace pk::platform

@@ -55,6 +55,9 @@ UserInterface& UI();
 // Installs a sink (nullptr restores the flavour's own) and returns the one it replaces.
 UserInterface* SetUserInterface(UserInterface* sink);
 
+// Modal error box (title "Error", error icon, one OK button).
+void ShowError(const std::string& text);
+
 // Shows the hourglass for its lifetime and restores the cursor it found, on every way out.
 class BusyCursor {
 public:

@@ -6,9 +6,12 @@
 #include <optional>
 #include <string>
 
+#include "platform/Exceptions.h"
 #include "printing/PrinterFont.h"
 
 namespace pk {
+
+PK_DECLARE_EXCEPTION(EPrinter)
 
 inline constexpr const char* kNoDefaultPrinter = "There is no default printer currently selected";
 inline constexpr const char* kPrintingInProgress = "Printing in progress";

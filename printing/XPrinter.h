@@ -8,6 +8,8 @@
 
 namespace pk {
 
+PK_DECLARE_EXCEPTION(ETypeNotSupported)
+
 class TXPrinter {
 public:
     // Default margins of 20 mm from the paper's left and top edges.

@@ -1,6 +1,5 @@
 #include "window/EditFlow.h"
 
-#include "paktally/Locations.h"
 #include "platform/UserInterface.h"
 #include "window/SizeTable.h"
 
@@ -22,7 +21,7 @@ bool EditFlow::MaySelectCell(int column) const
     if (column != ColPackFiles)
         return false;
     if (!IniUpdated)
-        ShowError(kNotUpdatedError);
+        platform::ShowError(kNotUpdatedError);
     return IniUpdated;
 }
 

@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "paktally/Locations.h"
+#include "platform/UserInterface.h"
 
 namespace pk {
 
@@ -23,7 +23,7 @@ void OpenInTextEditor(const std::string& path, const EditorRunner& runEditor)
     for (const char* program : {"NotePad", "WordPad", "Write"})
         if (runEditor(program, path))
             return;
-    ShowError("Unable to run NotePad or WordPad");
+    platform::ShowError("Unable to run NotePad or WordPad");
 }
 
 }  // namespace pk

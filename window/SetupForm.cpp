@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <vector>
 
-#include "paktally/Locations.h"
 #include "platform/Exceptions.h"
 #include "platform/UserInterface.h"
 #include "printing/XPrinter.h"
@@ -116,7 +115,7 @@ private:
 
 }  // namespace
 
-TSetupForm::TSetupForm()
+TSetupForm::TSetupForm(TKitPaths kit) : logic(*this, std::move(kit))
 {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     RegisterWindowClasses(instance, WindowProc);
@@ -208,7 +207,7 @@ void TSetupForm::FormCreate()
     for (int column = 0; column < kSizeColumnCount; ++column)
         SendMessageA(stringGrid, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
                      kSizeColumns[static_cast<size_t>(column)].width);
-    SetLabelPath(GetPackFilesDir());
+    SetLabelPath(logic.Kit().PackFilesDir);
 }
 
 void TSetupForm::SetLabelPath(const std::string& path)

@@ -16,7 +16,7 @@ namespace pk {
 class TSetupForm : private TableDisplay {
 public:
     // Creates the window hidden, with its controls, and runs FormCreate.
-    TSetupForm();
+    explicit TSetupForm(TKitPaths kit);
     ~TSetupForm() override;
     TSetupForm(const TSetupForm&) = delete;
     TSetupForm& operator=(const TSetupForm&) = delete;
@@ -51,7 +51,7 @@ private:
     void ShowRows(int firstRow, int lastRow) override;
     void EnableTable(bool enabled) override;
 
-    SetupFormLogic logic{*this};
+    SetupFormLogic logic;
     CellEditor editor;
     FormLayout layout = InitialLayout();
     int clientWidth = kClientWidth, clientHeight = kClientHeight;

@@ -1,7 +1,6 @@
 #include "window/SetupFormLogic.h"
 
 #include "inifile/LumInifile.h"
-#include "paktally/Locations.h"
 #include "platform/UserInterface.h"
 #include "survey/Survey.h"
 
@@ -22,7 +21,7 @@ void SetupFormLogic::AddGridRow(const std::string& section, const std::string& p
 
 void SetupFormLogic::SaveGridChanges()
 {
-    TLumMemIniFile document(GetIniFileName());
+    TLumMemIniFile document(kit.IniFile);
     for (int row = table.FirstDataRow(); row <= table.LastDataRow(); ++row)
         SavePackFileColumn(document, table.Cell(ColSection, row), table.Cell(ColPackFiles, row));
     document.SaveFile();
@@ -33,7 +32,7 @@ void SetupFormLogic::ButtonUpdateClick()
 {
     if (passRunning)
         return;
-    switch (flow.BeforeUpdate(GetIniFileName())) {
+    switch (flow.BeforeUpdate(kit.IniFile)) {
     case UpdateStep::Stop: return;
     case UpdateStep::SaveThenUpdate: SaveGridChanges(); break;
     case UpdateStep::Update: break;
@@ -46,14 +45,14 @@ void SetupFormLogic::ButtonUpdateClick()
     } passEnd{passRunning};
     table.CutBack();
     display.ShowRows(1, 1);
-    ScanSetupIni(*this, true, true);
+    ScanSetupIni(kit, *this, true, true);
 }
 
 bool SetupFormLogic::FormClose()
 {
     if (passRunning)
         return false;
-    switch (flow.BeforeClose(GetIniFileName())) {
+    switch (flow.BeforeClose(kit.IniFile)) {
     case CloseStep::SaveThenClose: SaveGridChanges(); return true;
     case CloseStep::Close: return true;
     case CloseStep::StayOpen: return false;
@@ -63,7 +62,7 @@ bool SetupFormLogic::FormClose()
 
 void SetupFormLogic::ButtonEditTextClick(const EditorRunner& runEditor)
 {
-    OpenInTextEditor(GetIniFileName(), runEditor);
+    OpenInTextEditor(kit.IniFile, runEditor);
 }
 
 void SetupFormLogic::StringGridSetEditText(int column, int row, const std::string& text)

@@ -2,7 +2,9 @@
 // What the size table window does, apart from drawing it: the rows the survey appends, the
 // editing of the pack-set column, the save prompts, and the Update, Close and Edit buttons.
 #include <string>
+#include <utility>
 
+#include "survey/KitPaths.h"
 #include "survey/SurveyView.h"
 #include "window/EditFlow.h"
 #include "window/EditorLaunch.h"
@@ -21,7 +23,9 @@ public:
 
 class SetupFormLogic : public SurveyView {
 public:
-    explicit SetupFormLogic(TableDisplay& display) : display(display) {}
+    SetupFormLogic(TableDisplay& display, TKitPaths kit) : display(display), kit(std::move(kit)) {}
+
+    const TKitPaths& Kit() const { return kit; }
 
     const SizeTable& Table() const { return table; }
     EditFlow& Flow() { return flow; }
@@ -48,6 +52,7 @@ public:
 
 private:
     TableDisplay& display;
+    TKitPaths kit;
     SizeTable table;
     EditFlow flow;
     bool passRunning = false;

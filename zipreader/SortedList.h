@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/Exceptions.h"
+#include "zipreader/ZipErrors.h"
 #include "zipreader/ZipRecords.h"
 
 namespace pk {

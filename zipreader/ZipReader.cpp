@@ -1,6 +1,8 @@
 #include "zipreader/ZipReader.h"
 
 #include "platform/Exceptions.h"
+#include "platform/LittleEndian.h"
+#include "platform/Paths.h"
 #include "platform/TextServices.h"
 #include "platform/UserInterface.h"
 #include "zipreader/ZipUtil.h"
@@ -37,7 +39,7 @@ void TZipReader::SetZipName(const std::string& name)
         return;
     std::string chosen = name;
     if (!name.empty() && name.back() == '?') {
-        std::string folder = zip::ExtractFileDir(name);
+        std::string folder = paths::ExtractFileDir(name);
         platform::FileDialogSpec dialog{"Open a Zip File", kZipFileFilter,
                                         platform::DirectoryExists(folder) ? folder : "C:\\"};
         if (!platform::UI().ChooseFile(dialog, chosen))
@@ -113,7 +115,7 @@ bool TZipReader::EndRecordUsable() const
 
 bool TZipReader::FindCompanion(TArchiveStream& companion)
 {
-    std::string name = zip::ChangeFileExt(zipName, ".zfc");
+    std::string name = paths::ChangeFileExt(zipName, ".zfc");
     if (!platform::FileExists(name))
         return false;
     companion.Open(name, Share::Exclusive);
@@ -260,7 +262,7 @@ bool TZipReader::RebuildFromLocalHeaders()
         return false;
     rebuilt = true;
     FreeEntries();
-    int64_t start = zip::UpperCaseAscii(zip::ExtractFileExt(zipName)) == ".EXE" ? kSelfExtractorStubSize : 0;
+    int64_t start = zip::UpperCaseAscii(paths::ExtractFileExt(zipName)) == ".EXE" ? kSelfExtractorStubSize : 0;
     int64_t first = ScanForLocalHeader(start);
     if (first < 0)
         return false;
@@ -306,7 +308,7 @@ int64_t TZipReader::ScanForLocalHeader(int64_t from)
                     platform::UI().ProcessMessages();
                 continue;
             }
-            if (i + 6 <= got && zip::GetU32(p) == kLocalHeaderSignature && p[5] < 10)
+            if (i + 6 <= got && le::GetU32(p) == kLocalHeaderSignature && p[zipfield::kLocalVersionNeededHigh] < 10)
                 return at + static_cast<int64_t>(i);
         }
         if (got < chunk.size())
@@ -345,7 +347,7 @@ void TZipReader::OpenPart(int32_t partNumber)
 void TZipReader::DefaultNextPart(TZipReader& sender, int32_t partNumber, std::string& fileName)
 {
     if (sender.PartMode() != TPartMode::RemovableDisks) {
-        fileName = zip::ChangeFileExt(fileName, std::string(".").append(zip::ThreeDigits(partNumber)));
+        fileName = paths::ChangeFileExt(fileName, std::string(".").append(zip::ThreeDigits(partNumber)));
         return;
     }
     platform::BusyCursor arrow(platform::Cursor::Default);

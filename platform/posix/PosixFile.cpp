@@ -154,19 +154,19 @@ size_t ReadFully(size_t count, ReadChunk readChunk)
 
 }  // namespace
 
-size_t File::Read(void* buffer, size_t count)
+size_t File::SystemRead(void* buffer, size_t count)
 {
     return ReadFully(count, [&](size_t done) { return ::read(fd, static_cast<char*>(buffer) + done, count - done); });
 }
 
-size_t File::ReadAt(int64_t offset, void* buffer, size_t count)
+size_t File::SystemReadAt(int64_t offset, void* buffer, size_t count)
 {
     return ReadFully(count, [&](size_t done) {
         return ::pread(fd, static_cast<char*>(buffer) + done, count - done, static_cast<off_t>(offset + done));
     });
 }
 
-size_t File::Write(const void* buffer, size_t count)
+size_t File::SystemWrite(const void* buffer, size_t count)
 {
     size_t total = 0;
     while (total < count) {

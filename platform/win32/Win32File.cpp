@@ -129,12 +129,12 @@ size_t ReadFully(HANDLE handle, void* buffer, size_t count, Position at)
 
 }  // namespace
 
-size_t File::Read(void* buffer, size_t count)
+size_t File::SystemRead(void* buffer, size_t count)
 {
     return ReadFully(handle, buffer, count, [](size_t) -> OVERLAPPED* { return nullptr; });
 }
 
-size_t File::ReadAt(int64_t offset, void* buffer, size_t count)
+size_t File::SystemReadAt(int64_t offset, void* buffer, size_t count)
 {
     OVERLAPPED at;
     return ReadFully(handle, buffer, count, [&](size_t done) {
@@ -146,7 +146,7 @@ size_t File::ReadAt(int64_t offset, void* buffer, size_t count)
     });
 }
 
-size_t File::Write(const void* buffer, size_t count)
+size_t File::SystemWrite(const void* buffer, size_t count)
 {
     size_t total = 0;
     while (total < count) {

@@ -3,6 +3,7 @@
 #include "measure/WrpFile.h"
 #include "platform/Exceptions.h"
 #include "platform/File.h"
+#include "tests/support/FaultyFiles.h"
 #include "tests/support/PackFiles.h"
 #include "tests/support/RecordingUserInterface.h"
 #include "tests/support/TempDir.h"
@@ -103,6 +104,24 @@ TEST_F(WrpFileTest, MissingAndUnopenableFilesShowTheirBoxes)
     std::string code = ui.boxes[1].text.substr(prefix.size());
     EXPECT_FALSE(code.empty());
     EXPECT_EQ(code.find_first_not_of("0123456789"), std::string::npos) << code;
+}
+
+TEST_F(WrpFileTest, AReadFailureInsideAnOpenFileEndsThePass)
+{
+    dir.Write("P.WRP", WrpFile({{100, "abc"}, {200, "defgh"}, {300, "i"}}));
+    for (int failing = 1; failing <= 3; ++failing) {
+        testing::TFaultyFiles faults;
+        faults.FailRead(failing, 5);
+        try {
+            PackFileSize(dir.File("P.WRP"));
+            ADD_FAILURE() << "read " << failing << " failed unseen";
+        } catch (const EInOutError& e) {
+            EXPECT_EQ(e.ErrorCode(), 5u);
+            EXPECT_EQ(e.Message(), platform::OsErrorText(5));
+        }
+        EXPECT_EQ(faults.Reads(), failing) << "no read after the failure";
+    }
+    EXPECT_TRUE(ui.boxes.empty()) << "raised, not shown";
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ struct WrpBlock {
     int32_t dataLength = -2147483647 - 1;  // the default: data.size()
 };
 
-// The 27-byte header of one block: tag at 0, data length at 13, unpacked size at 23.
+// The 27-byte header of one block.
 std::string WrpHeader(uint8_t tag, int32_t dataLength, int32_t unpackedSize);
 std::string WrpFile(const std::vector<WrpBlock>& blocks);
 
@@ -24,7 +24,8 @@ struct ZipMember {
 };
 
 // A single-part archive whose entries are stored with the given names and sizes; the entry
-// data is not written out (only the sizes count), so sizes may be large.
+// data is not written out (only the sizes count), so sizes may be large. The short form of
+// ZipBuilder for the tests that only need names and sizes.
 std::string ZipArchive(const std::vector<ZipMember>& members, const std::string& comment = "");
 
 }  // namespace pk::testing

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Exceptions.h"
+#include "zipreader/ZipErrors.h"
 #include "window/EditorLaunch.h"
 #include "window/RunModes.h"
 #include "tests/support/RecordingUserInterface.h"

@@ -4,9 +4,7 @@
 
 #include <algorithm>
 
-#include "paktally/Locations.h"
 #include "platform/Exceptions.h"
-#include "platform/Process.h"
 #include "tests/support/PackFiles.h"
 #include "tests/support/RecordingUserInterface.h"
 #include "tests/support/TempDir.h"
@@ -40,12 +38,7 @@ protected:
         kit.Write("SETUP.INI", kIni);
         kit.Write("B.WRP", testing::WrpFile({{100, "abc"}}));
         kit.Write("C.WRP", testing::WrpFile({{200, "d"}, {22, "e"}}));
-        // Backslashes: a "/" in the first argument would make it the switch.
-        std::string ini = kit.File("SETUP.INI");
-        std::replace(ini.begin(), ini.end(), '/', '\\');
-        platform::OverrideCommandLine("Paktally.exe \"" + ini + "\"");
     }
-    void TearDown() override { platform::OverrideCommandLine(std::nullopt); }
 
     std::vector<std::string> Row(int row) const
     {
@@ -64,13 +57,13 @@ protected:
     testing::TempDir kit;
     testing::RecordingUserInterface ui;
     RecordingDisplay display;
-    SetupFormLogic logic{display};
+    SetupFormLogic logic{display, KitPathsFromArguments(kit.File("SETUP.INI"), "")};
 };
 
 TEST_F(SetupFormLogicTest, ListingThenUpdateFillsTheTable)
 {
     logic.FormCreate();
-    ScanSetupIni(logic, false, true);
+    ScanSetupIni(logic.Kit(), logic, false, true);
     EXPECT_FALSE(logic.Flow().IniUpdated);
     EXPECT_EQ(Row(2), (std::vector<std::string>{"ISubOption1.1", "C.WRP", "20", "", "NOT UPDATED"}));
     EXPECT_EQ(kit.Read("SETUP.INI"), kIni) << "a listing pass writes nothing";
@@ -197,7 +190,7 @@ TEST_F(SetupFormLogicTest, NoEditorStartsAndTheUserIsTold)
     std::vector<std::string> programs;
     logic.ButtonEditTextClick([&](const std::string& program, const std::string& argument) {
         programs.push_back(program);
-        EXPECT_EQ(argument, GetIniFileName());
+        EXPECT_EQ(argument, logic.Kit().IniFile);
         return false;
     });
     EXPECT_EQ(programs, (std::vector<std::string>{"NotePad", "WordPad", "Write"}));

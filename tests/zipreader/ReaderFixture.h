@@ -10,7 +10,7 @@
 
 #include "tests/support/RecordingUserInterface.h"
 #include "tests/support/TempDir.h"
-#include "tests/zipreader/ZipBuilder.h"
+#include "tests/support/ZipBuilder.h"
 #include "zipreader/ZipReader.h"
 
 namespace pk::testing {

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "measure/ZipFileSize.h"
 #include "tests/support/TempDir.h"
 #include "zipreader/ZipReader.h"
 

@@ -6,6 +6,7 @@
 #include "platform/Exceptions.h"
 #include "platform/File.h"
 #include "platform/Process.h"
+#include "tests/support/FaultyFiles.h"
 #include "tests/zipreader/ReaderFixture.h"
 
 namespace pk::testing {
@@ -256,6 +257,30 @@ TEST_F(ReaderStateTest, OpenFailuresNameTheFullPathAndClearTheReader)
         EXPECT_EQ(reader.ZipName(), "");
         EXPECT_EQ(ui.cursorChanges, (std::vector<Cursor>{Cursor::HourGlass, Cursor::Default}));
     }
+}
+
+TEST_F(ReaderStateTest, AReadFailureClearsTheReaderAndIsRaised)
+{
+    // A self-extractor's worth of bytes first, so that the directory is not in the first read.
+    dir.Write("a.zip", ThreeEntries().Prefix(std::string(100000, 'p')).Build().bytes);
+    int reads = 0;
+    {
+        TFaultyFiles counter;
+        LoadFile(dir.File("a.zip"));
+        reads = counter.Reads();
+    }
+    ASSERT_GE(reads, 2);
+    for (int failing = 1; failing <= reads; ++failing) {
+        TFaultyFiles faults;
+        faults.FailRead(failing, 5);
+        TZipReader reader;
+        reader.SetZipName(dir.File("a.zip"));
+        EXPECT_THROW(reader.LoadDirectory(), EInOutError) << "read " << failing;
+        EXPECT_EQ(reader.ZipName(), "");
+        EXPECT_EQ(reader.EntryCount(), 0);
+    }
+    auto reader = LoadFile(dir.File("a.zip"));
+    EXPECT_EQ(reader->EntryCount(), 3) << "the archive was left closed and whole";
 }
 
 TEST_F(ReaderStateTest, AFileHeldForWritingCannotBeRead)

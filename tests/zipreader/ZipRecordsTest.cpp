@@ -2,7 +2,7 @@
 
 #include "platform/TextServices.h"
 #include "tests/support/TempDir.h"
-#include "tests/zipreader/ZipBuilder.h"
+#include "tests/support/ZipBuilder.h"
 #include "zipreader/ZipRecords.h"
 
 namespace pk {

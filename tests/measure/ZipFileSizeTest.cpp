@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "measure/Masks.h"
+#include "measure/ZipFileSize.h"
 #include "platform/Exceptions.h"
 #include "platform/TextServices.h"
 #include "tests/zipreader/ReaderFixture.h"

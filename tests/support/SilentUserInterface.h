@@ -1,8 +1,8 @@
 #pragma once
-// A user-interface sink for fuzz targets: every box is answered at once and nothing is shown.
+// A user-interface sink for fuzz targets and benchmarks: every box is answered at once and nothing is shown.
 #include "platform/UserInterface.h"
 
-namespace pk::fuzzing {
+namespace pk::testing {
 
 class SilentUserInterface : public platform::UserInterface {
 public:
@@ -18,4 +18,4 @@ public:
     void ProcessMessages() override {}
 };
 
-}  // namespace pk::fuzzing
+}  // namespace pk::testing

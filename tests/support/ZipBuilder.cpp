@@ -1,22 +1,16 @@
-#include "tests/zipreader/ZipBuilder.h"
+#include "tests/support/ZipBuilder.h"
 
 #include <numeric>
 
+#include "platform/LittleEndian.h"
+#include "zipreader/ZipRecords.h"
+
 namespace pk::testing {
 
-void PutU16(std::string& out, uint16_t value)
-{
-    out += static_cast<char>(value & 0xFF);
-    out += static_cast<char>(value >> 8);
-}
-
-void PutU32(std::string& out, uint32_t value)
-{
-    PutU16(out, static_cast<uint16_t>(value & 0xFFFF));
-    PutU16(out, static_cast<uint16_t>(value >> 16));
-}
-
 namespace {
+
+using le::PutU16;
+using le::PutU32;
 
 constexpr uint32_t kDosTime = 0x5A2B6C3D;
 constexpr uint32_t kCrc = 0x12345678;
@@ -26,7 +20,7 @@ constexpr uint32_t kCrc = 0x12345678;
 std::string LocalHeader(const ZipEntry& e)
 {
     std::string h;
-    PutU32(h, 0x04034B50);
+    PutU32(h, kLocalHeaderSignature);
     PutU16(h, e.versionNeeded);
     PutU16(h, e.bitFlag);
     PutU16(h, 0);  // stored
@@ -42,7 +36,7 @@ std::string LocalHeader(const ZipEntry& e)
 std::string CentralHeader(const ZipEntry& e, uint32_t localHeaderOffset)
 {
     std::string h;
-    PutU32(h, 0x02014B50);
+    PutU32(h, kCentralHeaderSignature);
     PutU16(h, e.versionMadeBy);
     PutU16(h, e.versionNeeded);
     PutU16(h, e.bitFlag);
@@ -64,7 +58,7 @@ std::string CentralHeader(const ZipEntry& e, uint32_t localHeaderOffset)
 std::string EndRecordBytes(const EndRecord& r, uint16_t entries, uint32_t size, uint32_t offset)
 {
     std::string h;
-    PutU32(h, 0x06054B50);
+    PutU32(h, kEndRecordSignature);
     PutU16(h, r.thisDisk);
     PutU16(h, r.centralDirDisk);
     PutU16(h, r.entriesOnThisDisk.value_or(entries));

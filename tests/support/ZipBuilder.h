@@ -9,10 +9,6 @@
 
 namespace pk::testing {
 
-// Little-endian fields appended to a byte string.
-void PutU16(std::string& out, uint16_t value);
-void PutU32(std::string& out, uint32_t value);
-
 // One entry; the setters return the entry so that tests can describe it in one expression.
 struct ZipEntry {
     explicit ZipEntry(std::string storedName = {}, std::string storedData = {})
