@@ -11,7 +11,7 @@
 
 namespace {
 
-class NoView : public pk::SurveyView {
+class TNoView : public pk::TSurveyView {
 public:
     void AddGridRow(const std::string&, const std::string&, int32_t, int32_t) override { ++rows; }
     void SetGridEnabled(bool) override {}
@@ -47,12 +47,12 @@ std::string MakeKit(int sections)
 
 void BM_UpdatePass(benchmark::State& state)
 {
-    static pk::testing::SilentUserInterface ui;
+    static pk::testing::TSilentUserInterface ui;
     const int sections = static_cast<int>(state.range(0));
     std::string dir = MakeKit(sections);
     const pk::TKitPaths kit = pk::KitPathsFromArguments(dir + "/SETUP.INI", "");
     for (auto _ : state) {
-        NoView view;
+        TNoView view;
         pk::ScanSetupIni(kit, view, true, true);
         benchmark::DoNotOptimize(view.rows);
     }

@@ -20,22 +20,22 @@ const char* const kUsage =
 
 namespace {
 
-OutputFormat ParseFormat(const std::string& name)
+TOutputFormat ParseFormat(const std::string& name)
 {
     if (name == "table")
-        return OutputFormat::Table;
+        return TOutputFormat::Table;
     if (name == "tsv")
-        return OutputFormat::Tsv;
+        return TOutputFormat::Tsv;
     if (name == "json")
-        return OutputFormat::Json;
-    throw UsageError("unknown format '" + name + "' (table, tsv or json)");
+        return TOutputFormat::Json;
+    throw EUsageError("unknown format '" + name + "' (table, tsv or json)");
 }
 
 }  // namespace
 
-CliOptions ParseCliOptions(const std::vector<std::string>& args)
+TCliOptions ParseCliOptions(const std::vector<std::string>& args)
 {
-    CliOptions options;
+    TCliOptions options;
     bool haveIni = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -44,7 +44,7 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args)
             if (arg.size() > name.size() && arg.compare(0, name.size() + 1, name + "=") == 0)
                 return arg.substr(name.size() + 1);
             if (i + 1 >= args.size())
-                throw UsageError(name + " needs a value");
+                throw EUsageError(name + " needs a value");
             return args[++i];
         };
         auto is = [&](const std::string& name) { return arg == name || arg.rfind(name + "=", 0) == 0; };
@@ -62,9 +62,9 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args)
         else if (is("--format"))
             options.format = ParseFormat(value("--format"));
         else if (arg.size() > 1 && arg[0] == '-')
-            throw UsageError("unknown option '" + arg + "'");
+            throw EUsageError("unknown option '" + arg + "'");
         else if (haveIni)
-            throw UsageError("only one SETUP.INI may be named");
+            throw EUsageError("only one SETUP.INI may be named");
         else {
             options.iniPath = arg;
             haveIni = true;
@@ -72,7 +72,7 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args)
     }
     for (const std::string* path : {&options.iniPath, &options.packFiles})
         if (path->find('"') != std::string::npos)
-            throw UsageError("a path may not contain a double quote");
+            throw EUsageError("a path may not contain a double quote");
     return options;
 }
 

@@ -4,18 +4,18 @@
 
 namespace pk::cli {
 
-ConsoleSession::ConsoleSession(int progressTotal)
+TConsoleSession::TConsoleSession(int progressTotal)
     : previousSink(platform::SetUserInterface(this)), progressTotal(progressTotal)
 {
 }
 
-ConsoleSession::~ConsoleSession()
+TConsoleSession::~TConsoleSession()
 {
     ClearProgress();
     platform::SetUserInterface(previousSink);
 }
 
-void ConsoleSession::AddGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
+void TConsoleSession::AddGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
                                 int32_t newSize)
 {
     rows.push_back({FormatGridRow(section, packSet, storedSize, newSize), newSize, std::move(pending)});
@@ -27,12 +27,12 @@ void ConsoleSession::AddGridRow(const std::string& section, const std::string& p
     }
 }
 
-void ConsoleSession::SetGridEnabled(bool)
+void TConsoleSession::SetGridEnabled(bool)
 {
     walked = true;
 }
 
-platform::BoxResult ConsoleSession::ShowMessageBox(const platform::MessageBoxSpec& box)
+platform::TBoxResult TConsoleSession::ShowMessageBox(const platform::TMessageBoxSpec& box)
 {
     ClearProgress();
     Report(box.text);
@@ -40,15 +40,15 @@ platform::BoxResult ConsoleSession::ShowMessageBox(const platform::MessageBoxSpe
     return platform::AnswerThatChangesNothing(box.buttons);
 }
 
-bool ConsoleSession::AnySectionFailed() const
+bool TConsoleSession::AnySectionFailed() const
 {
-    for (const ConsoleRow& row : rows)
+    for (const TConsoleRow& row : rows)
         if (row.newSize == -1)
             return true;
     return false;
 }
 
-void ConsoleSession::Report(const std::string& text)
+void TConsoleSession::Report(const std::string& text)
 {
     std::string shown = text;
 #ifndef _WIN32
@@ -60,7 +60,7 @@ void ConsoleSession::Report(const std::string& text)
     std::fprintf(stderr, "paktally-cli: %s\n", shown.c_str());
 }
 
-void ConsoleSession::ClearProgress()
+void TConsoleSession::ClearProgress()
 {
     if (progressShown) {
         std::fprintf(stderr, "\r\033[K");

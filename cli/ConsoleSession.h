@@ -11,30 +11,30 @@
 
 namespace pk::cli {
 
-struct ConsoleRow {
-    GridRowTexts texts;
+struct TConsoleRow {
+    TGridRowTexts texts;
     int32_t newSize = 0;
     std::vector<std::string> messages;  // shown while the row was measured
 };
 
-class ConsoleSession : public SurveyView, public platform::UserInterface {
+class TConsoleSession : public TSurveyView, public platform::TUserInterface {
 public:
     // progressTotal > 0 shows "done/total" on standard error as rows arrive.
-    explicit ConsoleSession(int progressTotal = 0);
-    ~ConsoleSession() override;
+    explicit TConsoleSession(int progressTotal = 0);
+    ~TConsoleSession() override;
 
     void AddGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
                     int32_t newSize) override;
     void SetGridEnabled(bool enabled) override;
     void SetIniUpdated() override {}
 
-    platform::BoxResult ShowMessageBox(const platform::MessageBoxSpec& box) override;
-    bool ChooseFile(const platform::FileDialogSpec&, std::string&) override { return false; }
-    platform::Cursor GetCursor() override { return cursor; }
-    void SetCursor(platform::Cursor shape) override { cursor = shape; }
+    platform::TBoxResult ShowMessageBox(const platform::TMessageBoxSpec& box) override;
+    bool ChooseFile(const platform::TFileDialogSpec&, std::string&) override { return false; }
+    platform::TCursor GetCursor() override { return cursor; }
+    void SetCursor(platform::TCursor shape) override { cursor = shape; }
     void ProcessMessages() override {}
 
-    const std::vector<ConsoleRow>& Rows() const { return rows; }
+    const std::vector<TConsoleRow>& Rows() const { return rows; }
     // False when the pass ended before the walk, as it does for a missing SETUP.INI.
     bool Walked() const { return walked; }
     bool AnySectionFailed() const;
@@ -45,10 +45,10 @@ public:
 private:
     void ClearProgress();
 
-    std::vector<ConsoleRow> rows;
+    std::vector<TConsoleRow> rows;
     std::vector<std::string> pending;
-    platform::UserInterface* previousSink;
-    platform::Cursor cursor = platform::Cursor::Default;
+    platform::TUserInterface* previousSink;
+    platform::TCursor cursor = platform::TCursor::Default;
     int progressTotal;
     bool progressShown = false;
     bool walked = false;

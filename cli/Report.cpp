@@ -16,19 +16,19 @@ const uint16_t kCp1252High[32] = {0x20AC, 0x81, 0x201A, 0x0192, 0x201E, 0x2026, 
                                   0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D, 0x017E, 0x0178};
 
 // The title row and the rows, aligned in columns for a terminal or separated by tabs.
-std::string Columns(const std::vector<ConsoleRow>& rows, bool aligned)
+std::string Columns(const std::vector<TConsoleRow>& rows, bool aligned)
 {
-    std::vector<GridRowTexts> lines;
+    std::vector<TGridRowTexts> lines;
     lines.push_back({kGridTitles[0], kGridTitles[1], kGridTitles[2], kGridTitles[3], kGridTitles[4]});
-    for (const ConsoleRow& row : rows)
+    for (const TConsoleRow& row : rows)
         lines.push_back(row.texts);
     size_t width[kGridColumns] = {};
-    for (const GridRowTexts& line : lines)
+    for (const TGridRowTexts& line : lines)
         for (int c = 0; c < kGridColumns; ++c)
             width[c] = std::max(width[c], line[c].size());
 
     std::string out;
-    for (const GridRowTexts& line : lines) {
+    for (const TGridRowTexts& line : lines) {
         std::string text;
         for (int c = 0; c < kGridColumns; ++c) {
             text += line[c];
@@ -42,7 +42,7 @@ std::string Columns(const std::vector<ConsoleRow>& rows, bool aligned)
     return out;
 }
 
-std::string Json(const std::vector<ConsoleRow>& rows)
+std::string Json(const std::vector<TConsoleRow>& rows)
 {
     std::string out = "[";
     for (size_t r = 0; r < rows.size(); ++r) {
@@ -92,11 +92,11 @@ std::string JsonString(const std::string& text)
     return out + "\"";
 }
 
-std::string FormatReport(const std::vector<ConsoleRow>& rows, OutputFormat format)
+std::string FormatReport(const std::vector<TConsoleRow>& rows, TOutputFormat format)
 {
     switch (format) {
-    case OutputFormat::Tsv: return Columns(rows, false);
-    case OutputFormat::Json: return Json(rows);
+    case TOutputFormat::Tsv: return Columns(rows, false);
+    case TOutputFormat::Json: return Json(rows);
     default: return Columns(rows, true);
     }
 }

@@ -8,7 +8,7 @@
 
 namespace pk::cli {
 
-std::string FormatReport(const std::vector<ConsoleRow>& rows, OutputFormat format);
+std::string FormatReport(const std::vector<TConsoleRow>& rows, TOutputFormat format);
 
 // JSON string literal of single-byte ANSI (Windows-1252) text.
 std::string JsonString(const std::string& text);

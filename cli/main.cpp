@@ -25,7 +25,7 @@ namespace {
 using namespace pk;
 using namespace pk::cli;
 
-enum ExitCode { kAllMeasured = 0, kPassFailed = 1, kBadUsage = 2, kSectionFailed = 3 };
+enum TExitCode { kAllMeasured = 0, kPassFailed = 1, kBadUsage = 2, kSectionFailed = 3 };
 
 std::string WindowsStyle(std::string path)
 {
@@ -38,32 +38,32 @@ std::string WindowsStyle(std::string path)
 }
 
 // The kit as the window program would find it from the same two arguments.
-TKitPaths KitOf(const CliOptions& options)
+TKitPaths KitOf(const TCliOptions& options)
 {
     return KitPathsFromArguments(WindowsStyle(options.iniPath), WindowsStyle(options.packFiles));
 }
 
 int CountSections(const TKitPaths& kit)
 {
-    if (!platform::FileExists(kit.IniFile))
+    if (!platform::FileExists(kit.iniFile))
         return 0;
-    ConsoleSession counter;
+    TConsoleSession counter;
     ScanSetupIni(kit, counter, false, true);
     return static_cast<int>(counter.Rows().size());
 }
 
-int Run(const CliOptions& options)
+int Run(const TCliOptions& options)
 {
     const TKitPaths kit = KitOf(options);
     bool progress = options.update && !options.quiet && PK_ISATTY(PK_FILENO(stderr));
-    std::vector<ConsoleRow> rows;
+    std::vector<TConsoleRow> rows;
     bool anyFailed;
     {
-        ConsoleSession session(progress ? CountSections(kit) : 0);
+        TConsoleSession session(progress ? CountSections(kit) : 0);
         try {
             ScanSetupIni(kit, session, options.update, true);
         } catch (const Exception& e) {
-            ConsoleSession::Report(e.Message());
+            TConsoleSession::Report(e.Message());
             return kPassFailed;
         }
         if (!session.Walked())
@@ -80,10 +80,10 @@ int Run(const CliOptions& options)
 
 int main(int argc, char** argv)
 {
-    CliOptions options;
+    TCliOptions options;
     try {
         options = ParseCliOptions(std::vector<std::string>(argv + 1, argv + argc));
-    } catch (const UsageError& e) {
+    } catch (const EUsageError& e) {
         std::fprintf(stderr, "paktally-cli: %s\n\n%s", e.what(), kUsage);
         return kBadUsage;
     }
@@ -98,7 +98,7 @@ int main(int argc, char** argv)
     try {
         return Run(options);
     } catch (const std::exception& e) {
-        ConsoleSession::Report(e.what());
+        TConsoleSession::Report(e.what());
         return kPassFailed;
     }
 }

@@ -11,7 +11,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static pk::testing::SilentUserInterface ui;
+    static pk::testing::TSilentUserInterface ui;
     static const std::string path = "/tmp/wrp_fuzz_" + std::to_string(getpid()) + ".WRP";
     FILE* f = std::fopen(path.c_str(), "wb");
     if (!f)

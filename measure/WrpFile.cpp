@@ -13,14 +13,14 @@ namespace {
 
 using wrpfield::kHeaderSize;
 
-struct BlockHeader {
+struct TBlockHeader {
     uint8_t tag = 0;
     int32_t dataLength = 0;
     int32_t unpackedSize = 0;
 };
 
 // Reads the header at offset; returns how many of its bytes arrived.
-size_t ReadHeader(platform::File& file, int64_t offset, BlockHeader& header)
+size_t ReadHeader(platform::TFile& file, int64_t offset, TBlockHeader& header)
 {
     uint8_t raw[kHeaderSize];
     size_t got = file.ReadAt(offset, raw, kHeaderSize);
@@ -45,14 +45,14 @@ int32_t PackFileSize(const std::string& path)
         platform::ShowError("PACKFile " + Quoted(path) + " does not exist");
         return -1;
     }
-    platform::File file;
-    if (uint32_t code = file.OpenRead(path, platform::Share::DenyWrite)) {
+    platform::TFile file;
+    if (uint32_t code = file.OpenRead(path, platform::TShare::DenyWrite)) {
         platform::ShowError("I/O error reading " + path + "   I/O errorcode:" + std::to_string(code));
         return -1;
     }
     const int64_t fileSize = file.Size();
 
-    BlockHeader header;
+    TBlockHeader header;
     size_t got = ReadHeader(file, 0, header);
     if (got == 0)
         return 0;

@@ -19,8 +19,8 @@ namespace {
 
 void StartMainWindow(TSetupForm& form, bool silent)
 {
-    form.SetCaption(kCaptionPrefix + form.Logic().Kit().IniFile);
-    EditFlow& flow = form.Logic().Flow();
+    form.SetCaption(kCaptionPrefix + form.Logic().Kit().iniFile);
+    TEditFlow& flow = form.Logic().Flow();
     flow.IniUpdated = false;
     flow.GridModified = false;
     form.Show();
@@ -35,7 +35,7 @@ int RunPaktally()
     try {
         if (IsSyntaxRequest(ParamStr(1))) {
             platform::UI().ShowMessageBox(
-                {kSyntaxText, Application::Instance().Title(), platform::BoxIcon::None, platform::BoxButtons::OK});
+                {kSyntaxText, TApplication::Instance().Title(), platform::TBoxIcon::None, platform::TBoxButtons::OK});
             return 0;
         }
         bool silent = IsSilentRun(ParamStr(1), ParamStr(2), ParamStr(3));
@@ -43,7 +43,7 @@ int RunPaktally()
         StartMainWindow(*form, silent);
         if (silent)
             return 0;  // no message loop and no close prompt
-        Application& application = Application::Instance();
+        TApplication& application = TApplication::Instance();
         application.SetTitle(kApplicationTitle);
         return application.Run(form->Handle());
     } catch (...) {

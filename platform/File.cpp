@@ -8,7 +8,7 @@ namespace pk::platform {
 
 namespace {
 
-Replaceable<TFileFaults> faults;
+TReplaceable<TFileFaults> faults;
 
 // Files without a plan: every request goes through as asked.
 class TNoFaults : public TFileFaults {
@@ -38,17 +38,17 @@ TFileFaults* SetFileFaults(TFileFaults* plan)
     return faults.Replace(plan);
 }
 
-size_t File::Read(void* buffer, size_t count)
+size_t TFile::Read(void* buffer, size_t count)
 {
     return SystemRead(buffer, ReadRequest(count));
 }
 
-size_t File::ReadAt(int64_t offset, void* buffer, size_t count)
+size_t TFile::ReadAt(int64_t offset, void* buffer, size_t count)
 {
     return SystemReadAt(offset, buffer, ReadRequest(count));
 }
 
-size_t File::Write(const void* buffer, size_t count)
+size_t TFile::Write(const void* buffer, size_t count)
 {
     // A failed write stops early, as a full disk does.
     return faults.Get(NoFaults).BeforeWrite(count) ? 0 : SystemWrite(buffer, count);

@@ -14,14 +14,14 @@ TKitPaths KitPathsFromArguments(const std::string& iniArgument, const std::strin
 {
     TKitPaths kit;
     if (iniArgument.empty())
-        kit.IniFile = paths::AddPath(GetExeDir(), "Setup.ini");
+        kit.iniFile = paths::AddPath(GetExeDir(), "Setup.ini");
     else if (iniArgument.back() != '\\' && iniArgument.back() != ':')
-        kit.IniFile = platform::ExpandFileName(iniArgument);
+        kit.iniFile = platform::ExpandFileName(iniArgument);
     else
-        kit.IniFile = paths::AddPath(paths::ExtractFilePath(iniArgument), "Setup.ini");
-    if (paths::ExtractFileExt(kit.IniFile).empty())
-        kit.IniFile += ".INI";
-    kit.PackFilesDir = packFilesArgument.empty() ? paths::ExtractFilePath(kit.IniFile) : packFilesArgument;
+        kit.iniFile = paths::AddPath(paths::ExtractFilePath(iniArgument), "Setup.ini");
+    if (paths::ExtractFileExt(kit.iniFile).empty())
+        kit.iniFile += ".INI";
+    kit.packFilesDir = packFilesArgument.empty() ? paths::ExtractFilePath(kit.iniFile) : packFilesArgument;
     return kit;
 }
 

@@ -7,8 +7,8 @@
 namespace pk {
 
 struct TKitPaths {
-    std::string IniFile;
-    std::string PackFilesDir;  // with or without a trailing backslash
+    std::string iniFile;
+    std::string packFilesDir;  // with or without a trailing backslash
 };
 
 // Folder of the running program, ending in a backslash.

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "inifile/LumInifile.h"
+#include "inifile/LumMemIniFile.h"
 #include "measure/PackSet.h"
 #include "platform/File.h"
 #include "platform/UserInterface.h"
@@ -14,20 +14,20 @@ namespace {
 constexpr const char* kUnpacksNothing = "$$$$$$$$.$$$";
 
 // Keeps the grid disabled for the option walk and enables it again on every way out.
-class GridDisabled {
+class TGridDisabled {
 public:
-    explicit GridDisabled(SurveyView& view) : view(view) { view.SetGridEnabled(false); }
-    ~GridDisabled() { view.SetGridEnabled(true); }
-    GridDisabled(const GridDisabled&) = delete;
-    GridDisabled& operator=(const GridDisabled&) = delete;
+    explicit TGridDisabled(TSurveyView& view) : view(view) { view.SetGridEnabled(false); }
+    ~TGridDisabled() { view.SetGridEnabled(true); }
+    TGridDisabled(const TGridDisabled&) = delete;
+    TGridDisabled& operator=(const TGridDisabled&) = delete;
 
 private:
-    SurveyView& view;
+    TSurveyView& view;
 };
 
 // Visits the sub-options of one family: main option i present, then its sub-options k while
 // present. Both counters are 16-bit; the walk ends rather than wrap around.
-void WalkFamily(TCustomIniFile& document, const TKitPaths& kit, SurveyView& view, const std::string& mainPrefix,
+void WalkFamily(TCustomIniFile& document, const TKitPaths& kit, TSurveyView& view, const std::string& mainPrefix,
                 const std::string& subPrefix, bool update, bool display)
 {
     for (uint32_t i = 1; i <= UINT16_MAX && document.HasSection(mainPrefix + std::to_string(i)); ++i) {
@@ -36,7 +36,7 @@ void WalkFamily(TCustomIniFile& document, const TKitPaths& kit, SurveyView& view
             if (!document.HasSection(name))
                 break;
             int32_t stored = document.ReadNumber(name, "Size", -1);
-            int32_t newSize = update && stored != -1 ? UpdateSectionSize(document, name, kit.PackFilesDir) : kNotMeasured;
+            int32_t newSize = update && stored != -1 ? UpdateSectionSize(document, name, kit.packFilesDir) : kNotMeasured;
             if (display)
                 view.AddGridRow(name, document.ReadText(name, "PackFile", "NONE"), stored, newSize);
         }
@@ -45,9 +45,9 @@ void WalkFamily(TCustomIniFile& document, const TKitPaths& kit, SurveyView& view
 
 }  // namespace
 
-void ScanSetupIni(const TKitPaths& kit, SurveyView& view, bool update, bool display)
+void ScanSetupIni(const TKitPaths& kit, TSurveyView& view, bool update, bool display)
 {
-    const std::string& path = kit.IniFile;
+    const std::string& path = kit.iniFile;
     if (!platform::FileExists(path)) {
         platform::ShowError("Ini-file " + path + " does not exist");
         return;
@@ -59,12 +59,12 @@ void ScanSetupIni(const TKitPaths& kit, SurveyView& view, bool update, bool disp
 
         int32_t stored = document.ReadNumber("BDE", "Size", -1);
         if (stored != -1) {
-            int32_t newSize = update ? UpdateSectionSize(document, "BDE", kit.PackFilesDir) : kNotMeasured;
+            int32_t newSize = update ? UpdateSectionSize(document, "BDE", kit.packFilesDir) : kNotMeasured;
             if (display)
                 view.AddGridRow("BDE", document.ReadText("BDE", "Packfile", "NONE"), stored, newSize);
         }
         {
-            GridDisabled disabled(view);
+            TGridDisabled disabled(view);
             WalkFamily(document, kit, view, "IMainOption", "ISubOption", update, display);
             WalkFamily(document, kit, view, "UMainOption", "USubOption", update, display);
         }

@@ -13,7 +13,7 @@ class TCustomIniFile;
 
 // One pass over the kit's SETUP.INI: lists every sized section and, with update, measures
 // and writes each size and saves the file once.
-void ScanSetupIni(const TKitPaths& kit, SurveyView& view, bool update, bool display);
+void ScanSetupIni(const TKitPaths& kit, TSurveyView& view, bool update, bool display);
 
 // Measures one section against the PACKFILES folder and writes its Size key unless the
 // result is -1.

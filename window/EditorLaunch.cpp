@@ -18,7 +18,7 @@ std::string EditorCommandLine(const std::string& program, const std::string& arg
     return line;
 }
 
-void OpenInTextEditor(const std::string& path, const EditorRunner& runEditor)
+void OpenInTextEditor(const std::string& path, const TEditorRunner& runEditor)
 {
     for (const char* program : {"NotePad", "WordPad", "Write"})
         if (runEditor(program, path))

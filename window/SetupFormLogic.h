@@ -13,23 +13,23 @@
 namespace pk {
 
 // The screen side of the table: told which rows to show again.
-class TableDisplay {
+class TTableDisplay {
 public:
-    virtual ~TableDisplay() = default;
+    virtual ~TTableDisplay() = default;
     // Rows first..last (inclusive) changed; the row count may have changed too.
     virtual void ShowRows(int firstRow, int lastRow) = 0;
     virtual void EnableTable(bool enabled) = 0;
 };
 
-class SetupFormLogic : public SurveyView {
+class TSetupFormLogic : public TSurveyView {
 public:
-    SetupFormLogic(TableDisplay& display, TKitPaths kit) : display(display), kit(std::move(kit)) {}
+    TSetupFormLogic(TTableDisplay& display, TKitPaths kit) : display(display), kit(std::move(kit)) {}
 
     const TKitPaths& Kit() const { return kit; }
 
-    const SizeTable& Table() const { return table; }
-    EditFlow& Flow() { return flow; }
-    const EditFlow& Flow() const { return flow; }
+    const TSizeTable& Table() const { return table; }
+    TEditFlow& Flow() { return flow; }
+    const TEditFlow& Flow() const { return flow; }
 
     void FormCreate();
 
@@ -44,17 +44,17 @@ public:
     void ButtonUpdateClick();
     // True when the window may close; never while a pass runs.
     bool FormClose();
-    void ButtonEditTextClick(const EditorRunner& runEditor);
+    void ButtonEditTextClick(const TEditorRunner& runEditor);
 
     // The row plays no part: even the empty last row's pack-set cell may be edited.
     bool StringGridSelectCell(int column, int /*row*/) { return flow.MaySelectCell(column); }
     void StringGridSetEditText(int column, int row, const std::string& text);
 
 private:
-    TableDisplay& display;
+    TTableDisplay& display;
     TKitPaths kit;
-    SizeTable table;
-    EditFlow flow;
+    TSizeTable table;
+    TEditFlow flow;
     bool passRunning = false;
 };
 

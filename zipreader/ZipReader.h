@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "zipreader/ReadAheadStream.h"
+#include "zipreader/ArchiveStream.h"
 #include "zipreader/SortedList.h"
 #include "zipreader/ZipErrors.h"
 #include "zipreader/ZipRecords.h"

@@ -10,7 +10,7 @@
 
 namespace pk {
 
-using platform::SeekFrom;
+using platform::TSeekFrom;
 using le::GetU16;
 using le::GetU32;
 using namespace zipfield;
@@ -33,7 +33,7 @@ bool TEndOfCentralDir::FindEndRecord(TBufferedStream& file)
         return size == 0;
     int64_t windowStart = size - std::min<int64_t>(kEndRecordWindow, size);
     std::vector<uint8_t> window(static_cast<size_t>(size - windowStart));
-    file.Seek(windowStart, SeekFrom::Begin);
+    file.Seek(windowStart, TSeekFrom::Begin);
     if (file.Read(window.data(), window.size()) != window.size())
         return false;
     for (size_t at = window.size() - kEndRecordSize + 1; at-- > 0;) {
@@ -93,7 +93,7 @@ bool TZipEntryInfo::ReadCentralHeader(TBufferedStream& file, const TNextPartRequ
     std::string name;
     if (got != sizeof h || GetU32(h) != kCentralHeaderSignature ||
         !ReadName(*in, GetU16(h + kCentralFileNameLength), h[kCentralHostSystem] == 0 && OEMConvert, name)) {
-        in->Seek(start, SeekFrom::Begin);
+        in->Seek(start, TSeekFrom::Begin);
         return false;
     }
     VersionMadeBy = GetU16(h + kCentralVersionMadeBy);
@@ -128,7 +128,7 @@ bool TZipEntryInfo::ReadLocalHeader(TBufferedStream& file)
     std::string name;
     if (file.Read(h, sizeof h) != sizeof h || GetU32(h) != kLocalHeaderSignature ||
         !ReadName(file, GetU16(h + kLocalFileNameLength), OEMConvert, name)) {
-        file.Seek(start, SeekFrom::Begin);
+        file.Seek(start, TSeekFrom::Begin);
         return false;
     }
     VersionMadeBy = 0;

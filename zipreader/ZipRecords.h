@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "zipreader/ReadAheadStream.h"
+#include "zipreader/BufferedStream.h"
 
 namespace pk {
 

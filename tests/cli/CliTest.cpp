@@ -8,24 +8,24 @@ namespace {
 
 TEST(CliOptionsTest, DefaultsListSetupIniInTheCurrentFolder)
 {
-    CliOptions o = ParseCliOptions({});
+    TCliOptions o = ParseCliOptions({});
     EXPECT_FALSE(o.update);
     EXPECT_FALSE(o.quiet);
-    EXPECT_EQ(o.format, OutputFormat::Table);
+    EXPECT_EQ(o.format, TOutputFormat::Table);
     EXPECT_EQ(o.iniPath, "SETUP.INI");
     EXPECT_EQ(o.packFiles, "");
 }
 
 TEST(CliOptionsTest, OptionsTakeTheirValuesInEitherForm)
 {
-    CliOptions o = ParseCliOptions({"--update", "--packfiles", "packs", "--format=json", "--quiet", "kit/SETUP.INI"});
+    TCliOptions o = ParseCliOptions({"--update", "--packfiles", "packs", "--format=json", "--quiet", "kit/SETUP.INI"});
     EXPECT_TRUE(o.update);
     EXPECT_TRUE(o.quiet);
     EXPECT_EQ(o.packFiles, "packs");
-    EXPECT_EQ(o.format, OutputFormat::Json);
+    EXPECT_EQ(o.format, TOutputFormat::Json);
     EXPECT_EQ(o.iniPath, "kit/SETUP.INI");
     EXPECT_EQ(ParseCliOptions({"--packfiles=a b"}).packFiles, "a b");
-    EXPECT_EQ(ParseCliOptions({"--format", "tsv"}).format, OutputFormat::Tsv);
+    EXPECT_EQ(ParseCliOptions({"--format", "tsv"}).format, TOutputFormat::Tsv);
     EXPECT_TRUE(ParseCliOptions({"/?"}).help);
     EXPECT_TRUE(ParseCliOptions({"--version"}).version);
 }
@@ -35,10 +35,10 @@ TEST(CliOptionsTest, BadUsageIsRefused)
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"--format", "xml"}, {"--format"}, {"--packfiles"}, {"--frobnicate"}, {"a.ini", "b.ini"},
           {"-x"}, {"say\"hi\".ini"}})
-        EXPECT_THROW(ParseCliOptions(args), UsageError) << args[0];
+        EXPECT_THROW(ParseCliOptions(args), EUsageError) << args[0];
 }
 
-ConsoleRow Row(const std::string& section, const std::string& packs, int32_t stored, int32_t newSize,
+TConsoleRow Row(const std::string& section, const std::string& packs, int32_t stored, int32_t newSize,
                std::vector<std::string> messages = {})
 {
     return {FormatGridRow(section, packs, stored, newSize), newSize, std::move(messages)};
@@ -47,7 +47,7 @@ ConsoleRow Row(const std::string& section, const std::string& packs, int32_t sto
 TEST(ReportTest, TableAlignsColumnsUnderTheTitles)
 {
     std::string table = FormatReport({Row("BDE", "DRIVERS.WRP", 9000, 10240), Row("ISubOption1.1", "A.WRP", 5, 5)},
-                                     OutputFormat::Table);
+                                     TOutputFormat::Table);
     EXPECT_EQ(table,
               "Sub section    PackFiles    Prev. Size  New Size  Size Changed\n"
               "BDE            DRIVERS.WRP  9000        10240     X  (1240)\n"
@@ -56,15 +56,15 @@ TEST(ReportTest, TableAlignsColumnsUnderTheTitles)
 
 TEST(ReportTest, TsvKeepsEveryCellBetweenTabs)
 {
-    EXPECT_EQ(FormatReport({Row("S", "P", -1, 2147483647)}, OutputFormat::Tsv),
+    EXPECT_EQ(FormatReport({Row("S", "P", -1, 2147483647)}, TOutputFormat::Tsv),
               "Sub section\tPackFiles\tPrev. Size\tNew Size\tSize Changed\n"
               "S\tP\t-1\t\tNOT UPDATED\n");
 }
 
 TEST(ReportTest, JsonCarriesRowsAndTheirMessages)
 {
-    EXPECT_EQ(FormatReport({}, OutputFormat::Json), "[]\n");
-    EXPECT_EQ(FormatReport({Row("S", "X.WRP", 1000, -1, {"PACKFile \"C:\\X.WRP\" does not exist"})}, OutputFormat::Json),
+    EXPECT_EQ(FormatReport({}, TOutputFormat::Json), "[]\n");
+    EXPECT_EQ(FormatReport({Row("S", "X.WRP", 1000, -1, {"PACKFile \"C:\\X.WRP\" does not exist"})}, TOutputFormat::Json),
               "[\n  {\"section\": \"S\", \"packFiles\": \"X.WRP\", \"prevSize\": \"1000\", \"newSize\": \"(Error)\", "
               "\"sizeChanged\": \"X  (-1001)\", \"messages\": [\"PACKFile \\\"C:\\\\X.WRP\\\" does not exist\"]}\n]\n");
 }

@@ -44,7 +44,7 @@ protected:
     // The system's reason why a file cannot be opened for writing now.
     static std::string WhyNotWritable(const std::string& file)
     {
-        platform::File probe;
+        platform::TFile probe;
         uint32_t code = probe.OpenWriteExisting(file);
         EXPECT_NE(code, 0u) << file << " is writable";
         return platform::OsErrorText(code);
@@ -54,8 +54,8 @@ protected:
 TEST_F(SaveFailureTest, ATargetHeldByAnotherHandleStaysUntouched)
 {
     auto ini = Changed();
-    platform::File holder;
-    ASSERT_EQ(holder.OpenRead(path, platform::Share::Exclusive), 0u);
+    platform::TFile holder;
+    ASSERT_EQ(holder.OpenRead(path, platform::TShare::Exclusive), 0u);
     ExpectRefused(*ini, path, WhyNotWritable(path));
     ini.reset();  // the destructor's save fails quietly
     holder.Close();
@@ -86,7 +86,7 @@ TEST_F(SaveFailureTest, ATemporaryFileThatCannotBeCreatedNamesTheTarget)
 {
     auto ini = Changed();
     dir.Write("SETUP.INI.~tmp/x", std::string("x"));
-    platform::File blocked;
+    platform::TFile blocked;
     uint32_t code = blocked.Create(dir.File("SETUP.INI.~tmp"));
     ASSERT_NE(code, 0u);
     ExpectRefused(*ini, path, platform::OsErrorText(code));

@@ -7,24 +7,24 @@
 
 namespace pk::test {
 
-struct CalleeSaved {
+struct TCalleeSaved {
   uint32_t ebx, esi, edi, ebp;
-  bool operator==(const CalleeSaved&) const = default;
+  bool operator==(const TCalleeSaved&) const = default;
 };
 
 // What the register-convention call left behind: the callee-saved registers and the stack pointer.
-struct LsCallRecord {
-  CalleeSaved registers;
+struct TLsCallRecord {
+  TCalleeSaved registers;
   uint32_t espBefore, espAfter;
 };
 
 // The module loaded from the test's own folder, as an installer loads it from its own.
-class GlossaModule {
+class TGlossaModule {
  public:
-  GlossaModule();
-  ~GlossaModule();
-  GlossaModule(const GlossaModule&) = delete;
-  GlossaModule& operator=(const GlossaModule&) = delete;
+  TGlossaModule();
+  ~TGlossaModule();
+  TGlossaModule(const TGlossaModule&) = delete;
+  TGlossaModule& operator=(const TGlossaModule&) = delete;
 
   HMODULE Handle() const { return module_; }
   const void* Ls() const { return ls_; }
@@ -37,12 +37,12 @@ class GlossaModule {
 };
 
 // A 256-byte result buffer with guard bytes on both sides, so stray writes show.
-struct LsResult {
+struct TLsResult {
   static constexpr size_t kGuard = 64;
   static constexpr size_t kBuffer = 256;
   static constexpr uint8_t kFill = 0xA5;
   std::array<uint8_t, kGuard + kBuffer + kGuard> bytes;
-  LsCallRecord record;
+  TLsCallRecord record;
 
   uint8_t* Buffer() { return bytes.data() + kGuard; }
   uint8_t Length() const { return bytes[kGuard]; }
@@ -52,7 +52,7 @@ struct LsResult {
 };
 
 // Calls ls with the number in EAX and the buffer in EDX, holding `load` in EBX/ESI/EDI/EBP.
-LsResult CallLs(const void* ls, uint32_t number, const CalleeSaved& load);
-LsResult CallLs(const void* ls, uint32_t number);
+TLsResult CallLs(const void* ls, uint32_t number, const TCalleeSaved& load);
+TLsResult CallLs(const void* ls, uint32_t number);
 
 }  // namespace pk::test

@@ -11,14 +11,14 @@
 namespace pk::test {
 namespace {
 
-class ModuleImage : public testing::Test {
+class TModuleImage : public testing::Test {
  protected:
   const uint8_t* Base() const { return reinterpret_cast<const uint8_t*>(glossa_.Handle()); }
   const IMAGE_NT_HEADERS32& Headers() const {
     const auto& dos = *reinterpret_cast<const IMAGE_DOS_HEADER*>(Base());
     return *reinterpret_cast<const IMAGE_NT_HEADERS32*>(Base() + dos.e_lfanew);
   }
-  VersionNode Version() const {
+  TVersionNode Version() const {
     HRSRC info = FindResourceA(glossa_.Handle(), MAKEINTRESOURCEA(1), RT_VERSION);
     if (info == nullptr) throw std::runtime_error("no version resource");
     const HGLOBAL resource = LoadResource(glossa_.Handle(), info);
@@ -26,15 +26,15 @@ class ModuleImage : public testing::Test {
     return ParseVersionResource(data, SizeofResource(glossa_.Handle(), info));
   }
 
-  GlossaModule glossa_;
+  TGlossaModule glossa_;
 };
 
-TEST_F(ModuleImage, IsA32BitDll) {
+TEST_F(TModuleImage, IsA32BitDll) {
   EXPECT_EQ(Headers().FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
   EXPECT_NE(Headers().FileHeader.Characteristics & IMAGE_FILE_DLL, 0);
 }
 
-TEST_F(ModuleImage, ExportsOnlyLsByNameAsOrdinalOneOfGlossaDll) {
+TEST_F(TModuleImage, ExportsOnlyLsByNameAsOrdinalOneOfGlossaDll) {
   const IMAGE_DATA_DIRECTORY& directory =
       Headers().OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
   ASSERT_NE(directory.VirtualAddress, 0u);
@@ -55,8 +55,8 @@ TEST_F(ModuleImage, ExportsOnlyLsByNameAsOrdinalOneOfGlossaDll) {
             glossa_.Ls());
 }
 
-TEST_F(ModuleImage, FixedVersionIs8001ForAPlainWindowsDll) {
-  const VersionNode root = Version();
+TEST_F(TModuleImage, FixedVersionIs8001ForAPlainWindowsDll) {
+  const TVersionNode root = Version();
   EXPECT_EQ(root.key, u"VS_VERSION_INFO");
   ASSERT_EQ(root.value.size(), sizeof(VS_FIXEDFILEINFO));
   VS_FIXEDFILEINFO fixed;
@@ -72,18 +72,18 @@ TEST_F(ModuleImage, FixedVersionIs8001ForAPlainWindowsDll) {
   EXPECT_EQ(fixed.dwFileSubtype, 0u);
 }
 
-TEST_F(ModuleImage, OneCzechCp1250StringBlockWithExactlyTheModuleValues) {
-  const VersionNode root = Version();
+TEST_F(TModuleImage, OneCzechCp1250StringBlockWithExactlyTheModuleValues) {
+  const TVersionNode root = Version();
   ASSERT_EQ(root.children.size(), 2u);
-  const VersionNode& strings = root.children[0];
-  const VersionNode& translations = root.children[1];
+  const TVersionNode& strings = root.children[0];
+  const TVersionNode& translations = root.children[1];
   EXPECT_EQ(strings.key, u"StringFileInfo");
   EXPECT_EQ(translations.key, u"VarFileInfo");
 
   ASSERT_EQ(strings.children.size(), 1u);
   EXPECT_EQ(strings.children[0].key, u"040504E2");
   std::map<std::u16string, std::u16string> values;
-  for (const VersionNode& value : strings.children[0].children) {
+  for (const TVersionNode& value : strings.children[0].children) {
     EXPECT_EQ(value.type, 1) << std::string(value.key.begin(), value.key.end());
     values[value.key] = value.TextValue();
   }

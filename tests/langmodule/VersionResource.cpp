@@ -16,8 +16,8 @@ uint16_t ReadWord(const uint8_t* data, size_t offset, size_t end) {
 }
 
 // Offsets count from the start of the resource, which is where the 32-bit alignment is anchored.
-VersionNode ParseNode(const uint8_t* data, size_t begin, size_t limit) {
-  VersionNode node;
+TVersionNode ParseNode(const uint8_t* data, size_t begin, size_t limit) {
+  TVersionNode node;
   node.length = ReadWord(data, begin, limit);
   const uint16_t valueLength = ReadWord(data, begin + 2, limit);
   node.type = ReadWord(data, begin + 4, limit);
@@ -42,7 +42,7 @@ VersionNode ParseNode(const uint8_t* data, size_t begin, size_t limit) {
 
 }  // namespace
 
-std::u16string VersionNode::TextValue() const {
+std::u16string TVersionNode::TextValue() const {
   std::u16string text;
   for (size_t i = 0; i + 1 < value.size(); i += 2)
     text.push_back(static_cast<char16_t>(value[i] | value[i + 1] << 8));
@@ -50,7 +50,7 @@ std::u16string VersionNode::TextValue() const {
   return text;
 }
 
-VersionNode ParseVersionResource(const uint8_t* data, size_t size) {
+TVersionNode ParseVersionResource(const uint8_t* data, size_t size) {
   return ParseNode(data, 0, size);
 }
 

@@ -40,8 +40,8 @@ protected:
         return pk::ComputePackSize(dir.Path(), packSet, masks);
     }
 
-    testing::TempDir dir;
-    testing::RecordingUserInterface ui;
+    testing::TTempDir dir;
+    testing::TRecordingUserInterface ui;
 };
 
 TEST_F(PackSetTest, MixedSetsSumBlockFilesAndMatchingZipEntries)

@@ -16,8 +16,8 @@ protected:
         platform::OverrideCommandLine(std::nullopt);
     }
     static void Args(const std::string& args) { platform::OverrideCommandLine("\"C:\\Tools\\Paktally.exe\" " + args); }
-    static std::string GetIniFileName() { return KitPathsFromCommandLine().IniFile; }
-    static std::string GetPackFilesDir() { return KitPathsFromCommandLine().PackFilesDir; }
+    static std::string GetIniFileName() { return KitPathsFromCommandLine().iniFile; }
+    static std::string GetPackFilesDir() { return KitPathsFromCommandLine().packFilesDir; }
 };
 
 TEST_F(CommandLineTest, ArgumentsSplitAtBlanksAndTabsWithQuotesGrouping)

@@ -35,7 +35,7 @@ TEST(PathsTest, PartsSplitAtBackslashAndColonOnly)
 
 TEST(PathsTest, TheTrailByteOfATwoByteCharacterIsNoSeparator)
 {
-    platform::LeadByteTable table{};
+    platform::TLeadByteTable table{};
     table[0x81] = true;
     platform::OverrideLeadBytes(&table);
     // 0x81 0x5C is one character whose second byte is the backslash's code.
@@ -48,13 +48,13 @@ TEST(PathsTest, TheTrailByteOfATwoByteCharacterIsNoSeparator)
 
 TEST(UserInterfaceTest, ShowErrorShowsOneModalErrorBox)
 {
-    testing::RecordingUserInterface ui;
+    testing::TRecordingUserInterface ui;
     platform::ShowError("Something failed");
     ASSERT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(ui.boxes[0].text, "Something failed");
     EXPECT_EQ(ui.boxes[0].title, "Error");
-    EXPECT_EQ(ui.boxes[0].icon, platform::BoxIcon::Error);
-    EXPECT_EQ(ui.boxes[0].buttons, platform::BoxButtons::OK);
+    EXPECT_EQ(ui.boxes[0].icon, platform::TBoxIcon::Error);
+    EXPECT_EQ(ui.boxes[0].buttons, platform::TBoxButtons::OK);
 }
 
 }  // namespace

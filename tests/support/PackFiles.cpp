@@ -18,22 +18,22 @@ std::string WrpHeader(uint8_t tag, int32_t dataLength, int32_t unpackedSize)
     return h;
 }
 
-std::string WrpFile(const std::vector<WrpBlock>& blocks)
+std::string WrpFile(const std::vector<TWrpBlock>& blocks)
 {
     std::string out;
-    for (const WrpBlock& b : blocks) {
+    for (const TWrpBlock& b : blocks) {
         int32_t length = b.dataLength == -2147483647 - 1 ? static_cast<int32_t>(b.data.size()) : b.dataLength;
         out += WrpHeader(b.tag, length, b.unpackedSize) + b.data;
     }
     return out;
 }
 
-std::string ZipArchive(const std::vector<ZipMember>& members, const std::string& comment)
+std::string ZipArchive(const std::vector<TZipMember>& members, const std::string& comment)
 {
-    ZipBuilder builder;
-    for (const ZipMember& m : members)
-        builder.Add(ZipEntry(m.name).Size(m.uncompressedSize).MadeBy(static_cast<uint16_t>(m.hostSystem << 8 | 20)));
-    return builder.End(EndRecord().Comment(comment)).Build().bytes;
+    TZipBuilder builder;
+    for (const TZipMember& m : members)
+        builder.Add(TZipEntry(m.name).Size(m.uncompressedSize).MadeBy(static_cast<uint16_t>(m.hostSystem << 8 | 20)));
+    return builder.End(TEndRecord().Comment(comment)).Build().bytes;
 }
 
 }  // namespace pk::testing

@@ -4,17 +4,17 @@
 
 namespace pk::testing {
 
-class SilentUserInterface : public platform::UserInterface {
+class TSilentUserInterface : public platform::TUserInterface {
 public:
-    SilentUserInterface() { platform::SetUserInterface(this); }
-    ~SilentUserInterface() override { platform::SetUserInterface(nullptr); }
-    platform::BoxResult ShowMessageBox(const platform::MessageBoxSpec& box) override
+    TSilentUserInterface() { platform::SetUserInterface(this); }
+    ~TSilentUserInterface() override { platform::SetUserInterface(nullptr); }
+    platform::TBoxResult ShowMessageBox(const platform::TMessageBoxSpec& box) override
     {
         return platform::AnswerThatChangesNothing(box.buttons);
     }
-    bool ChooseFile(const platform::FileDialogSpec&, std::string&) override { return false; }
-    platform::Cursor GetCursor() override { return platform::Cursor::Default; }
-    void SetCursor(platform::Cursor) override {}
+    bool ChooseFile(const platform::TFileDialogSpec&, std::string&) override { return false; }
+    platform::TCursor GetCursor() override { return platform::TCursor::Default; }
+    void SetCursor(platform::TCursor) override {}
     void ProcessMessages() override {}
 };
 

@@ -17,7 +17,7 @@ constexpr uint32_t kCrc = 0x12345678;
 
 }  // namespace
 
-std::string LocalHeader(const ZipEntry& e)
+std::string LocalHeader(const TZipEntry& e)
 {
     std::string h;
     PutU32(h, kLocalHeaderSignature);
@@ -33,7 +33,7 @@ std::string LocalHeader(const ZipEntry& e)
     return h + e.name + e.localExtra;
 }
 
-std::string CentralHeader(const ZipEntry& e, uint32_t localHeaderOffset)
+std::string CentralHeader(const TZipEntry& e, uint32_t localHeaderOffset)
 {
     std::string h;
     PutU32(h, kCentralHeaderSignature);
@@ -55,7 +55,7 @@ std::string CentralHeader(const ZipEntry& e, uint32_t localHeaderOffset)
     return h + e.name + e.centralExtra + e.comment;
 }
 
-std::string EndRecordBytes(const EndRecord& r, uint16_t entries, uint32_t size, uint32_t offset)
+std::string EndRecordBytes(const TEndRecord& r, uint16_t entries, uint32_t size, uint32_t offset)
 {
     std::string h;
     PutU32(h, kEndRecordSignature);
@@ -69,41 +69,41 @@ std::string EndRecordBytes(const EndRecord& r, uint16_t entries, uint32_t size, 
     return h + r.comment;
 }
 
-ZipBuilder& ZipBuilder::Prefix(const std::string& bytes)
+TZipBuilder& TZipBuilder::Prefix(const std::string& bytes)
 {
     prefix = bytes;
     return *this;
 }
 
-ZipBuilder& ZipBuilder::Add(const ZipEntry& entry)
+TZipBuilder& TZipBuilder::Add(const TZipEntry& entry)
 {
     entries.push_back(entry);
     return *this;
 }
 
-ZipBuilder& ZipBuilder::CentralOrder(const std::vector<size_t>& newOrder)
+TZipBuilder& TZipBuilder::CentralOrder(const std::vector<size_t>& newOrder)
 {
     order = newOrder;
     return *this;
 }
 
-ZipBuilder& ZipBuilder::End(const EndRecord& record)
+TZipBuilder& TZipBuilder::End(const TEndRecord& record)
 {
     end = record;
     return *this;
 }
 
-ZipBuilder& ZipBuilder::WithoutEndRecord()
+TZipBuilder& TZipBuilder::WithoutEndRecord()
 {
     withEnd = false;
     return *this;
 }
 
-BuiltZip ZipBuilder::Build() const
+TBuiltZip TZipBuilder::Build() const
 {
-    BuiltZip zip;
+    TBuiltZip zip;
     zip.bytes = prefix;
-    for (const ZipEntry& e : entries) {
+    for (const TZipEntry& e : entries) {
         zip.localOffsets.push_back(static_cast<uint32_t>(zip.bytes.size()));
         zip.bytes += LocalHeader(e) + e.data;
         if (e.bitFlag & 0x08) {

@@ -10,22 +10,22 @@
 namespace pk::testing {
 
 // One entry; the setters return the entry so that tests can describe it in one expression.
-struct ZipEntry {
-    explicit ZipEntry(std::string storedName = {}, std::string storedData = {})
+struct TZipEntry {
+    explicit TZipEntry(std::string storedName = {}, std::string storedData = {})
         : name(std::move(storedName)), data(std::move(storedData)) {}
 
-    ZipEntry& Size(uint32_t v) { uncompressedSize = v; return *this; }
-    ZipEntry& MadeBy(uint16_t v) { versionMadeBy = v; return *this; }
-    ZipEntry& Needs(uint16_t v) { versionNeeded = v; return *this; }
-    ZipEntry& Flags(uint16_t v) { bitFlag = v; return *this; }
-    ZipEntry& Disk(uint16_t v) { diskNumberStart = v; return *this; }
-    ZipEntry& LocalExtra(std::string v) { localExtra = std::move(v); return *this; }
-    ZipEntry& CentralExtra(std::string v) { centralExtra = std::move(v); return *this; }
-    ZipEntry& Comment(std::string v) { comment = std::move(v); return *this; }
-    ZipEntry& AnnouncedCentralExtra(uint16_t v) { centralExtraLength = v; return *this; }
-    ZipEntry& PointsTo(uint32_t v) { localHeaderOffset = v; return *this; }
-    ZipEntry& LocalCompressedSize(uint32_t v) { localCompressedSize = v; return *this; }
-    ZipEntry& LocalSize(uint32_t v) { localUncompressedSize = v; return *this; }
+    TZipEntry& Size(uint32_t v) { uncompressedSize = v; return *this; }
+    TZipEntry& MadeBy(uint16_t v) { versionMadeBy = v; return *this; }
+    TZipEntry& Needs(uint16_t v) { versionNeeded = v; return *this; }
+    TZipEntry& Flags(uint16_t v) { bitFlag = v; return *this; }
+    TZipEntry& Disk(uint16_t v) { diskNumberStart = v; return *this; }
+    TZipEntry& LocalExtra(std::string v) { localExtra = std::move(v); return *this; }
+    TZipEntry& CentralExtra(std::string v) { centralExtra = std::move(v); return *this; }
+    TZipEntry& Comment(std::string v) { comment = std::move(v); return *this; }
+    TZipEntry& AnnouncedCentralExtra(uint16_t v) { centralExtraLength = v; return *this; }
+    TZipEntry& PointsTo(uint32_t v) { localHeaderOffset = v; return *this; }
+    TZipEntry& LocalCompressedSize(uint32_t v) { localCompressedSize = v; return *this; }
+    TZipEntry& LocalSize(uint32_t v) { localUncompressedSize = v; return *this; }
 
     uint32_t UncompressedSize() const { return uncompressedSize.value_or(static_cast<uint32_t>(data.size())); }
 
@@ -46,13 +46,13 @@ struct ZipEntry {
     std::optional<uint32_t> localUncompressedSize;
 };
 
-struct EndRecord {
-    EndRecord& Disks(uint16_t thisOne, uint16_t centralDir) { thisDisk = thisOne; centralDirDisk = centralDir; return *this; }
-    EndRecord& OnThisDisk(uint16_t v) { entriesOnThisDisk = v; return *this; }
-    EndRecord& Total(uint16_t v) { totalEntries = v; return *this; }
-    EndRecord& DirOffset(uint32_t v) { centralDirOffset = v; return *this; }
-    EndRecord& Comment(std::string v) { comment = std::move(v); return *this; }
-    EndRecord& AnnouncedComment(uint16_t v) { commentLength = v; return *this; }
+struct TEndRecord {
+    TEndRecord& Disks(uint16_t thisOne, uint16_t centralDir) { thisDisk = thisOne; centralDirDisk = centralDir; return *this; }
+    TEndRecord& OnThisDisk(uint16_t v) { entriesOnThisDisk = v; return *this; }
+    TEndRecord& Total(uint16_t v) { totalEntries = v; return *this; }
+    TEndRecord& DirOffset(uint32_t v) { centralDirOffset = v; return *this; }
+    TEndRecord& Comment(std::string v) { comment = std::move(v); return *this; }
+    TEndRecord& AnnouncedComment(uint16_t v) { commentLength = v; return *this; }
 
     uint16_t thisDisk = 0;
     uint16_t centralDirDisk = 0;
@@ -63,34 +63,34 @@ struct EndRecord {
     std::optional<uint16_t> commentLength;      // default: comment.size()
 };
 
-std::string LocalHeader(const ZipEntry& entry);
-std::string CentralHeader(const ZipEntry& entry, uint32_t localHeaderOffset);
-std::string EndRecordBytes(const EndRecord& record, uint16_t entries, uint32_t size, uint32_t offset);
+std::string LocalHeader(const TZipEntry& entry);
+std::string CentralHeader(const TZipEntry& entry, uint32_t localHeaderOffset);
+std::string EndRecordBytes(const TEndRecord& record, uint16_t entries, uint32_t size, uint32_t offset);
 
 // The bytes of an archive and where its parts were put.
-struct BuiltZip {
+struct TBuiltZip {
     std::string bytes;
     std::vector<uint32_t> localOffsets;
     uint32_t centralDirOffset = 0;
     uint32_t endRecordOffset = 0;
 };
 
-class ZipBuilder {
+class TZipBuilder {
 public:
-    ZipBuilder& Prefix(const std::string& bytes);  // before the first local header
-    ZipBuilder& Add(const ZipEntry& entry);
+    TZipBuilder& Prefix(const std::string& bytes);  // before the first local header
+    TZipBuilder& Add(const TZipEntry& entry);
     // The order of the central headers, as indexes of the entries (default: data order).
-    ZipBuilder& CentralOrder(const std::vector<size_t>& order);
-    ZipBuilder& End(const EndRecord& record);
-    ZipBuilder& WithoutEndRecord();
+    TZipBuilder& CentralOrder(const std::vector<size_t>& order);
+    TZipBuilder& End(const TEndRecord& record);
+    TZipBuilder& WithoutEndRecord();
 
-    BuiltZip Build() const;
+    TBuiltZip Build() const;
 
 private:
     std::string prefix;
-    std::vector<ZipEntry> entries;
+    std::vector<TZipEntry> entries;
     std::vector<size_t> order;
-    EndRecord end;
+    TEndRecord end;
     bool withEnd = true;
 };
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "inifile/LumInifile.h"
+#include "inifile/LumMemIniFile.h"
 #include "platform/Exceptions.h"
 #include "survey/Survey.h"
 #include "tests/support/PackFiles.h"
@@ -13,19 +13,19 @@ namespace {
 using testing::WrpFile;
 using testing::ZipArchive;
 
-struct Row {
+struct TRow {
     std::string section, packSet;
     int32_t stored, newSize;
     bool gridEnabled;
-    bool operator==(const Row&) const = default;
+    bool operator==(const TRow&) const = default;
 };
 
-std::ostream& operator<<(std::ostream& out, const Row& r)
+std::ostream& operator<<(std::ostream& out, const TRow& r)
 {
     return out << r.section << "|" << r.packSet << "|" << r.stored << "|" << r.newSize << (r.gridEnabled ? "" : "|disabled");
 }
 
-class RecordingView : public SurveyView {
+class TRecordingView : public TSurveyView {
 public:
     void AddGridRow(const std::string& section, const std::string& packSet, int32_t stored, int32_t newSize) override
     {
@@ -38,7 +38,7 @@ public:
     }
     void SetIniUpdated() override { iniUpdated = true; }
 
-    std::vector<Row> rows;
+    std::vector<TRow> rows;
     bool gridEnabled = true;
     int gridChanges = 0;
     bool iniUpdated = false;
@@ -59,15 +59,15 @@ protected:
     std::vector<std::string> Sections() const
     {
         std::vector<std::string> names;
-        for (const Row& r : view.rows)
+        for (const TRow& r : view.rows)
             names.push_back(r.section);
         return names;
     }
 
-    testing::TempDir dir;
+    testing::TTempDir dir;
     const TKitPaths kit = KitPathsFromArguments(dir.File("SETUP.INI"), dir.Path());
-    testing::RecordingUserInterface ui;
-    RecordingView view;
+    testing::TRecordingUserInterface ui;
+    TRecordingView view;
 };
 
 TEST_F(SurveyTest, ListingPassListsStoredSizesAndWritesNothing)
@@ -77,7 +77,7 @@ TEST_F(SurveyTest, ListingPassListsStoredSizesAndWritesNothing)
         "[ISubOption1.1]\nSize=5\nPackFile=A.WRP\n[ISubOption1.2]\nCaption=no size\n";
     Ini(text);
     Scan(false);
-    EXPECT_EQ(view.rows, (std::vector<Row>{{"BDE", "A.WRP", 77, kNotMeasured, true},
+    EXPECT_EQ(view.rows, (std::vector<TRow>{{"BDE", "A.WRP", 77, kNotMeasured, true},
                                            {"ISubOption1.1", "A.WRP", 5, kNotMeasured, false},
                                            {"ISubOption1.2", "NONE", -1, kNotMeasured, false}}));
     EXPECT_EQ(IniBytes(), text) << "a listing pass leaves the bytes untouched";
@@ -94,7 +94,7 @@ TEST_F(SurveyTest, UpdatePassMeasuresWritesAndSavesOnce)
         "[UMainOption1]\nx=1\n[USubOption1.1]\nSize=3\nFiles=$$$$$$$$.$$$\n");
     Scan(true);
     EXPECT_TRUE(view.iniUpdated);
-    EXPECT_EQ(view.rows, (std::vector<Row>{{"BDE", "B.ZIP", 1, 5000, true},
+    EXPECT_EQ(view.rows, (std::vector<TRow>{{"BDE", "B.ZIP", 1, 5000, true},
                                            {"ISubOption1.1", "A.WRP", 5, 1234, false},
                                            {"ISubOption1.2", "A.WRP;B.ZIP", 9, 1234 + 5070, false},
                                            {"USubOption1.1", "NONE", 3, 0, false}}));
@@ -123,7 +123,7 @@ TEST_F(SurveyTest, SectionsWithoutAStoredSizeAreListedButNeverMeasured)
     Ini("[BDE]\nPackfile=A.WRP\n[IMainOption1]\nx=1\n[ISubOption1.1]\nPackFile=A.WRP\n"
         "[ISubOption1.2]\nSize=12 \nPackFile=A.WRP\n[ISubOption1.3]\nSize=-1\nPackFile=GONE.WRP\n");
     Scan(true);
-    EXPECT_EQ(view.rows, (std::vector<Row>{{"ISubOption1.1", "A.WRP", -1, kNotMeasured, false},
+    EXPECT_EQ(view.rows, (std::vector<TRow>{{"ISubOption1.1", "A.WRP", -1, kNotMeasured, false},
                                            {"ISubOption1.2", "A.WRP", -1, kNotMeasured, false},
                                            {"ISubOption1.3", "GONE.WRP", -1, kNotMeasured, false}}));
     EXPECT_TRUE(ui.boxes.empty());
@@ -134,7 +134,7 @@ TEST_F(SurveyTest, FailedMeasurementsKeepTheirSizeAndTheFileIsStillSaved)
     Ini("[IMainOption1]\nx=1\n[ISubOption1.1]\nSize=10\nPackFile=GONE.WRP\n"
         "[ISubOption1.2]\nSize=20\n[ISubOption1.3]\nSize=30\nPackFile=NOTFOUND\n");
     Scan(true);
-    EXPECT_EQ(view.rows, (std::vector<Row>{{"ISubOption1.1", "GONE.WRP", 10, -1, false},
+    EXPECT_EQ(view.rows, (std::vector<TRow>{{"ISubOption1.1", "GONE.WRP", 10, -1, false},
                                            {"ISubOption1.2", "NONE", 20, -1, false},
                                            {"ISubOption1.3", "NOTFOUND", 30, -1, false}}));
     ASSERT_EQ(ui.boxes.size(), 1u) << "only the missing WRP file is reported";
@@ -158,7 +158,7 @@ TEST_F(SurveyTest, AMissingIniFileIsReportedAndNothingHappens)
 {
     Scan(true);
     ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].text, "Ini-file " + kit.IniFile + " does not exist");
+    EXPECT_EQ(ui.boxes[0].text, "Ini-file " + kit.iniFile + " does not exist");
     EXPECT_FALSE(view.iniUpdated);
     EXPECT_EQ(view.gridChanges, 0);
     EXPECT_FALSE(dir.Exists("SETUP.INI"));
