@@ -7,6 +7,7 @@
 #include <string>
 
 #include "survey/Survey.h"
+#include "tests/support/PackFiles.h"
 #include "tests/support/SilentUserInterface.h"
 
 namespace {
@@ -31,11 +32,9 @@ std::string MakeKit(int sections)
             std::string pack = "P" + std::to_string(i) + "_" + std::to_string(k) + ".WRP";
             ini += "[ISubOption" + std::to_string(i) + "." + std::to_string(k) + "]\nCaption=Option\nSize=1\nPackFile=" +
                    pack + "\n";
-            unsigned char block[27 + 4] = {0x57};
-            block[13] = 4;
-            block[23] = 100;
+            const std::string block = pk::testing::WrpFile({{100, "abcd"}});
             FILE* f = std::fopen((dir + "/" + pack).c_str(), "wb");
-            std::fwrite(block, 1, sizeof block, f);
+            std::fwrite(block.data(), 1, block.size(), f);
             std::fclose(f);
         }
     }

@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include "platform/Process.h"
 #include "platform/UserInterface.h"
 
 namespace pk::platform {
@@ -65,7 +66,12 @@ public:
         ofn.lpstrInitialDir = dialog.initialDirectory.c_str();
         ofn.lpstrTitle = dialog.title.c_str();
         ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER;
-        if (!GetOpenFileNameA(&ofn))
+        // The dialog moves the current folder as the user browses (OFN_NOCHANGEDIR does not
+        // stop that for an open dialog); the kit's relative paths must keep their meaning.
+        const std::string folder = CurrentDirectory();
+        BOOL picked = GetOpenFileNameA(&ofn);
+        SetCurrentDirectoryA(folder.c_str());
+        if (!picked)
             return false;
         chosen = file;
         return true;
