@@ -30,30 +30,30 @@ const char* const kUsage =
 
 namespace {
 
-OutputFormat ParseFormat(const std::string& name)
+TOutputFormat ParseFormat(const std::string& name)
 {
     if (name == "table")
-        return OutputFormat::Table;
+        return TOutputFormat::Table;
     if (name == "tsv")
-        return OutputFormat::Tsv;
+        return TOutputFormat::Tsv;
     if (name == "json")
-        return OutputFormat::Json;
-    throw UsageError("unknown format '" + name + "' (table, tsv or json)");
+        return TOutputFormat::Json;
+    throw EUsageError("unknown format '" + name + "' (table, tsv or json)");
 }
 
 // Each of --update and --check names the mode; naming both is a mistake.
-Mode ChooseMode(Mode current, Mode chosen)
+TMode ChooseMode(TMode current, TMode chosen)
 {
-    if (current != Mode::List && current != chosen)
-        throw UsageError("--update and --check exclude each other");
+    if (current != TMode::List && current != chosen)
+        throw EUsageError("--update and --check exclude each other");
     return chosen;
 }
 
 }  // namespace
 
-CliOptions ParseCliOptions(const std::vector<std::string>& args)
+TCliOptions ParseCliOptions(const std::vector<std::string>& args)
 {
-    CliOptions options;
+    TCliOptions options;
     bool haveIni = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -62,15 +62,15 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args)
             if (arg.size() > name.size() && arg.compare(0, name.size() + 1, name + "=") == 0)
                 return arg.substr(name.size() + 1);
             if (i + 1 >= args.size())
-                throw UsageError(name + " needs a value");
+                throw EUsageError(name + " needs a value");
             return args[++i];
         };
         auto is = [&](const std::string& name) { return arg == name || arg.rfind(name + "=", 0) == 0; };
 
         if (arg == "--update")
-            options.mode = ChooseMode(options.mode, Mode::Update);
+            options.mode = ChooseMode(options.mode, TMode::Update);
         else if (arg == "--check")
-            options.mode = ChooseMode(options.mode, Mode::Check);
+            options.mode = ChooseMode(options.mode, TMode::Check);
         else if (arg == "--diff")
             options.diff = true;
         else if (arg == "--quiet")
@@ -84,21 +84,21 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args)
         else if (is("--format"))
             options.format = ParseFormat(value("--format"));
         else if (arg.size() > 1 && arg[0] == '-')
-            throw UsageError("unknown option '" + arg + "'");
+            throw EUsageError("unknown option '" + arg + "'");
         else if (haveIni)
-            throw UsageError("only one SETUP.INI may be named");
+            throw EUsageError("only one SETUP.INI may be named");
         else {
             options.iniPath = arg;
             haveIni = true;
         }
     }
-    if (options.diff && options.mode == Mode::List)
-        throw UsageError("--diff needs --update or --check");
-    if (options.diff && options.format != OutputFormat::Table)
-        throw UsageError("--diff prints only the diff; it takes no --format");
+    if (options.diff && options.mode == TMode::List)
+        throw EUsageError("--diff needs --update or --check");
+    if (options.diff && options.format != TOutputFormat::Table)
+        throw EUsageError("--diff prints only the diff; it takes no --format");
     for (const std::string* path : {&options.iniPath, &options.packFiles})
         if (path->find('"') != std::string::npos)
-            throw UsageError("a path may not contain a double quote");
+            throw EUsageError("a path may not contain a double quote");
     return options;
 }
 

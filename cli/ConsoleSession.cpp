@@ -4,18 +4,18 @@
 
 namespace pk::cli {
 
-ConsoleSession::ConsoleSession(Mode mode, int progressTotal)
+TConsoleSession::TConsoleSession(TMode mode, int progressTotal)
     : previousSink(platform::SetUserInterface(this)), mode(mode), progressTotal(progressTotal)
 {
 }
 
-ConsoleSession::~ConsoleSession()
+TConsoleSession::~TConsoleSession()
 {
     ClearProgress();
     platform::SetUserInterface(previousSink);
 }
 
-void ConsoleSession::AddGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
+void TConsoleSession::AddGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
                                 int32_t newSize)
 {
     rows.push_back({section, packSet, storedSize, newSize, std::move(pending)});
@@ -27,21 +27,21 @@ void ConsoleSession::AddGridRow(const std::string& section, const std::string& p
     }
 }
 
-void ConsoleSession::SetGridEnabled(bool)
+void TConsoleSession::SetGridEnabled(bool)
 {
     walked = true;
 }
 
-void ConsoleSession::SaveDocument(TLumMemIniFile& document)
+void TConsoleSession::SaveDocument(TLumMemIniFile& document)
 {
     savedBytes = document.SavedBytes();
-    if (mode == Mode::Check)
+    if (mode == TMode::Check)
         document.DiscardChanges();  // else its destructor would save
     else
         document.SaveFile();
 }
 
-platform::BoxResult ConsoleSession::ShowMessageBox(const platform::MessageBoxSpec& box)
+platform::TBoxResult TConsoleSession::ShowMessageBox(const platform::TMessageBoxSpec& box)
 {
     ClearProgress();
     Report(box.text);
@@ -49,7 +49,7 @@ platform::BoxResult ConsoleSession::ShowMessageBox(const platform::MessageBoxSpe
     return platform::AnswerThatChangesNothing(box.buttons);
 }
 
-std::string ConsoleSession::Shown(const std::string& text)
+std::string TConsoleSession::Shown(const std::string& text)
 {
     std::string shown = text;
 #ifndef _WIN32
@@ -61,12 +61,12 @@ std::string ConsoleSession::Shown(const std::string& text)
     return shown;
 }
 
-void ConsoleSession::Report(const std::string& text)
+void TConsoleSession::Report(const std::string& text)
 {
     std::fprintf(stderr, "paktally-cli: %s\n", Shown(text).c_str());
 }
 
-void ConsoleSession::ClearProgress()
+void TConsoleSession::ClearProgress()
 {
     if (progressShown) {
         std::fprintf(stderr, "\r\033[K");

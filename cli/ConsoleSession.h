@@ -12,7 +12,7 @@
 
 namespace pk::cli {
 
-struct ConsoleRow {
+struct TConsoleRow {
     std::string section;
     std::string packSet;
     int32_t storedSize = -1;
@@ -20,12 +20,12 @@ struct ConsoleRow {
     std::vector<std::string> messages;  // shown while the row was measured
 };
 
-class ConsoleSession : public SurveyView, public platform::UserInterface {
+class TConsoleSession : public TSurveyView, public platform::TUserInterface {
 public:
     // A Check session keeps SETUP.INI as it is. progressTotal > 0 shows "done/total" on
     // standard error as rows arrive.
-    explicit ConsoleSession(Mode mode, int progressTotal = 0);
-    ~ConsoleSession() override;
+    explicit TConsoleSession(TMode mode, int progressTotal = 0);
+    ~TConsoleSession() override;
 
     void AddGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
                     int32_t newSize) override;
@@ -33,13 +33,13 @@ public:
     void SetIniUpdated() override {}
     void SaveDocument(TLumMemIniFile& document) override;
 
-    platform::BoxResult ShowMessageBox(const platform::MessageBoxSpec& box) override;
-    bool ChooseFile(const platform::FileDialogSpec&, std::string&) override { return false; }
-    platform::Cursor GetCursor() override { return cursor; }
-    void SetCursor(platform::Cursor shape) override { cursor = shape; }
+    platform::TBoxResult ShowMessageBox(const platform::TMessageBoxSpec& box) override;
+    bool ChooseFile(const platform::TFileDialogSpec&, std::string&) override { return false; }
+    platform::TCursor GetCursor() override { return cursor; }
+    void SetCursor(platform::TCursor shape) override { cursor = shape; }
     void ProcessMessages() override {}
 
-    const std::vector<ConsoleRow>& Rows() const { return rows; }
+    const std::vector<TConsoleRow>& Rows() const { return rows; }
     // False when the pass ended before the walk, as it does for a missing SETUP.INI.
     bool Walked() const { return walked; }
     // Messages shown since the last row, such as the one that ended the pass before the walk.
@@ -55,12 +55,12 @@ public:
 private:
     void ClearProgress();
 
-    std::vector<ConsoleRow> rows;
+    std::vector<TConsoleRow> rows;
     std::vector<std::string> pending;
     std::optional<std::string> savedBytes;
-    platform::UserInterface* previousSink;
-    platform::Cursor cursor = platform::Cursor::Default;
-    Mode mode;
+    platform::TUserInterface* previousSink;
+    platform::TCursor cursor = platform::TCursor::Default;
+    TMode mode;
     int progressTotal;
     bool progressShown = false;
     bool walked = false;

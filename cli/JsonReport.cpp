@@ -8,11 +8,11 @@ namespace pk::cli {
 
 namespace {
 
-const char* ModeName(Mode mode)
+const char* ModeName(TMode mode)
 {
     switch (mode) {
-    case Mode::Update: return "update";
-    case Mode::Check: return "check";
+    case TMode::Update: return "update";
+    case TMode::Check: return "check";
     default: return "list";
     }
 }
@@ -26,11 +26,11 @@ std::string JsonStrings(const std::vector<std::string>& texts)
 {
     std::string out = "[";
     for (size_t i = 0; i < texts.size(); ++i)
-        out += (i ? ", " : "") + JsonString(ConsoleSession::Shown(texts[i]));
+        out += (i ? ", " : "") + JsonString(TConsoleSession::Shown(texts[i]));
     return out + "]";
 }
 
-std::string JsonSection(const ConsoleRow& row)
+std::string JsonSection(const TConsoleRow& row)
 {
     return "{\"name\": " + JsonString(row.section) + ", \"packSet\": " + JsonString(row.packSet) +
            ", \"storedSize\": " + JsonNumber(StoredSizeOf(row)) + ", \"measuredSize\": " +
@@ -60,17 +60,17 @@ std::string JsonString(const std::string& text)
     return out + "\"";
 }
 
-std::string JsonReport(const PassResult& result)
+std::string JsonReport(const TPassResult& result)
 {
     std::string out = "{\n  \"version\": " + std::to_string(kJsonSchemaVersion) + ",\n  \"mode\": \"" +
                       ModeName(result.mode) + "\",\n  \"iniFile\": " +
-                      JsonString(ConsoleSession::Shown(result.iniFile)) + ",\n  \"packFilesDir\": " +
-                      JsonString(ConsoleSession::Shown(result.packFilesDir)) + ",\n  \"sections\": [";
+                      JsonString(TConsoleSession::Shown(result.iniFile)) + ",\n  \"packFilesDir\": " +
+                      JsonString(TConsoleSession::Shown(result.packFilesDir)) + ",\n  \"sections\": [";
     for (size_t i = 0; i < result.rows.size(); ++i)
         out += (i ? ",\n    " : "\n    ") + JsonSection(result.rows[i]);
     out += result.rows.empty() ? "],\n" : "\n  ],\n";
-    out += "  \"error\": " + (result.error ? JsonString(ConsoleSession::Shown(*result.error)) : "null") + ",\n";
-    PassSummary summary = result.Summary();
+    out += "  \"error\": " + (result.error ? JsonString(TConsoleSession::Shown(*result.error)) : "null") + ",\n";
+    TPassSummary summary = result.Summary();
     out += "  \"summary\": {\"sections\": " + std::to_string(summary.sections) +
            ", \"measured\": " + std::to_string(summary.measured) + ", \"failed\": " +
            std::to_string(summary.failed) + ", \"notUpdated\": " + std::to_string(summary.notUpdated) +

@@ -8,7 +8,7 @@ namespace pk::cli {
 
 inline constexpr int kJsonSchemaVersion = 1;
 
-std::string JsonReport(const PassResult& result);
+std::string JsonReport(const TPassResult& result);
 
 // A JSON string literal of text in the ANSI code page.
 std::string JsonString(const std::string& text);

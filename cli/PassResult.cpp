@@ -2,50 +2,50 @@
 
 namespace pk::cli {
 
-SectionStatus StatusOf(const ConsoleRow& row)
+TSectionStatus StatusOf(const TConsoleRow& row)
 {
     if (row.newSize == kNotMeasured)
-        return SectionStatus::NotUpdated;
-    return row.newSize == -1 ? SectionStatus::Failed : SectionStatus::Measured;
+        return TSectionStatus::NotUpdated;
+    return row.newSize == -1 ? TSectionStatus::Failed : TSectionStatus::Measured;
 }
 
-const char* StatusName(SectionStatus status)
+const char* StatusName(TSectionStatus status)
 {
     switch (status) {
-    case SectionStatus::Measured: return "measured";
-    case SectionStatus::Failed: return "failed";
+    case TSectionStatus::Measured: return "measured";
+    case TSectionStatus::Failed: return "failed";
     default: return "not-updated";
     }
 }
 
-std::optional<int32_t> StoredSizeOf(const ConsoleRow& row)
+std::optional<int32_t> StoredSizeOf(const TConsoleRow& row)
 {
     if (row.storedSize == -1)
         return std::nullopt;
     return row.storedSize;
 }
 
-std::optional<int32_t> MeasuredSizeOf(const ConsoleRow& row)
+std::optional<int32_t> MeasuredSizeOf(const TConsoleRow& row)
 {
-    if (StatusOf(row) != SectionStatus::Measured)
+    if (StatusOf(row) != TSectionStatus::Measured)
         return std::nullopt;
     return row.newSize;
 }
 
-bool SizeChanged(const ConsoleRow& row)
+bool SizeChanged(const TConsoleRow& row)
 {
-    return StatusOf(row) == SectionStatus::Measured && row.newSize != row.storedSize;
+    return StatusOf(row) == TSectionStatus::Measured && row.newSize != row.storedSize;
 }
 
-PassSummary PassResult::Summary() const
+TPassSummary TPassResult::Summary() const
 {
-    PassSummary summary;
-    for (const ConsoleRow& row : rows) {
+    TPassSummary summary;
+    for (const TConsoleRow& row : rows) {
         ++summary.sections;
         switch (StatusOf(row)) {
-        case SectionStatus::Measured: ++summary.measured; break;
-        case SectionStatus::Failed: ++summary.failed; break;
-        case SectionStatus::NotUpdated: ++summary.notUpdated; break;
+        case TSectionStatus::Measured: ++summary.measured; break;
+        case TSectionStatus::Failed: ++summary.failed; break;
+        case TSectionStatus::NotUpdated: ++summary.notUpdated; break;
         }
         if (SizeChanged(row))
             ++summary.changed;
@@ -53,14 +53,14 @@ PassSummary PassResult::Summary() const
     return summary;
 }
 
-int PassResult::ExitCode() const
+int TPassResult::ExitCode() const
 {
     if (error)
         return kPassFailed;
-    PassSummary summary = Summary();
+    TPassSummary summary = Summary();
     if (summary.failed > 0)
         return kSectionFailed;
-    if (mode == Mode::Check && summary.changed > 0)
+    if (mode == TMode::Check && summary.changed > 0)
         return kSizesStale;
     return kAllMeasured;
 }

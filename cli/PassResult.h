@@ -10,21 +10,21 @@
 
 namespace pk::cli {
 
-enum ExitCode { kAllMeasured = 0, kPassFailed = 1, kBadUsage = 2, kSectionFailed = 3, kSizesStale = 4 };
+enum TExitCode { kAllMeasured = 0, kPassFailed = 1, kBadUsage = 2, kSectionFailed = 3, kSizesStale = 4 };
 
-enum class SectionStatus { Measured, Failed, NotUpdated };
+enum class TSectionStatus { Measured, Failed, NotUpdated };
 
-SectionStatus StatusOf(const ConsoleRow& row);
+TSectionStatus StatusOf(const TConsoleRow& row);
 // "measured", "failed" or "not-updated".
-const char* StatusName(SectionStatus status);
+const char* StatusName(TSectionStatus status);
 // Empty when the section has no stored size (-1).
-std::optional<int32_t> StoredSizeOf(const ConsoleRow& row);
+std::optional<int32_t> StoredSizeOf(const TConsoleRow& row);
 // Empty unless a size was measured in this pass.
-std::optional<int32_t> MeasuredSizeOf(const ConsoleRow& row);
+std::optional<int32_t> MeasuredSizeOf(const TConsoleRow& row);
 // True when a size was measured and differs from the stored one.
-bool SizeChanged(const ConsoleRow& row);
+bool SizeChanged(const TConsoleRow& row);
 
-struct PassSummary {
+struct TPassSummary {
     int sections = 0;
     int measured = 0;
     int failed = 0;
@@ -32,14 +32,14 @@ struct PassSummary {
     int changed = 0;
 };
 
-struct PassResult {
-    Mode mode = Mode::List;
+struct TPassResult {
+    TMode mode = TMode::List;
     std::string iniFile;
     std::string packFilesDir;
-    std::vector<ConsoleRow> rows;
+    std::vector<TConsoleRow> rows;
     std::optional<std::string> error;  // what ended the pass early
 
-    PassSummary Summary() const;
+    TPassSummary Summary() const;
     // 1 when an error ended the pass, else 3 when a section failed, else (checking) 4 when a
     // stored size is stale, else 0.
     int ExitCode() const;

@@ -11,19 +11,19 @@ namespace pk::cli {
 namespace {
 
 // The title row and the rows with the window's texts, aligned in columns.
-std::string Table(const std::vector<ConsoleRow>& rows)
+std::string Table(const std::vector<TConsoleRow>& rows)
 {
-    std::vector<GridRowTexts> lines;
+    std::vector<TGridRowTexts> lines;
     lines.push_back({kGridTitles[0], kGridTitles[1], kGridTitles[2], kGridTitles[3], kGridTitles[4]});
-    for (const ConsoleRow& row : rows)
+    for (const TConsoleRow& row : rows)
         lines.push_back(FormatGridRow(row.section, row.packSet, row.storedSize, row.newSize));
     size_t width[kGridColumns] = {};
-    for (const GridRowTexts& line : lines)
+    for (const TGridRowTexts& line : lines)
         for (int c = 0; c < kGridColumns; ++c)
             width[c] = std::max(width[c], line[c].size());
 
     std::string out;
-    for (const GridRowTexts& line : lines) {
+    for (const TGridRowTexts& line : lines) {
         std::string text;
         for (int c = 0; c < kGridColumns; ++c) {
             text += line[c];
@@ -53,11 +53,11 @@ std::string TsvField(const std::string& text)
     return out;
 }
 
-std::string Tsv(const std::vector<ConsoleRow>& rows)
+std::string Tsv(const std::vector<TConsoleRow>& rows)
 {
     auto number = [](std::optional<int32_t> value) { return value ? std::to_string(*value) : std::string(); };
     std::string out = "section\tpackSet\tstoredSize\tmeasuredSize\tstatus\tchanged\n";
-    for (const ConsoleRow& row : rows)
+    for (const TConsoleRow& row : rows)
         out += TsvField(row.section) + "\t" + TsvField(row.packSet) + "\t" + number(StoredSizeOf(row)) + "\t" +
                number(MeasuredSizeOf(row)) + "\t" + StatusName(StatusOf(row)) + "\t" +
                (SizeChanged(row) ? "true" : "false") + "\n";
@@ -66,13 +66,13 @@ std::string Tsv(const std::vector<ConsoleRow>& rows)
 
 }  // namespace
 
-std::string FormatReport(const PassResult& result, OutputFormat format)
+std::string FormatReport(const TPassResult& result, TOutputFormat format)
 {
-    if (format == OutputFormat::Json)
+    if (format == TOutputFormat::Json)
         return JsonReport(result);
     if (result.error)
         return {};
-    return format == OutputFormat::Tsv ? Tsv(result.rows) : Table(result.rows);
+    return format == TOutputFormat::Tsv ? Tsv(result.rows) : Table(result.rows);
 }
 
 }  // namespace pk::cli

@@ -9,6 +9,6 @@ namespace pk::cli {
 
 // The table shows the window's texts; TSV and JSON carry plain numbers and UTF-8 text. Only
 // JSON reports a pass that an error ended; the others are then empty.
-std::string FormatReport(const PassResult& result, OutputFormat format);
+std::string FormatReport(const TPassResult& result, TOutputFormat format);
 
 }  // namespace pk::cli

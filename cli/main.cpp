@@ -21,10 +21,8 @@
 #include "cli/PassResult.h"
 #include "cli/Report.h"
 #include "cli/UnifiedDiff.h"
-#include "paktally/Locations.h"
 #include "platform/Exceptions.h"
 #include "platform/File.h"
-#include "platform/Process.h"
 #include "survey/Survey.h"
 
 namespace {
@@ -42,30 +40,26 @@ std::string WindowsStyle(std::string path)
     return path;
 }
 
-// The survey finds SETUP.INI and the pack files through the command line, as the window
-// program does; give it the equivalent one.
-void PointSurveyAt(const CliOptions& options)
+// The kit as the window program would find it from the same two arguments.
+TKitPaths KitOf(const TCliOptions& options)
 {
-    std::string line = "paktally-cli /B \"" + WindowsStyle(options.iniPath) + "\"";
-    if (!options.packFiles.empty())
-        line += " \"" + WindowsStyle(options.packFiles) + "\"";
-    platform::OverrideCommandLine(line);
+    return KitPathsFromArguments(WindowsStyle(options.iniPath), WindowsStyle(options.packFiles));
 }
 
-int CountSections()
+int CountSections(const TKitPaths& kit)
 {
-    if (!platform::FileExists(GetIniFileName()))
+    if (!platform::FileExists(kit.iniFile))
         return 0;
-    ConsoleSession counter(Mode::List);
-    ScanSetupIni(counter, false, true);
+    TConsoleSession counter(TMode::List);
+    ScanSetupIni(kit, counter, false, true);
     return static_cast<int>(counter.Rows().size());
 }
 
 // The file's bytes, or nothing when it cannot be read (the pass then reports why).
 std::optional<std::string> ReadBytes(const std::string& path)
 {
-    platform::File file;
-    if (file.OpenRead(path, platform::Share::DenyWrite) != 0)
+    platform::TFile file;
+    if (file.OpenRead(path, platform::TShare::DenyWrite) != 0)
         return std::nullopt;
     std::string bytes(static_cast<size_t>(file.Size()), '\0');
     bytes.resize(file.Read(bytes.data(), bytes.size()));
@@ -82,22 +76,22 @@ void WriteDiff(const std::string& diff)
     std::fwrite(diff.data(), 1, diff.size(), stdout);
 }
 
-int Run(const CliOptions& options)
+int Run(const TCliOptions& options)
 {
-    PointSurveyAt(options);
-    PassResult result{options.mode, GetIniFileName(), GetPackFilesDir(), {}, std::nullopt};
+    const TKitPaths kit = KitOf(options);
+    TPassResult result{options.mode, kit.iniFile, kit.packFilesDir, {}, std::nullopt};
     const std::optional<std::string> before = options.diff ? ReadBytes(result.iniFile) : std::nullopt;
-    const bool measure = options.mode != Mode::List;
+    const bool measure = options.mode != TMode::List;
     const bool progress = measure && !options.quiet && PK_ISATTY(PK_FILENO(stderr));
     std::optional<std::string> after;
     {
-        ConsoleSession session(options.mode, progress ? CountSections() : 0);
+        TConsoleSession session(options.mode, progress ? CountSections(kit) : 0);
         try {
-            ScanSetupIni(session, measure, true);
+            ScanSetupIni(kit, session, measure, true);
             if (!session.Walked())  // the pass ended at once, with the message that said why
                 result.error = session.PendingMessages().empty() ? "" : session.PendingMessages().back();
         } catch (const Exception& e) {
-            ConsoleSession::Report(e.Message());
+            TConsoleSession::Report(e.Message());
             result.error = e.Message();
         }
         result.rows = session.Rows();
@@ -116,10 +110,10 @@ int Run(const CliOptions& options)
 
 int main(int argc, char** argv)
 {
-    CliOptions options;
+    TCliOptions options;
     try {
         options = ParseCliOptions(std::vector<std::string>(argv + 1, argv + argc));
-    } catch (const UsageError& e) {
+    } catch (const EUsageError& e) {
         std::fprintf(stderr, "paktally-cli: %s\n\n%s", e.what(), kUsage);
         return kBadUsage;
     }
@@ -134,7 +128,7 @@ int main(int argc, char** argv)
     try {
         return Run(options);
     } catch (const std::exception& e) {
-        ConsoleSession::Report(e.what());
+        TConsoleSession::Report(e.what());
         return kPassFailed;
     }
 }

@@ -2,9 +2,9 @@
 
 namespace pk {
 
-IniText SplitIniText(std::string_view bytes)
+TIniText SplitIniText(std::string_view bytes)
 {
-    IniText text;
+    TIniText text;
     size_t nul = bytes.find('\0');
     if (nul != std::string_view::npos) {
         bytes = bytes.substr(0, nul);

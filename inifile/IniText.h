@@ -6,14 +6,14 @@
 
 namespace pk {
 
-struct IniText {
+struct TIniText {
     std::vector<std::string> lines;  // without their line ends; empty lines kept
     bool cutAtNul = false;           // a NUL byte ended the text early
 };
 
 // Lines end at CR LF, a lone LF or a lone CR; a line end at the very end adds no empty line.
 // A NUL byte ends the text.
-IniText SplitIniText(std::string_view bytes);
+TIniText SplitIniText(std::string_view bytes);
 
 // Every line, the last one too, followed by CR LF.
 std::string JoinIniLines(const std::vector<std::string>& lines);

@@ -7,12 +7,12 @@
 
 namespace pk::platform {
 
-using LeadByteTable = std::array<bool, 256>;
+using TLeadByteTable = std::array<bool, 256>;
 
 // True when the system code page marks b as the first byte of a two-byte character.
 bool IsLeadByte(uint8_t b);
 // Tests install another code page's table (nullptr restores the system's).
-void OverrideLeadBytes(const LeadByteTable* table);
+void OverrideLeadBytes(const TLeadByteTable* table);
 
 // Converts text in place from the OEM to the ANSI character set (same length).
 void OemToAnsi(std::string& text);
@@ -24,14 +24,14 @@ std::string AnsiToUtf8(const std::string& text);
 bool SameText(const std::string& a, const std::string& b);
 
 // Facts about the drive whose root is given as "X:\".
-class Drives {
+class TDrives {
 public:
-    virtual ~Drives() = default;
+    virtual ~TDrives() = default;
     virtual bool IsRemovable(const std::string& root) = 0;
     virtual std::string VolumeLabel(const std::string& root) = 0;
 };
-Drives& SystemDrives();
+TDrives& SystemDrives();
 // Tests install their own (nullptr restores the system's); returns the one replaced.
-Drives* SetDrives(Drives* drives);
+TDrives* SetDrives(TDrives* drives);
 
 }  // namespace pk::platform

@@ -36,16 +36,16 @@ int32_t ToDevice(double value)
 }
 
 // One document on the printer; dropped when a failure leaves before End.
-class DocumentScope {
+class TDocumentScope {
 public:
-    explicit DocumentScope(PrinterDevice& device) : printer(device) { printer.BeginDoc(); }
-    ~DocumentScope()
+    explicit TDocumentScope(TPrinterDevice& device) : printer(device) { printer.BeginDoc(); }
+    ~TDocumentScope()
     {
         if (!ended)
             printer.AbortDoc();
     }
-    DocumentScope(const DocumentScope&) = delete;
-    DocumentScope& operator=(const DocumentScope&) = delete;
+    TDocumentScope(const TDocumentScope&) = delete;
+    TDocumentScope& operator=(const TDocumentScope&) = delete;
 
     void End()
     {
@@ -54,7 +54,7 @@ public:
     }
 
 private:
-    PrinterDevice& printer;
+    TPrinterDevice& printer;
     bool ended = false;
 };
 
@@ -66,20 +66,20 @@ TXPrinter::TXPrinter()
     SetTopMargin(20);
 }
 
-void TXPrinter::Print(const PrintSource* source, bool WholeGrid)
+void TXPrinter::Print(const TPrintSource* source, bool WholeGrid)
 {
-    if (auto grid = dynamic_cast<const PrintableGrid*>(source))
+    if (auto grid = dynamic_cast<const TPrintableGrid*>(source))
         PrintGrid(*grid, WholeGrid);
-    else if (auto lines = dynamic_cast<const PrintableLines*>(source))
+    else if (auto lines = dynamic_cast<const TPrintableLines*>(source))
         PrintLines(*lines);
     else
         throw ETypeNotSupported(kPrintNotSupported);
 }
 
-TXPrinter::GridRange TXPrinter::ChooseCells(const PrintableGrid& grid, bool WholeGrid)
+TXPrinter::TGridRange TXPrinter::ChooseCells(const TPrintableGrid& grid, bool WholeGrid)
 {
-    GridRange whole{0, grid.ColumnCount() - 1, 0, grid.RowCount() - 1};
-    GridSelection selection = grid.Selection();
+    TGridRange whole{0, grid.ColumnCount() - 1, 0, grid.RowCount() - 1};
+    TGridSelection selection = grid.Selection();
     bool severalCells = selection.top != selection.bottom || selection.left != selection.right;
     if (WholeGrid || !grid.AllowsRangeSelection() || !severalCells)
         return whole;
@@ -88,14 +88,14 @@ TXPrinter::GridRange TXPrinter::ChooseCells(const PrintableGrid& grid, bool Whol
             std::max(selection.top, 0), std::min(selection.bottom, whole.lastRow)};
 }
 
-void TXPrinter::PrintGrid(const PrintableGrid& grid, bool WholeGrid)
+void TXPrinter::PrintGrid(const TPrintableGrid& grid, bool WholeGrid)
 {
-    GridRange cells = ChooseCells(grid, WholeGrid);
-    PrinterDevice& printer = Printer();
-    DocumentScope document(printer);
+    TGridRange cells = ChooseCells(grid, WholeGrid);
+    TPrinterDevice& printer = Printer();
+    TDocumentScope document(printer);
     ApplyMargins();
-    GridFont screenFont = grid.Font();
-    const int printerPpi = printer.DeviceCaps(DeviceCap::LogPixelsY);
+    TGridFont screenFont = grid.Font();
+    const int printerPpi = printer.DeviceCaps(TDeviceCap::LogPixelsY);
     printer.SetFont(TakeOverFont(screenFont, printerPpi));
 
     // Columns keep their width on paper; widths and the gap both use the vertical resolutions.
@@ -110,7 +110,7 @@ void TXPrinter::PrintGrid(const PrintableGrid& grid, bool WholeGrid)
         for (int column = cells.firstColumn; column <= cells.lastColumn; ++column) {
             double widthInches = double(grid.ColumnWidth(column)) / screenFont.screenPixelsPerInch;
             double slot = printerPpi * (widthInches + kGapInches);
-            DeviceRect rect{ToDevice(RoundHalfEven(x)), top, ToDevice(RoundHalfEven(x + slot - gap)), bottom};
+            TDeviceRect rect{ToDevice(RoundHalfEven(x)), top, ToDevice(RoundHalfEven(x + slot - gap)), bottom};
             printer.TextRect(rect, rect.left, rect.top, grid.Cell(column, row));
             x = RoundHalfEven(x + slot);
         }
@@ -119,14 +119,14 @@ void TXPrinter::PrintGrid(const PrintableGrid& grid, bool WholeGrid)
     document.End();
 }
 
-void TXPrinter::PrintLines(const PrintableLines& source)
+void TXPrinter::PrintLines(const TPrintableLines& source)
 {
     std::vector<std::string> lines = source.Lines();
     // No lines, no document: an empty one would still cost a blank sheet on many printers.
     if (lines.empty())
         return;
-    PrinterDevice& printer = Printer();
-    DocumentScope document(printer);
+    TPrinterDevice& printer = Printer();
+    TDocumentScope document(printer);
     ApplyMargins();
     int lineCounter = 0;
     for (const std::string& line : lines) {
@@ -145,8 +145,8 @@ int64_t TXPrinter::LineHeight() const
 
 void TXPrinter::BreakPageIfFull(int& lineCounter, int64_t lineHeight)
 {
-    PrinterDevice& printer = Printer();
-    double usable = std::fabs(printer.DeviceCaps(DeviceCap::VertRes) - PixelsPerMmY() * topMargin);
+    TPrinterDevice& printer = Printer();
+    double usable = std::fabs(printer.DeviceCaps(TDeviceCap::VertRes) - PixelsPerMmY() * topMargin);
     // A line taller than the page stays on the page it begins: the next one would not hold
     // it either, and a blank sheet would come out first.
     if (lineCounter > 0 && double(lineCounter + 1) * double(lineHeight) > usable) {
@@ -164,19 +164,19 @@ void TXPrinter::ApplyMargins()
 
 void TXPrinter::SetLeftMargin(uint16_t value)
 {
-    ApplyMargin(Axis::Horizontal, value);
+    ApplyMargin(TAxis::Horizontal, value);
 }
 
 void TXPrinter::SetTopMargin(uint16_t value)
 {
-    ApplyMargin(Axis::Vertical, value);
+    ApplyMargin(TAxis::Vertical, value);
 }
 
-void TXPrinter::ApplyMargin(Axis axis, uint16_t value)
+void TXPrinter::ApplyMargin(TAxis axis, uint16_t value)
 {
-    const bool horizontal = axis == Axis::Horizontal;
+    const bool horizontal = axis == TAxis::Horizontal;
     marginApplied = false;
-    PrinterDevice& printer = Printer();
+    TPrinterDevice& printer = Printer();
     if (!printer.Printing()) {
         marginApplied = true;
     } else {
@@ -188,7 +188,7 @@ void TXPrinter::ApplyMargin(Axis axis, uint16_t value)
         if (margin < offset / perMm)
             margin = RoundHalfEven(offset / perMm);
         const int pageMm = horizontal ? PageWidthMm() : PageHeightMm();
-        DevicePoint origin;
+        TDevicePoint origin;
         if (margin > pageMm || margin > std::numeric_limits<uint16_t>::max() || !GetDrawingOrigin(origin))
             return;
         // The device's coordinates start at the unprintable border, drawing ones at the margin.
@@ -220,19 +220,19 @@ int TXPrinter::PrintOffsetY() const
     return Printer().PrintingOffset().y;
 }
 
-bool TXPrinter::GetDrawingOrigin(DevicePoint& point) const
+bool TXPrinter::GetDrawingOrigin(TDevicePoint& point) const
 {
     return Printer().GetWindowOrigin(point);
 }
 
 double TXPrinter::PixelsPerMmX() const
 {
-    return Printer().DeviceCaps(DeviceCap::LogPixelsX) / kMmPerInch;
+    return Printer().DeviceCaps(TDeviceCap::LogPixelsX) / kMmPerInch;
 }
 
 double TXPrinter::PixelsPerMmY() const
 {
-    return Printer().DeviceCaps(DeviceCap::LogPixelsY) / kMmPerInch;
+    return Printer().DeviceCaps(TDeviceCap::LogPixelsY) / kMmPerInch;
 }
 
 int TXPrinter::PageWidthMm() const

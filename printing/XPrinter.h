@@ -8,6 +8,8 @@
 
 namespace pk {
 
+PK_DECLARE_EXCEPTION(ETypeNotSupported)
+
 class TXPrinter {
 public:
     // Default margins of 20 mm from the paper's left and top edges.
@@ -15,11 +17,11 @@ public:
 
     // A grid goes to PrintGrid, a list of lines to PrintLines; anything else (or nothing)
     // raises ETypeNotSupported before a document is begun.
-    void Print(const PrintSource* source, bool WholeGrid);
+    void Print(const TPrintSource* source, bool WholeGrid);
     // With WholeGrid false, a grid that allows range selection prints only a selection of
     // more than one cell; otherwise every cell, title row included.
-    void PrintGrid(const PrintableGrid& grid, bool WholeGrid);
-    void PrintLines(const PrintableLines& lines);
+    void PrintGrid(const TPrintableGrid& grid, bool WholeGrid);
+    void PrintLines(const TPrintableLines& lines);
 
     // Margins in whole millimetres from the paper's physical edges. While a document is in
     // progress they also move the drawing origin; a margin inside the unprintable border is
@@ -31,29 +33,29 @@ public:
     uint16_t LeftMargin() const { return leftMargin; }
     uint16_t TopMargin() const { return topMargin; }
 
-    PrinterDevice& PrinterCanvas() const { return Printer(); }
+    TPrinterDevice& PrinterCanvas() const { return Printer(); }
     int PhysPageWidth() const;
     int PhysPageHeight() const;
     int PrintOffsetX() const;
     int PrintOffsetY() const;
-    bool GetDrawingOrigin(DevicePoint& point) const;
+    bool GetDrawingOrigin(TDevicePoint& point) const;
     double PixelsPerMmX() const;
     double PixelsPerMmY() const;
     int PageWidthMm() const;
     int PageHeightMm() const;
 
 private:
-    enum class Axis { Horizontal, Vertical };
-    struct GridRange {
+    enum class TAxis { Horizontal, Vertical };
+    struct TGridRange {
         int firstColumn, lastColumn, firstRow, lastRow;
     };
 
-    void ApplyMargin(Axis axis, uint16_t value);
+    void ApplyMargin(TAxis axis, uint16_t value);
     void ApplyMargins();
     // Begins a new page when line number lineCounter (from 0) would not fit on this one.
     void BreakPageIfFull(int& lineCounter, int64_t lineHeight);
     int64_t LineHeight() const;
-    static GridRange ChooseCells(const PrintableGrid& grid, bool WholeGrid);
+    static TGridRange ChooseCells(const TPrintableGrid& grid, bool WholeGrid);
 
     bool marginApplied = true;
     uint16_t leftMargin = 20;

@@ -4,16 +4,16 @@
 #include <cstdint>
 #include <string>
 
-#include "inifile/LumInifile.h"
+#include "inifile/LumMemIniFile.h"
 
 namespace pk {
 
 // New size of a section that was not measured in this pass.
 inline constexpr int32_t kNotMeasured = 2147483647;
 
-class SurveyView {
+class TSurveyView {
 public:
-    virtual ~SurveyView() = default;
+    virtual ~TSurveyView() = default;
     virtual void AddGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
                             int32_t newSize) = 0;
     virtual void SetGridEnabled(bool enabled) = 0;

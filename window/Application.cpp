@@ -9,15 +9,15 @@ namespace {
 constexpr const char* kTitleWindowClass = "PaktallyApplication";
 }
 
-Application& Application::Instance()
+TApplication& TApplication::Instance()
 {
-    static Application application;
+    static TApplication application;
     return application;
 }
 
-Application::Application() : title(kProgramName) {}
+TApplication::TApplication() : title(kProgramName) {}
 
-void Application::SetTitle(const std::string& text)
+void TApplication::SetTitle(const std::string& text)
 {
     title = text;
     if (!titleWindow) {
@@ -33,7 +33,7 @@ void Application::SetTitle(const std::string& text)
     SetWindowTextA(titleWindow, title.c_str());
 }
 
-int Application::Run(HWND mainWindow)
+int TApplication::Run(HWND mainWindow)
 {
     looping = true;
     MSG msg;
@@ -48,20 +48,20 @@ int Application::Run(HWND mainWindow)
     return 0;
 }
 
-void Application::HandleException(const std::exception_ptr& error)
+void TApplication::HandleException(const std::exception_ptr& error)
 {
     if (!looping) {
         ShowApplicationError(error);
         ExitProcess(1);
     }
     platform::UI().ShowMessageBox(
-        {WithFullStop(DescribeError(error).message), title, platform::BoxIcon::Error, platform::BoxButtons::OK});
+        {WithFullStop(DescribeError(error).message), title, platform::TBoxIcon::Error, platform::TBoxButtons::OK});
 }
 
 void ShowApplicationError(const std::exception_ptr& error)
 {
     platform::UI().ShowMessageBox({ApplicationErrorText(DescribeError(error)), "Application Error",
-                                   platform::BoxIcon::Error, platform::BoxButtons::OK});
+                                   platform::TBoxIcon::Error, platform::TBoxButtons::OK});
 }
 
 }  // namespace pk

@@ -8,9 +8,9 @@
 
 namespace pk {
 
-class Application {
+class TApplication {
 public:
-    static Application& Instance();
+    static TApplication& Instance();
 
     const std::string& Title() const { return title; }
     void SetTitle(const std::string& text);
@@ -24,7 +24,7 @@ public:
     void HandleException(const std::exception_ptr& error);
 
 private:
-    Application();
+    TApplication();
     std::string title;
     HWND titleWindow = nullptr;
     bool looping = false;
@@ -40,7 +40,7 @@ LRESULT GuardedHandler(Handler&& handler)
     try {
         return handler();
     } catch (...) {
-        Application::Instance().HandleException(std::current_exception());
+        TApplication::Instance().HandleException(std::current_exception());
         return 0;
     }
 }

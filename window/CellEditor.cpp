@@ -12,7 +12,7 @@ namespace {
 constexpr UINT_PTR kSubclassId = 1;
 }
 
-void CellEditor::Attach(HWND list, HFONT font, EditTextHandler handler)
+void TCellEditor::Attach(HWND list, HFONT font, TEditTextHandler handler)
 {
     listView = list;
     onEditText = std::move(handler);
@@ -23,7 +23,7 @@ void CellEditor::Attach(HWND list, HFONT font, EditTextHandler handler)
     SetWindowSubclass(edit, EditProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
-void CellEditor::Begin(int cellColumn, int cellRow, const std::string& text)
+void TCellEditor::Begin(int cellColumn, int cellRow, const std::string& text)
 {
     End();
     int item = cellRow - 1;
@@ -47,7 +47,7 @@ void CellEditor::Begin(int cellColumn, int cellRow, const std::string& text)
     SendMessageA(edit, EM_SETSEL, 0, -1);
 }
 
-void CellEditor::End()
+void TCellEditor::End()
 {
     if (!active)
         return;
@@ -58,7 +58,7 @@ void CellEditor::End()
     Notify();  // once more on closing, changed or not
 }
 
-std::string CellEditor::Text() const
+std::string TCellEditor::Text() const
 {
     int length = GetWindowTextLengthA(edit);
     std::vector<char> buffer(static_cast<size_t>(length) + 1);
@@ -66,12 +66,12 @@ std::string CellEditor::Text() const
     return std::string(buffer.data(), static_cast<size_t>(read));
 }
 
-void CellEditor::Notify()
+void TCellEditor::Notify()
 {
     onEditText(column, row, Text());
 }
 
-LRESULT CellEditor::OnEditKey(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT TCellEditor::OnEditKey(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_GETDLGCODE: {
@@ -105,19 +105,19 @@ LRESULT CellEditor::OnEditKey(HWND window, UINT message, WPARAM wParam, LPARAM l
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK CellEditor::EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+LRESULT CALLBACK TCellEditor::EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                       DWORD_PTR self)
 {
     if (message == WM_NCDESTROY)
         RemoveWindowSubclass(window, EditProc, kSubclassId);
     return GuardedHandler(
-        [&] { return reinterpret_cast<CellEditor*>(self)->OnEditKey(window, message, wParam, lParam); });
+        [&] { return reinterpret_cast<TCellEditor*>(self)->OnEditKey(window, message, wParam, lParam); });
 }
 
-LRESULT CALLBACK CellEditor::ListViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+LRESULT CALLBACK TCellEditor::ListViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                           DWORD_PTR selfData)
 {
-    auto* self = reinterpret_cast<CellEditor*>(selfData);
+    auto* self = reinterpret_cast<TCellEditor*>(selfData);
     return GuardedHandler([&]() -> LRESULT {
         switch (message) {
         case WM_COMMAND:

@@ -8,16 +8,15 @@
 
 namespace pk {
 
-class CellEditor {
+class TCellEditor {
 public:
     // column, row (table rows: the title row is 0), text
-    using EditTextHandler = std::function<void(int column, int row, const std::string& text)>;
+    using TEditTextHandler = std::function<void(int column, int row, const std::string& text)>;
 
-    void Attach(HWND listView, HFONT font, EditTextHandler onEditText);
+    void Attach(HWND listView, HFONT font, TEditTextHandler onEditText);
     void Begin(int column, int row, const std::string& text);
     // Closes the editor, keeping what was typed.
     void End();
-    bool Active() const { return active; }
     HWND Handle() const { return edit; }
 
 private:
@@ -29,7 +28,7 @@ private:
 
     HWND listView = nullptr;
     HWND edit = nullptr;
-    EditTextHandler onEditText;
+    TEditTextHandler onEditText;
     int column = 0, row = 0;
     std::string original;
     bool active = false;

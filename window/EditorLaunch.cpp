@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "paktally/Locations.h"
+#include "platform/UserInterface.h"
 
 namespace pk {
 
@@ -18,12 +18,12 @@ std::string EditorCommandLine(const std::string& program, const std::string& arg
     return line;
 }
 
-void OpenInTextEditor(const std::string& path, const EditorRunner& runEditor)
+void OpenInTextEditor(const std::string& path, const TEditorRunner& runEditor)
 {
     for (const char* program : {"NotePad", "WordPad", "Write"})
         if (runEditor(program, path))
             return;
-    ShowError("Unable to run NotePad or WordPad");
+    platform::ShowError("Unable to run NotePad or WordPad");
 }
 
 }  // namespace pk

@@ -4,9 +4,9 @@
 
 namespace pk {
 
-FormLayout InitialLayout()
+TFormLayout InitialLayout()
 {
-    FormLayout l;
+    TFormLayout l;
     l.panel = {4, 4, 777, 389};
     l.grid = {4, 4, 767, 380};
     l.buttonClose = {437, 396, 80, 24};
@@ -18,13 +18,13 @@ FormLayout InitialLayout()
     return l;
 }
 
-FormLayout ResizedLayout(FormLayout l, int w, int h)
+TFormLayout ResizedLayout(TFormLayout l, int w, int h)
 {
     l.grid.width = w - 16;
     l.panel.width = w - 8;
     l.grid.height = h - 46;
     l.panel.height = h - 38;
-    for (ControlRect* button : {&l.buttonPrint, &l.buttonClose, &l.buttonEditText, &l.buttonUpdate})
+    for (TControlRect* button : {&l.buttonPrint, &l.buttonClose, &l.buttonEditText, &l.buttonUpdate})
         button->top = h - button->height - 4;
     l.buttonPrint.left = w - l.buttonPrint.width - 4;
     l.buttonUpdate.left = l.buttonPrint.left - l.buttonPrint.width - 4;

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <vector>
 
-#include "paktally/Locations.h"
 #include "platform/Exceptions.h"
 #include "platform/UserInterface.h"
 #include "printing/XPrinter.h"
@@ -25,7 +24,7 @@ constexpr int kRowHeight = 20;
 constexpr int kSnapDistance = 10;
 constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
-enum ControlId { IdClose = 101, IdEditText, IdUpdate, IdPrint, IdGrid };
+enum TControlId { IdClose = 101, IdEditText, IdUpdate, IdPrint, IdGrid };
 
 // The hints are Danish; the A functions take them in the ANSI code page (Windows-1252).
 constexpr const char* kHintEditText = "Edit\xE9r INI-filen i en teksteditor";
@@ -73,7 +72,7 @@ void RegisterWindowClasses(HINSTANCE instance, WNDPROC formProc)
     registered = true;
 }
 
-void Place(HWND control, const ControlRect& r)
+void Place(HWND control, const TControlRect& r)
 {
     MoveWindow(control, r.left, r.top, r.width, r.height, TRUE);
 }
@@ -81,9 +80,9 @@ void Place(HWND control, const ControlRect& r)
 // The table grid as the printout reads it, taken when Print is pressed: cell texts, column
 // widths as the user dragged them. The spooler lets window messages through, and an update
 // pass started meanwhile must not change the table under the printout.
-class GridSnapshot : public PrintableGrid {
+class TGridSnapshot : public TPrintableGrid {
 public:
-    GridSnapshot(const SizeTable& table, HWND listView) : table(table)
+    TGridSnapshot(const TSizeTable& table, HWND listView) : table(table)
     {
         for (int column = 0; column < kSizeColumnCount; ++column)
             widths.push_back(
@@ -93,9 +92,9 @@ public:
     int RowCount() const override { return table.RowCount(); }
     int ColumnWidth(int column) const override { return widths.at(static_cast<size_t>(column)); }
     std::string Cell(int column, int row) const override { return table.Cell(column, row); }
-    GridFont Font() const override
+    TGridFont Font() const override
     {
-        GridFont font;
+        TGridFont font;
         font.face = kFontFace;
         font.height = kFontHeight;
         font.charSet = DEFAULT_CHARSET;
@@ -107,16 +106,16 @@ public:
         return font;
     }
     bool AllowsRangeSelection() const override { return false; }
-    GridSelection Selection() const override { return {0, 1, 0, 1}; }
+    TGridSelection Selection() const override { return {0, 1, 0, 1}; }
 
 private:
-    SizeTable table;
+    TSizeTable table;
     std::vector<int> widths;
 };
 
 }  // namespace
 
-TSetupForm::TSetupForm()
+TSetupForm::TSetupForm(TKitPaths kit) : logic(*this, std::move(kit))
 {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     RegisterWindowClasses(instance, WindowProc);
@@ -208,7 +207,7 @@ void TSetupForm::FormCreate()
     for (int column = 0; column < kSizeColumnCount; ++column)
         SendMessageA(stringGrid, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
                      kSizeColumns[static_cast<size_t>(column)].width);
-    SetLabelPath(GetPackFilesDir());
+    SetLabelPath(logic.Kit().packFilesDir);
 }
 
 void TSetupForm::SetLabelPath(const std::string& path)
@@ -277,7 +276,7 @@ void TSetupForm::SnapToScreenEdges(WINDOWPOS& position) const
 
 void TSetupForm::ShowRows(int firstRow, int lastRow)
 {
-    const SizeTable& table = logic.Table();
+    const TSizeTable& table = logic.Table();
     int items = table.RowCount() - 1;  // the title row is the header
     int count = static_cast<int>(SendMessageA(stringGrid, LVM_GETITEMCOUNT, 0, 0));
     for (; count < items; ++count) {
@@ -393,7 +392,7 @@ void TSetupForm::ButtonUpdateClick()
 void TSetupForm::ButtonPrintClick()
 {
     editor.End();
-    GridSnapshot grid(logic.Table(), stringGrid);
+    TGridSnapshot grid(logic.Table(), stringGrid);
     TXPrinter printer;
     printer.Print(&grid, false);
 }
@@ -444,7 +443,7 @@ LRESULT TSetupForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             SnapToScreenEdges(*reinterpret_cast<WINDOWPOS*>(lParam));
         break;  // the system keeps the size within the track limits
     case WM_SETCURSOR:
-        if (platform::UI().GetCursor() == platform::Cursor::HourGlass) {
+        if (platform::UI().GetCursor() == platform::TCursor::HourGlass) {
             SetCursor(LoadCursor(nullptr, IDC_WAIT));
             return TRUE;
         }

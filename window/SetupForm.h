@@ -13,16 +13,16 @@
 
 namespace pk {
 
-class TSetupForm : private TableDisplay {
+class TSetupForm : private TTableDisplay {
 public:
     // Creates the window hidden, with its controls, and runs FormCreate.
-    TSetupForm();
+    explicit TSetupForm(TKitPaths kit);
     ~TSetupForm() override;
     TSetupForm(const TSetupForm&) = delete;
     TSetupForm& operator=(const TSetupForm&) = delete;
 
     HWND Handle() const { return window; }
-    SetupFormLogic& Logic() { return logic; }
+    TSetupFormLogic& Logic() { return logic; }
     void SetCaption(const std::string& caption);
     void Show();
 
@@ -47,13 +47,13 @@ private:
     void ButtonEditTextClick();
     void ButtonPrintClick();
 
-    // TableDisplay
+    // TTableDisplay
     void ShowRows(int firstRow, int lastRow) override;
     void EnableTable(bool enabled) override;
 
-    SetupFormLogic logic{*this};
-    CellEditor editor;
-    FormLayout layout = InitialLayout();
+    TSetupFormLogic logic;
+    TCellEditor editor;
+    TFormLayout layout = InitialLayout();
     int clientWidth = kClientWidth, clientHeight = kClientHeight;
     HFONT font = nullptr;
     HWND window = nullptr, buttonClose = nullptr, buttonEditText = nullptr, buttonUpdate = nullptr,

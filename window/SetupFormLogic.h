@@ -2,7 +2,9 @@
 // What the size table window does, apart from drawing it: the rows the survey appends, the
 // editing of the pack-set column, the save prompts, and the Update, Close and Edit buttons.
 #include <string>
+#include <utility>
 
+#include "survey/KitPaths.h"
 #include "survey/SurveyView.h"
 #include "window/EditFlow.h"
 #include "window/EditorLaunch.h"
@@ -11,21 +13,23 @@
 namespace pk {
 
 // The screen side of the table: told which rows to show again.
-class TableDisplay {
+class TTableDisplay {
 public:
-    virtual ~TableDisplay() = default;
+    virtual ~TTableDisplay() = default;
     // Rows first..last (inclusive) changed; the row count may have changed too.
     virtual void ShowRows(int firstRow, int lastRow) = 0;
     virtual void EnableTable(bool enabled) = 0;
 };
 
-class SetupFormLogic : public SurveyView {
+class TSetupFormLogic : public TSurveyView {
 public:
-    explicit SetupFormLogic(TableDisplay& display) : display(display) {}
+    TSetupFormLogic(TTableDisplay& display, TKitPaths kit) : display(display), kit(std::move(kit)) {}
 
-    const SizeTable& Table() const { return table; }
-    EditFlow& Flow() { return flow; }
-    const EditFlow& Flow() const { return flow; }
+    const TKitPaths& Kit() const { return kit; }
+
+    const TSizeTable& Table() const { return table; }
+    TEditFlow& Flow() { return flow; }
+    const TEditFlow& Flow() const { return flow; }
 
     void FormCreate();
 
@@ -40,16 +44,17 @@ public:
     void ButtonUpdateClick();
     // True when the window may close; never while a pass runs.
     bool FormClose();
-    void ButtonEditTextClick(const EditorRunner& runEditor);
+    void ButtonEditTextClick(const TEditorRunner& runEditor);
 
     // The row plays no part: even the empty last row's pack-set cell may be edited.
     bool StringGridSelectCell(int column, int /*row*/) { return flow.MaySelectCell(column); }
     void StringGridSetEditText(int column, int row, const std::string& text);
 
 private:
-    TableDisplay& display;
-    SizeTable table;
-    EditFlow flow;
+    TTableDisplay& display;
+    TKitPaths kit;
+    TSizeTable table;
+    TEditFlow flow;
     bool passRunning = false;
 };
 

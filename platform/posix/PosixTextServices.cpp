@@ -46,7 +46,7 @@ char FoldAscii(char c)
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-class NoRemovableDrives : public Drives {
+class TNoRemovableDrives : public TDrives {
 public:
     bool IsRemovable(const std::string&) override { return false; }
     std::string VolumeLabel(const std::string&) override { return {}; }
@@ -85,9 +85,9 @@ bool SameText(const std::string& a, const std::string& b)
     return true;
 }
 
-Drives& DefaultDrives()
+TDrives& DefaultDrives()
 {
-    static NoRemovableDrives drives;
+    static TNoRemovableDrives drives;
     return drives;
 }
 

@@ -39,7 +39,7 @@ bool SameText(const std::string& a, const std::string& b)
 
 namespace {
 
-class Win32Drives : public Drives {
+class Win32Drives : public TDrives {
 public:
     bool IsRemovable(const std::string& root) override { return GetDriveTypeA(root.c_str()) == DRIVE_REMOVABLE; }
     std::string VolumeLabel(const std::string& root) override
@@ -53,7 +53,7 @@ public:
 
 }  // namespace
 
-Drives& DefaultDrives()
+TDrives& DefaultDrives()
 {
     static Win32Drives drives;
     return drives;

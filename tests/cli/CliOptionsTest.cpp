@@ -7,36 +7,36 @@ namespace {
 
 TEST(CliOptionsTest, DefaultsListSetupIniInTheCurrentFolder)
 {
-    CliOptions o = ParseCliOptions({});
-    EXPECT_EQ(o.mode, Mode::List);
+    TCliOptions o = ParseCliOptions({});
+    EXPECT_EQ(o.mode, TMode::List);
     EXPECT_FALSE(o.diff);
     EXPECT_FALSE(o.quiet);
-    EXPECT_EQ(o.format, OutputFormat::Table);
+    EXPECT_EQ(o.format, TOutputFormat::Table);
     EXPECT_EQ(o.iniPath, "SETUP.INI");
     EXPECT_EQ(o.packFiles, "");
 }
 
 TEST(CliOptionsTest, OptionsTakeTheirValuesInEitherForm)
 {
-    CliOptions o = ParseCliOptions({"--update", "--packfiles", "packs", "--format=json", "--quiet", "kit/SETUP.INI"});
-    EXPECT_EQ(o.mode, Mode::Update);
+    TCliOptions o = ParseCliOptions({"--update", "--packfiles", "packs", "--format=json", "--quiet", "kit/SETUP.INI"});
+    EXPECT_EQ(o.mode, TMode::Update);
     EXPECT_TRUE(o.quiet);
     EXPECT_EQ(o.packFiles, "packs");
-    EXPECT_EQ(o.format, OutputFormat::Json);
+    EXPECT_EQ(o.format, TOutputFormat::Json);
     EXPECT_EQ(o.iniPath, "kit/SETUP.INI");
     EXPECT_EQ(ParseCliOptions({"--packfiles=a b"}).packFiles, "a b");
-    EXPECT_EQ(ParseCliOptions({"--format", "tsv"}).format, OutputFormat::Tsv);
+    EXPECT_EQ(ParseCliOptions({"--format", "tsv"}).format, TOutputFormat::Tsv);
     EXPECT_TRUE(ParseCliOptions({"/?"}).help);
     EXPECT_TRUE(ParseCliOptions({"--version"}).version);
 }
 
 TEST(CliOptionsTest, CheckAndDiff)
 {
-    EXPECT_EQ(ParseCliOptions({"--check"}).mode, Mode::Check);
-    EXPECT_EQ(ParseCliOptions({"--check", "--check"}).mode, Mode::Check);
-    CliOptions o = ParseCliOptions({"--diff", "--check"});
+    EXPECT_EQ(ParseCliOptions({"--check"}).mode, TMode::Check);
+    EXPECT_EQ(ParseCliOptions({"--check", "--check"}).mode, TMode::Check);
+    TCliOptions o = ParseCliOptions({"--diff", "--check"});
     EXPECT_TRUE(o.diff);
-    EXPECT_EQ(o.mode, Mode::Check);
+    EXPECT_EQ(o.mode, TMode::Check);
     EXPECT_TRUE(ParseCliOptions({"--update", "--diff", "--format", "table"}).diff);
 }
 
@@ -46,7 +46,7 @@ TEST(CliOptionsTest, BadUsageIsRefused)
          {std::vector<std::string>{"--format", "xml"}, {"--format"}, {"--packfiles"}, {"--frobnicate"}, {"a.ini", "b.ini"},
           {"-x"}, {"say\"hi\".ini"}, {"--update", "--check"}, {"--check", "--update"}, {"--diff"},
           {"--diff", "--check", "--format", "json"}})
-        EXPECT_THROW(ParseCliOptions(args), UsageError) << args[0] << " " << (args.size() > 1 ? args[1] : "");
+        EXPECT_THROW(ParseCliOptions(args), EUsageError) << args[0] << " " << (args.size() > 1 ? args[1] : "");
 }
 
 TEST(CliOptionsTest, HelpNamesEveryExitCode)

@@ -7,23 +7,23 @@
 namespace pk::cli {
 namespace {
 
-ConsoleRow Row(const std::string& section, const std::string& packs, int32_t stored, int32_t newSize,
+TConsoleRow Row(const std::string& section, const std::string& packs, int32_t stored, int32_t newSize,
                std::vector<std::string> messages = {})
 {
     return {section, packs, stored, newSize, std::move(messages)};
 }
 
-PassResult Result(Mode mode, std::vector<ConsoleRow> rows, std::optional<std::string> error = std::nullopt)
+TPassResult Result(TMode mode, std::vector<TConsoleRow> rows, std::optional<std::string> error = std::nullopt)
 {
     return {mode, "C:\\kit\\SETUP.INI", "C:\\kit\\", std::move(rows), std::move(error)};
 }
 
 TEST(PassResultTest, StatesFollowTheNewSize)
 {
-    EXPECT_EQ(StatusOf(Row("S", "P", 5, 5)), SectionStatus::Measured);
-    EXPECT_EQ(StatusOf(Row("S", "P", 5, 0)), SectionStatus::Measured);
-    EXPECT_EQ(StatusOf(Row("S", "P", 5, -1)), SectionStatus::Failed);
-    EXPECT_EQ(StatusOf(Row("S", "P", -1, kNotMeasured)), SectionStatus::NotUpdated);
+    EXPECT_EQ(StatusOf(Row("S", "P", 5, 5)), TSectionStatus::Measured);
+    EXPECT_EQ(StatusOf(Row("S", "P", 5, 0)), TSectionStatus::Measured);
+    EXPECT_EQ(StatusOf(Row("S", "P", 5, -1)), TSectionStatus::Failed);
+    EXPECT_EQ(StatusOf(Row("S", "P", -1, kNotMeasured)), TSectionStatus::NotUpdated);
     EXPECT_FALSE(SizeChanged(Row("S", "P", 5, 5)));
     EXPECT_TRUE(SizeChanged(Row("S", "P", 5, 6)));
     EXPECT_FALSE(SizeChanged(Row("S", "P", 5, -1))) << "a failed section keeps its size";
@@ -35,22 +35,22 @@ TEST(PassResultTest, StatesFollowTheNewSize)
 
 TEST(PassResultTest, ExitCodesTakeTheMostSeriousFirst)
 {
-    const ConsoleRow stale = Row("A", "A.WRP", 1, 2), failed = Row("B", "B.WRP", 1, -1), fresh = Row("C", "C", 3, 3);
-    EXPECT_EQ(Result(Mode::Check, {fresh}).ExitCode(), kAllMeasured);
-    EXPECT_EQ(Result(Mode::Check, {fresh, stale}).ExitCode(), kSizesStale);
-    EXPECT_EQ(Result(Mode::Check, {stale, failed}).ExitCode(), kSectionFailed);
-    EXPECT_EQ(Result(Mode::Check, {stale, failed}, "Cannot open file").ExitCode(), kPassFailed);
-    EXPECT_EQ(Result(Mode::Check, {}, "").ExitCode(), kPassFailed);
-    EXPECT_EQ(Result(Mode::Update, {fresh, stale}).ExitCode(), kAllMeasured) << "an update makes them fresh";
-    EXPECT_EQ(Result(Mode::Update, {stale, failed}).ExitCode(), kSectionFailed);
-    EXPECT_EQ(Result(Mode::List, {Row("A", "A", 1, kNotMeasured)}).ExitCode(), kAllMeasured);
+    const TConsoleRow stale = Row("A", "A.WRP", 1, 2), failed = Row("B", "B.WRP", 1, -1), fresh = Row("C", "C", 3, 3);
+    EXPECT_EQ(Result(TMode::Check, {fresh}).ExitCode(), kAllMeasured);
+    EXPECT_EQ(Result(TMode::Check, {fresh, stale}).ExitCode(), kSizesStale);
+    EXPECT_EQ(Result(TMode::Check, {stale, failed}).ExitCode(), kSectionFailed);
+    EXPECT_EQ(Result(TMode::Check, {stale, failed}, "Cannot open file").ExitCode(), kPassFailed);
+    EXPECT_EQ(Result(TMode::Check, {}, "").ExitCode(), kPassFailed);
+    EXPECT_EQ(Result(TMode::Update, {fresh, stale}).ExitCode(), kAllMeasured) << "an update makes them fresh";
+    EXPECT_EQ(Result(TMode::Update, {stale, failed}).ExitCode(), kSectionFailed);
+    EXPECT_EQ(Result(TMode::List, {Row("A", "A", 1, kNotMeasured)}).ExitCode(), kAllMeasured);
 }
 
 TEST(ReportTest, TableShowsTheWindowsTexts)
 {
     std::string table =
-        FormatReport(Result(Mode::Update, {Row("BDE", "DRIVERS.WRP", 9000, 10240), Row("ISubOption1.1", "A.WRP", 5, -1)}),
-                     OutputFormat::Table);
+        FormatReport(Result(TMode::Update, {Row("BDE", "DRIVERS.WRP", 9000, 10240), Row("ISubOption1.1", "A.WRP", 5, -1)}),
+                     TOutputFormat::Table);
     EXPECT_EQ(table,
               "Sub section    PackFiles    Prev. Size  New Size  Size Changed\n"
               "BDE            DRIVERS.WRP  9000        10240     X  (1240)\n"
@@ -59,9 +59,9 @@ TEST(ReportTest, TableShowsTheWindowsTexts)
 
 TEST(ReportTest, TsvCarriesPlainNumbersAndEscapedUtf8)
 {
-    EXPECT_EQ(FormatReport(Result(Mode::Check, {Row("S", "P", -1, kNotMeasured), Row("T\t1", "D\\\xE9.WRP", 7, 9),
+    EXPECT_EQ(FormatReport(Result(TMode::Check, {Row("S", "P", -1, kNotMeasured), Row("T\t1", "D\\\xE9.WRP", 7, 9),
                                                 Row("U", "X", 4, -1)}),
-                           OutputFormat::Tsv),
+                           TOutputFormat::Tsv),
               "section\tpackSet\tstoredSize\tmeasuredSize\tstatus\tchanged\n"
               "S\tP\t\t\tnot-updated\tfalse\n"
               "T\\t1\tD\\\\\xC3\xA9.WRP\t7\t9\tmeasured\ttrue\n"
@@ -70,10 +70,10 @@ TEST(ReportTest, TsvCarriesPlainNumbersAndEscapedUtf8)
 
 TEST(ReportTest, OnlyJsonReportsAPassThatAnErrorEnded)
 {
-    PassResult ended = Result(Mode::Update, {Row("S", "P", 1, 2)}, "Cannot open file \"C:\\kit\\B.ZIP\"");
-    EXPECT_EQ(FormatReport(ended, OutputFormat::Table), "");
-    EXPECT_EQ(FormatReport(ended, OutputFormat::Tsv), "");
-    EXPECT_NE(FormatReport(ended, OutputFormat::Json).find("\"exitCode\": 1"), std::string::npos);
+    TPassResult ended = Result(TMode::Update, {Row("S", "P", 1, 2)}, "Cannot open file \"C:\\kit\\B.ZIP\"");
+    EXPECT_EQ(FormatReport(ended, TOutputFormat::Table), "");
+    EXPECT_EQ(FormatReport(ended, TOutputFormat::Tsv), "");
+    EXPECT_NE(FormatReport(ended, TOutputFormat::Json).find("\"exitCode\": 1"), std::string::npos);
 }
 
 TEST(ReportTest, JsonHoldsTheSectionsAndTheSummary)
@@ -84,9 +84,9 @@ TEST(ReportTest, JsonHoldsTheSectionsAndTheSummary)
 #else
         "C:/kit/";
 #endif
-    EXPECT_EQ(FormatReport(Result(Mode::Check, {Row("BDE", "B.ZIP", 1, 5000), Row("S", "X.WRP", 1000, -1, {"PACKFile \"X\" does not exist"}),
+    EXPECT_EQ(FormatReport(Result(TMode::Check, {Row("BDE", "B.ZIP", 1, 5000), Row("S", "X.WRP", 1000, -1, {"PACKFile \"X\" does not exist"}),
                                                 Row("T", "NONE", -1, kNotMeasured)}),
-                           OutputFormat::Json),
+                           TOutputFormat::Json),
               "{\n"
               "  \"version\": 1,\n"
               "  \"mode\": \"check\",\n"

@@ -12,9 +12,9 @@ namespace pk::e2e {
 namespace {
 
 // Memory in the driven process: list view messages only take pointers into it.
-class RemoteBuffer {
+class TRemoteBuffer {
 public:
-    RemoteBuffer(HANDLE process, size_t size) : process(process), size(size)
+    TRemoteBuffer(HANDLE process, size_t size) : process(process), size(size)
     {
         // The list view reads its structures in its own process's layout, whose pointers are as
         // wide as the driver's only when both are built by the same flavour.
@@ -26,9 +26,9 @@ public:
         if (!address)
             throw std::runtime_error("VirtualAllocEx failed");
     }
-    ~RemoteBuffer() { VirtualFreeEx(process, address, 0, MEM_RELEASE); }
-    RemoteBuffer(const RemoteBuffer&) = delete;
-    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+    ~TRemoteBuffer() { VirtualFreeEx(process, address, 0, MEM_RELEASE); }
+    TRemoteBuffer(const TRemoteBuffer&) = delete;
+    TRemoteBuffer& operator=(const TRemoteBuffer&) = delete;
 
     char* At(size_t offset) const { return static_cast<char*>(address) + offset; }
     void Write(size_t offset, const void* data, size_t length) const
@@ -71,7 +71,7 @@ std::vector<HWND> Children(HWND parent)
 
 }  // namespace
 
-DrivenProgram::DrivenProgram(const std::string& exe, const std::string& arguments)
+TDrivenProgram::TDrivenProgram(const std::string& exe, const std::string& arguments)
 {
     std::string folder = exe.substr(0, exe.find_last_of('\\'));
     std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
@@ -82,7 +82,7 @@ DrivenProgram::DrivenProgram(const std::string& exe, const std::string& argument
         throw std::runtime_error("cannot start " + exe);
 }
 
-DrivenProgram::~DrivenProgram()
+TDrivenProgram::~TDrivenProgram()
 {
     if (Running()) {
         TerminateProcess(process.hProcess, 99);
@@ -92,17 +92,17 @@ DrivenProgram::~DrivenProgram()
     CloseHandle(process.hProcess);
 }
 
-bool DrivenProgram::Running() const
+bool TDrivenProgram::Running() const
 {
     return WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT;
 }
 
-std::vector<HWND> DrivenProgram::TopLevelWindows(const std::string& windowClass) const
+std::vector<HWND> TDrivenProgram::TopLevelWindows(const std::string& windowClass) const
 {
     return TopLevelWindowsOf(windowClass, true);
 }
 
-std::vector<HWND> DrivenProgram::TopLevelWindowsOf(const std::string& windowClass, bool visibleOnly) const
+std::vector<HWND> TDrivenProgram::TopLevelWindowsOf(const std::string& windowClass, bool visibleOnly) const
 {
     std::vector<HWND> all, found;
     EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&all));
@@ -115,7 +115,7 @@ std::vector<HWND> DrivenProgram::TopLevelWindowsOf(const std::string& windowClas
     return found;
 }
 
-HWND DrivenProgram::WaitForWindow(const std::string& windowClass, std::chrono::milliseconds timeout) const
+HWND TDrivenProgram::WaitForWindow(const std::string& windowClass, std::chrono::milliseconds timeout) const
 {
     HWND found = nullptr;
     WaitUntil(
@@ -128,9 +128,9 @@ HWND DrivenProgram::WaitForWindow(const std::string& windowClass, std::chrono::m
     return found;
 }
 
-Box DrivenProgram::WaitForBox(std::chrono::milliseconds timeout) const
+TBox TDrivenProgram::WaitForBox(std::chrono::milliseconds timeout) const
 {
-    Box box;
+    TBox box;
     box.handle = WaitForWindow("#32770", timeout);
     if (!box.handle)
         return box;
@@ -152,7 +152,7 @@ Box DrivenProgram::WaitForBox(std::chrono::milliseconds timeout) const
     return box;
 }
 
-void DrivenProgram::Answer(const Box& box, const std::string& button) const
+void TDrivenProgram::Answer(const TBox& box, const std::string& button) const
 {
     HWND target = FindChild(box.handle, "Button", button);
     if (!target)
@@ -161,7 +161,7 @@ void DrivenProgram::Answer(const Box& box, const std::string& button) const
     WaitUntil([&] { return !IsWindow(box.handle) || !IsWindowVisible(box.handle); }, 10s);
 }
 
-int DrivenProgram::WaitForExit(std::chrono::milliseconds timeout) const
+int TDrivenProgram::WaitForExit(std::chrono::milliseconds timeout) const
 {
     if (WaitForSingleObject(process.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0)
         return -1;
@@ -170,13 +170,13 @@ int DrivenProgram::WaitForExit(std::chrono::milliseconds timeout) const
     return static_cast<int>(code);
 }
 
-Table DrivenProgram::ReadTable(HWND listView) const
+TTable TDrivenProgram::ReadTable(HWND listView) const
 {
-    RemoteBuffer remote(process.hProcess, kTextOffset + kTextCapacity);
+    TRemoteBuffer remote(process.hProcess, kTextOffset + kTextCapacity);
     HWND header = reinterpret_cast<HWND>(SendMessageA(listView, LVM_GETHEADER, 0, 0));
     int columns = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
     int items = static_cast<int>(SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
-    Table table(static_cast<size_t>(items) + 1, std::vector<std::string>(static_cast<size_t>(columns)));
+    TTable table(static_cast<size_t>(items) + 1, std::vector<std::string>(static_cast<size_t>(columns)));
     for (int c = 0; c < columns; ++c) {
         LVCOLUMNA column = {};
         column.mask = LVCF_TEXT;
@@ -200,7 +200,7 @@ Table DrivenProgram::ReadTable(HWND listView) const
     return table;
 }
 
-std::vector<int> DrivenProgram::ColumnWidths(HWND listView) const
+std::vector<int> TDrivenProgram::ColumnWidths(HWND listView) const
 {
     HWND header = reinterpret_cast<HWND>(SendMessageA(listView, LVM_GETHEADER, 0, 0));
     int columns = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
@@ -210,11 +210,11 @@ std::vector<int> DrivenProgram::ColumnWidths(HWND listView) const
     return widths;
 }
 
-std::vector<std::pair<HWND, std::string>> DrivenProgram::Hints() const
+std::vector<std::pair<HWND, std::string>> TDrivenProgram::Hints() const
 {
     std::vector<std::pair<HWND, std::string>> hints;
     for (HWND tips : TopLevelWindowsOf(TOOLTIPS_CLASSA, false)) {
-        RemoteBuffer remote(process.hProcess, kTextOffset + kTextCapacity);
+        TRemoteBuffer remote(process.hProcess, kTextOffset + kTextCapacity);
         int count = static_cast<int>(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0));
         for (int i = 0; i < count; ++i) {
             TTTOOLINFOA tool = {};
@@ -230,9 +230,9 @@ std::vector<std::pair<HWND, std::string>> DrivenProgram::Hints() const
     return hints;
 }
 
-RECT DrivenProgram::CellRect(HWND listView, int item, int column) const
+RECT TDrivenProgram::CellRect(HWND listView, int item, int column) const
 {
-    RemoteBuffer remote(process.hProcess, sizeof(RECT));
+    TRemoteBuffer remote(process.hProcess, sizeof(RECT));
     RECT cell = {};
     cell.top = column;
     cell.left = LVIR_BOUNDS;
@@ -286,7 +286,7 @@ HWND FindChildOfClass(HWND parent, const std::string& windowClass)
     return nullptr;
 }
 
-Rect PlaceOf(HWND control)
+TRect PlaceOf(HWND control)
 {
     RECT r;
     GetWindowRect(control, &r);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Exceptions.h"
+#include "zipreader/ZipErrors.h"
 #include "window/EditorLaunch.h"
 #include "window/RunModes.h"
 #include "tests/support/RecordingUserInterface.h"
@@ -48,7 +49,7 @@ TEST(RunModes, FullStopIsAddedAfterCharactersThatSortAfterIt)
 TEST(RunModes, ApplicationErrorNamesTheClassAndTheMessage)
 {
     auto describe = [](auto error) { return DescribeError(std::make_exception_ptr(error)); };
-    ErrorDescription zip = describe(EBadZipFile("Cannot open file \"Z:\\k\\P.ZIP\". File not found"));
+    TErrorDescription zip = describe(EBadZipFile("Cannot open file \"Z:\\k\\P.ZIP\". File not found"));
     EXPECT_EQ(zip.className, "EBadZipFile");
     EXPECT_EQ(ApplicationErrorText(zip),
               "Exception EBadZipFile in module Paktally.exe.\nCannot open file \"Z:\\k\\P.ZIP\". File not found.");
@@ -72,7 +73,7 @@ TEST(EditorLaunch, CommandLineIsCutAt199Characters)
 
 TEST(EditorLaunch, TriesTheEditorsInTurnAndComplainsWhenNoneStarts)
 {
-    testing::RecordingUserInterface ui;
+    testing::TRecordingUserInterface ui;
     std::vector<std::string> tried;
     auto failUntil = [&](std::string starts) {
         return [&tried, starts](const std::string& program, const std::string& argument) {

@@ -1,4 +1,4 @@
-#include "inifile/LumInifile.h"
+#include "inifile/LumMemIniFile.h"
 
 #include "inifile/FileReplace.h"
 #include "inifile/IniText.h"
@@ -36,8 +36,8 @@ bool IsHeader(const std::string& line) { return line.size() >= 2 && line.front()
 
 std::string ReadWholeFile(const std::string& path)
 {
-    platform::File file;
-    if (uint32_t code = file.OpenRead(path, platform::Share::DenyWrite))
+    platform::TFile file;
+    if (uint32_t code = file.OpenRead(path, platform::TShare::DenyWrite))
         throw EFOpenError("Cannot open file \"" + platform::ExpandFileName(path) + "\". " + platform::OsErrorText(code));
     std::string bytes(static_cast<size_t>(file.Size()), '\0');
     bytes.resize(file.Read(bytes.data(), bytes.size()));
@@ -65,11 +65,11 @@ TLumMemIniFile::~TLumMemIniFile()
 void TLumMemIniFile::ReloadFile()
 {
     ClearAll();
-    TruncatedAtNul = false;
+    truncatedAtNul = false;
     if (FilePath.empty() || !platform::FileExists(FilePath))
         return;
-    IniText text = SplitIniText(ReadWholeFile(FilePath));
-    TruncatedAtNul = text.cutAtNul;
+    TIniText text = SplitIniText(ReadWholeFile(FilePath));
+    truncatedAtNul = text.cutAtNul;
     ParseLines(std::move(text.lines));
     Modified = false;
 }
@@ -96,12 +96,12 @@ void TLumMemIniFile::ClearAll()
 
 std::vector<std::string>& TLumMemIniFile::AppendSection(const std::string& name)
 {
-    return SectionList.emplace_back(Section{name, {}}).lines;
+    return SectionList.emplace_back(TSection{name, {}}).lines;
 }
 
-TLumMemIniFile::Section* TLumMemIniFile::FindSection(const std::string& name)
+TLumMemIniFile::TSection* TLumMemIniFile::FindSection(const std::string& name)
 {
-    for (Section& section : SectionList)
+    for (TSection& section : SectionList)
         if (platform::SameText(section.name, name))
             return &section;
     return nullptr;
@@ -109,7 +109,7 @@ TLumMemIniFile::Section* TLumMemIniFile::FindSection(const std::string& name)
 
 std::string TLumMemIniFile::ReadText(const std::string& section, const std::string& key, const std::string& defaultValue)
 {
-    Section* found = FindSection(section);
+    TSection* found = FindSection(section);
     if (!found)
         return defaultValue;
     auto line = FindKeyLine(found->lines, key);
@@ -120,7 +120,7 @@ std::string TLumMemIniFile::ReadText(const std::string& section, const std::stri
 
 void TLumMemIniFile::WriteText(const std::string& section, const std::string& key, const std::string& value)
 {
-    Section* found = FindSection(section);
+    TSection* found = FindSection(section);
     std::vector<std::string>& lines = found ? found->lines : AppendSection(section);
     std::string newLine = key + "=" + value;
     auto line = FindKeyLine(lines, key);
@@ -134,7 +134,7 @@ void TLumMemIniFile::WriteText(const std::string& section, const std::string& ke
 void TLumMemIniFile::ListKeys(const std::string& section, std::vector<std::string>& target)
 {
     target.clear();
-    if (Section* found = FindSection(section))
+    if (TSection* found = FindSection(section))
         for (const std::string& line : found->lines)
             target.push_back(KeyOf(line).value_or(""));
 }
@@ -142,20 +142,20 @@ void TLumMemIniFile::ListKeys(const std::string& section, std::vector<std::strin
 void TLumMemIniFile::ListSections(std::vector<std::string>& target)
 {
     target.clear();
-    for (const Section& section : SectionList)
+    for (const TSection& section : SectionList)
         target.push_back(section.name);
 }
 
 void TLumMemIniFile::ListLines(const std::string& section, std::vector<std::string>& target)
 {
     target.clear();
-    if (Section* found = FindSection(section))
+    if (TSection* found = FindSection(section))
         target = found->lines;
 }
 
 void TLumMemIniFile::RemoveSection(const std::string& section)
 {
-    Section* found = FindSection(section);
+    TSection* found = FindSection(section);
     if (!found)
         return;
     SectionList.erase(SectionList.begin() + (found - SectionList.data()));
@@ -164,7 +164,7 @@ void TLumMemIniFile::RemoveSection(const std::string& section)
 
 void TLumMemIniFile::RemoveKey(const std::string& section, const std::string& key)
 {
-    Section* found = FindSection(section);
+    TSection* found = FindSection(section);
     if (!found)
         return;
     auto line = FindKeyLine(found->lines, key);
@@ -178,7 +178,7 @@ std::vector<std::string> TLumMemIniFile::RenderLines() const
     std::vector<std::string> out(LeadingLines);
     if (!out.empty())
         out.emplace_back();
-    for (const Section& section : SectionList) {
+    for (const TSection& section : SectionList) {
         out.push_back("[" + section.name + "]");
         out.insert(out.end(), section.lines.begin(), section.lines.end());
         if (section.lines.empty() || !IsComment(section.lines.back())) {
@@ -198,7 +198,7 @@ std::vector<std::string> TLumMemIniFile::RenderLines() const
 
 std::string TLumMemIniFile::SavedBytes() const
 {
-    if (TruncatedAtNul)
+    if (truncatedAtNul)
         throw CannotCreateFile(FilePath, "The file contains a NUL byte; the text after it would be lost");
     return JoinIniLines(RenderLines());
 }
