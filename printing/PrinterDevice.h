@@ -13,7 +13,7 @@ namespace pk {
 inline constexpr const char* kNoDefaultPrinter = "There is no default printer currently selected";
 inline constexpr const char* kPrintingInProgress = "Printing in progress";
 
-enum class DeviceCap { LogPixelsX, LogPixelsY, VertRes };
+enum class DeviceCap { LogPixelsX, LogPixelsY, HorzRes, VertRes };
 
 struct DevicePoint {
     int32_t x = 0, y = 0;

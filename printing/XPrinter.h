@@ -2,6 +2,7 @@
 // Prints a grid of text cells, or a list of text lines, as plain text on the process-wide
 // printer: no lines, frames, headers or page numbers.
 #include <cstdint>
+#include <vector>
 
 #include "printing/PrintSource.h"
 #include "printing/PrinterDevice.h"
@@ -17,7 +18,8 @@ public:
     // raises ETypeNotSupported before a document is begun.
     void Print(const PrintSource* source, bool WholeGrid);
     // With WholeGrid false, a grid that allows range selection prints only a selection of
-    // more than one cell; otherwise every cell, title row included.
+    // more than one cell; otherwise every cell, title row included. Columns that would run
+    // past the printable width are scaled down, with their gaps and the font, to fit it.
     void PrintGrid(const PrintableGrid& grid, bool WholeGrid);
     void PrintLines(const PrintableLines& lines);
 
@@ -47,6 +49,10 @@ private:
     struct GridRange {
         int firstColumn, lastColumn, firstRow, lastRow;
     };
+    // A cell's left and right edge in drawing coordinates.
+    struct ColumnEdges {
+        double left, right;
+    };
 
     void ApplyMargin(Axis axis, uint16_t value);
     void ApplyMargins();
@@ -54,6 +60,9 @@ private:
     void BreakPageIfFull(int& lineCounter, int64_t lineHeight);
     int64_t LineHeight() const;
     static GridRange ChooseCells(const PrintableGrid& grid, bool WholeGrid);
+    static std::vector<ColumnEdges> ColumnsOnPaper(const PrintableGrid& grid, const GridRange& cells, int printerPpi);
+    // From the left margin to the right edge of the printable area, in device pixels.
+    double WidthRightOfMargin() const;
 
     bool marginApplied = true;
     uint16_t leftMargin = 20;

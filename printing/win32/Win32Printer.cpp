@@ -64,6 +64,7 @@ public:
         switch (cap) {
         case DeviceCap::LogPixelsX: return GetDeviceCaps(Handle(), LOGPIXELSX);
         case DeviceCap::LogPixelsY: return GetDeviceCaps(Handle(), LOGPIXELSY);
+        case DeviceCap::HorzRes: return GetDeviceCaps(Handle(), HORZRES);
         case DeviceCap::VertRes: return GetDeviceCaps(Handle(), VERTRES);
         }
         return 0;

@@ -14,6 +14,7 @@ int RecordingPrinter::DeviceCaps(DeviceCap cap)
     switch (cap) {
     case DeviceCap::LogPixelsX: return logPixelsX;
     case DeviceCap::LogPixelsY: return logPixelsY;
+    case DeviceCap::HorzRes: return horzRes;
     case DeviceCap::VertRes: return vertRes;
     }
     return 0;

@@ -40,7 +40,7 @@ public:
     void TextAt(int x, int y, const std::string& text) override;
 
     // A 600 dpi A4 sheet without an unprintable border.
-    int logPixelsX = 600, logPixelsY = 600, vertRes = 7016;
+    int logPixelsX = 600, logPixelsY = 600, horzRes = 4961, vertRes = 7016;
     DevicePoint physicalPageSize{4961, 7016};
     DevicePoint printingOffset{0, 0};
     bool getWindowOriginWorks = true, setWindowOriginWorks = true;
