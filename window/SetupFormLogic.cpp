@@ -40,10 +40,16 @@ void SetupFormLogic::ButtonUpdateClick()
     }
     platform::BusyCursor busy;
     passRunning = true;
+    display.EnableTable(false);
     struct PassEnd {
-        bool& running;
-        ~PassEnd() { running = false; }
-    } passEnd{passRunning};
+        SetupFormLogic& form;
+        ~PassEnd()
+        {
+            form.passRunning = false;
+            form.display.EnableTable(true);
+        }
+    } passEnd{*this};
+    beforeEdit.reset();  // the rows it remembers are about to go
     table.CutBack();
     display.ShowRows(1, 1);
     ScanSetupIni(*this, true, true);
@@ -64,6 +70,21 @@ bool SetupFormLogic::FormClose()
 void SetupFormLogic::ButtonEditTextClick(const EditorRunner& runEditor)
 {
     OpenInTextEditor(GetIniFileName(), runEditor);
+}
+
+void SetupFormLogic::StringGridBeginEdit(int row)
+{
+    beforeEdit = RowBeforeEdit{row, table.Row(row), flow.GridModified};
+}
+
+void SetupFormLogic::StringGridCancelEdit()
+{
+    if (!beforeEdit)
+        return;
+    table.Row(beforeEdit->row) = beforeEdit->texts;
+    display.ShowRows(beforeEdit->row, beforeEdit->row);
+    flow.GridModified = beforeEdit->gridModified;
+    beforeEdit.reset();
 }
 
 void SetupFormLogic::StringGridSetEditText(int column, int row, const std::string& text)
