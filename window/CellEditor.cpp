@@ -12,15 +12,22 @@ namespace {
 constexpr UINT_PTR kSubclassId = 1;
 }
 
-void CellEditor::Attach(HWND list, HFONT font, EditTextHandler handler)
+void CellEditor::Attach(HWND list, HFONT font, EditTextHandler editTextHandler, CancelHandler cancelHandler)
 {
     listView = list;
-    onEditText = std::move(handler);
+    onEditText = std::move(editTextHandler);
+    onCancel = std::move(cancelHandler);
     edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, listView, nullptr,
                            GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SetFont(font);
     SetWindowSubclass(listView, ListViewProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     SetWindowSubclass(edit, EditProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void CellEditor::SetFont(HFONT font)
+{
+    End();  // its place no longer matches the cell
+    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
 void CellEditor::Begin(int cellColumn, int cellRow, const std::string& text)
@@ -47,15 +54,28 @@ void CellEditor::Begin(int cellColumn, int cellRow, const std::string& text)
     SendMessageA(edit, EM_SETSEL, 0, -1);
 }
 
-void CellEditor::End()
+bool CellEditor::Close()
 {
     if (!active)
-        return;
+        return false;
     active = false;
     if (GetFocus() == edit)
         SetFocus(listView);
     ShowWindow(edit, SW_HIDE);
-    Notify();  // once more on closing, changed or not
+    return true;
+}
+
+void CellEditor::End()
+{
+    // Once more on closing; an editor left as it was opened changes nothing.
+    if (Close() && Text() != original)
+        Notify();
+}
+
+void CellEditor::Cancel()
+{
+    if (Close())
+        onCancel();
 }
 
 std::string CellEditor::Text() const
@@ -82,9 +102,8 @@ LRESULT CellEditor::OnEditKey(HWND window, UINT message, WPARAM wParam, LPARAM l
         break;
     }
     case WM_KEYDOWN:
-        if (wParam == VK_ESCAPE && active) {
-            SetWindowTextA(edit, original.c_str());
-            End();
+        if (wParam == VK_ESCAPE) {
+            Cancel();
             return 0;
         }
         if (wParam == VK_RETURN) {

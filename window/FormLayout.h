@@ -25,4 +25,10 @@ FormLayout InitialLayout();
 // and panel's stay as they are.
 FormLayout ResizedLayout(FormLayout layout, int clientWidth, int clientHeight);
 
+// A layout designed at 96 pixels per inch, at the screen's resolution.
+FormLayout ScaleLayout(const FormLayout& layout, int dpi);
+// The PACKFILES label is as wide as its text, but stops short of the Close button; a longer
+// path is shortened with an ellipsis. Both layouts at the screen's resolution.
+int PathLabelWidth(int textWidth, const FormLayout& layout, int dpi);
+
 }  // namespace pk
