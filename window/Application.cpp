@@ -40,9 +40,23 @@ HWND Application::TaskbarWindow()
     return titleWindow;
 }
 
+void Application::Minimize(HWND mainWindow)
+{
+    minimizedWindow = mainWindow;
+    ShowWindow(mainWindow, SW_HIDE);
+    ShowWindow(TaskbarWindow(), SW_MINIMIZE);
+}
+
 LRESULT CALLBACK Application::TaskbarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_SIZE:
+        if (HWND hidden = Instance().minimizedWindow; hidden && wParam == SIZE_RESTORED) {
+            Instance().minimizedWindow = nullptr;
+            ShowWindow(hidden, SW_SHOW);
+            SetActiveWindow(hidden);
+        }
+        return 0;
     case WM_ACTIVATE: {
         // Chosen in the taskbar: the main window (or its open box) takes over.
         HWND popup = GetLastActivePopup(window);

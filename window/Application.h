@@ -18,6 +18,8 @@ public:
     // The window with the taskbar button, created on first use: never seen itself, it shows
     // the title in the taskbar and in the task switcher, and owns the main window.
     HWND TaskbarWindow();
+    // Minimises to the taskbar button: the main window hides until the button restores it.
+    void Minimize(HWND mainWindow);
 
     // Runs the message loop until the main window is gone; returns the exit code.
     int Run(HWND mainWindow, HACCEL accelerators);
@@ -32,6 +34,7 @@ private:
     static LRESULT CALLBACK TaskbarWindowProc(HWND, UINT, WPARAM, LPARAM);
     std::string title;
     HWND titleWindow = nullptr;
+    HWND minimizedWindow = nullptr;
     bool looping = false;
 };
 

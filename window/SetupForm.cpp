@@ -525,8 +525,8 @@ LRESULT TSetupForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_SYSCOMMAND:
         // The application's window has the taskbar button: it is what minimises.
-        if ((wParam & 0xFFF0) == SC_MINIMIZE && GetWindow(window, GW_OWNER)) {
-            ShowWindow(GetWindow(window, GW_OWNER), SW_MINIMIZE);
+        if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+            Application::Instance().Minimize(window);
             return 0;
         }
         break;

@@ -215,6 +215,14 @@ std::vector<int> DrivenProgram::ColumnWidths(HWND listView) const
     return widths;
 }
 
+LRESULT DrivenProgram::SendDpiChanged(HWND window, int dpi, const RECT& suggested) const
+{
+    // The system hands the suggested rectangle over in the window's own process.
+    RemoteBuffer remote(process.hProcess, sizeof suggested);
+    remote.Write(0, &suggested, sizeof suggested);
+    return SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote.At(0)));
+}
+
 std::vector<std::pair<HWND, std::string>> DrivenProgram::ToolsOf(HWND tips) const
 {
     // The ANSI messages copy 80 characters at most; the wide one copies up to the tooltip's

@@ -53,6 +53,8 @@ public:
     std::string ShownTip(HWND control) const;
     // The program's windows that the taskbar and the task switcher list.
     std::vector<HWND> TaskbarWindows() const;
+    // Tells the window that it is now on a screen of that resolution, as the system does.
+    LRESULT SendDpiChanged(HWND window, int dpi, const RECT& suggested) const;
     // The cell's rectangle in the list view's client area.
     RECT CellRect(HWND listView, int item, int column) const;
 

@@ -81,6 +81,41 @@ TEST(Dpi, EveryPlaceSizeAndFontScalesWithTheScreen)
     EXPECT_EQ(run.WaitForExit(), 0);
 }
 
+// Only from 96 dpi: the window at one and a half times that must fit the display.
+TEST(DpiChange, AWindowMovedToAScreenOfAnotherResolutionScalesAgain)
+{
+    if (ScreenDpi() != 96)
+        GTEST_SKIP() << "runs at 96 dpi";
+    Kit kit;
+    DrivenProgram run(PaktallyExe(), kit.IniPath());
+    HWND window = run.WaitForWindow(kWindowClass);
+    ASSERT_TRUE(window);
+    HWND grid = FindChildOfClass(window, "SysListView32");
+    SetWindowPos(window, nullptr, 0, 0, 900, 500, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(WaitUntil([&] { return OuterSize(window).cx == 900; }, 5s));
+    SendMessageA(grid, LVM_SETCOLUMNWIDTH, 1, 200);  // as the user dragged it
+
+    RECT place;
+    GetWindowRect(window, &place);
+    RECT suggested = {place.left, place.top, place.left + 1350, place.top + 750};
+    run.SendDpiChanged(window, 144, suggested);
+    ASSERT_TRUE(WaitUntil([&] { return OuterSize(window).cx == 1350; }, 5s)) << "the suggested place is taken";
+    EXPECT_EQ(run.ColumnWidths(grid), (std::vector<int>{165, 300, 135, 135, 150}));
+    RECT row = run.CellRect(grid, 0, 0);
+    EXPECT_NEAR(row.bottom - row.top, 30, 1);
+    SIZE client = ClientSize(window);
+    Rect print = PlaceOf(FindChild(window, "Button", "&Print"));
+    EXPECT_EQ(print.width, 120);
+    EXPECT_EQ(print.height, 36);
+    EXPECT_NEAR(print.left + print.width, client.cx - 6, 1);
+    EXPECT_NEAR(print.top + print.height, client.cy - 6, 1);
+    Rect panel = PlaceOf(GetParent(grid));
+    EXPECT_NEAR(panel.width, client.cx - 12, 1);
+    EXPECT_NEAR(panel.height, client.cy - 57, 1);
+    Click(FindChild(window, "Button", "&Close"));
+    EXPECT_EQ(run.WaitForExit(), 0);
+}
+
 HWND VisibleEditor(HWND grid)
 {
     HWND editor = nullptr;
@@ -180,6 +215,13 @@ TEST(Taskbar, TheApplicationTitleHasTheButtonAndOwnsTheMainWindow)
     EXPECT_EQ(GetWindow(application, GW_OWNER), nullptr);
     EXPECT_TRUE(GetWindowLongA(window, GWL_STYLE) & WS_CAPTION);
     EXPECT_EQ(TextOf(window), "Tarvo Setup:  " + kit.IniPath());
+
+    // Minimising the main window minimises the one with the button; restoring that brings
+    // the main window back.
+    PostMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(WaitUntil([&] { return IsIconic(application) && !IsWindowVisible(window); }, 5s));
+    PostMessageA(application, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsIconic(application) && IsWindowVisible(window); }, 5s));
     Click(FindChild(window, "Button", "&Close"));
     EXPECT_EQ(run.WaitForExit(), 0);
 }
