@@ -5,6 +5,7 @@ namespace pk {
 
 inline constexpr int kDesignDpi = 96;
 inline constexpr const char* kWindowFontFace = "MS Sans Serif";
+inline constexpr const char* kScalableFontFace = "Microsoft Sans Serif";
 inline constexpr int kWindowFontHeight = -11;  // 8 points at 96 pixels per inch
 inline constexpr int kRowHeight = 20;
 inline constexpr int kDefaultColumnWidth = 150;

@@ -85,11 +85,32 @@ void Place(HWND control, const ControlRect& r)
     MoveWindow(control, r.left, r.top, r.width, r.height, TRUE);
 }
 
+int CALLBACK NoteFontFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found)
+{
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+bool FontInstalled(const char* face)
+{
+    LOGFONTA wanted = {};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(wanted.lfFaceName, face, LF_FACESIZE);
+    bool found = false;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExA(screen, &wanted, NoteFontFound, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
+// The raster font comes in a few sizes only: other resolutions take its outline twin, with
+// the same metrics, where the system has it.
 HFONT CreateWindowFont(int dpi)
 {
+    static const bool twinInstalled = FontInstalled(kScalableFontFace);
+    const char* face = dpi != kDesignDpi && twinInstalled ? kScalableFontFace : kWindowFontFace;
     return CreateFontA(ScaleToDpi(kWindowFontHeight, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                       kWindowFontFace);
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
 }
 
 int TextWidth(HWND control, HFONT font, const std::string& text)
