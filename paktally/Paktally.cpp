@@ -45,7 +45,7 @@ int RunPaktally()
             return 0;  // no message loop and no close prompt
         TApplication& application = TApplication::Instance();
         application.SetTitle(kApplicationTitle);
-        return application.Run(form->Handle());
+        return application.Run(form->Handle(), form->Accelerators());
     } catch (...) {
         ShowApplicationError(std::current_exception());
         return 1;

@@ -16,7 +16,7 @@ PK_DECLARE_EXCEPTION(EPrinter)
 inline constexpr const char* kNoDefaultPrinter = "There is no default printer currently selected";
 inline constexpr const char* kPrintingInProgress = "Printing in progress";
 
-enum class TDeviceCap { LogPixelsX, LogPixelsY, VertRes };
+enum class TDeviceCap { LogPixelsX, LogPixelsY, HorzRes, VertRes };
 
 struct TDevicePoint {
     int32_t x = 0, y = 0;

@@ -58,6 +58,13 @@ private:
     bool ended = false;
 };
 
+// A font height shrunk with the columns; never 0, which would ask for the default size.
+int ScaledFontHeight(int height, double factor)
+{
+    double scaled = std::max(1.0, std::round(std::fabs(height) * factor));
+    return ToDevice(height < 0 ? -scaled : scaled);
+}
+
 }  // namespace
 
 TXPrinter::TXPrinter()
@@ -94,29 +101,57 @@ void TXPrinter::PrintGrid(const TPrintableGrid& grid, bool WholeGrid)
     TPrinterDevice& printer = Printer();
     TDocumentScope document(printer);
     ApplyMargins();
-    TGridFont screenFont = grid.Font();
     const int printerPpi = printer.DeviceCaps(TDeviceCap::LogPixelsY);
-    printer.SetFont(TakeOverFont(screenFont, printerPpi));
+    TPrinterFont font = TakeOverFont(grid.Font(), printerPpi);
+    std::vector<ColumnEdges> columns = ColumnsOnPaper(grid, cells, printerPpi);
+    // Columns wider than the paper shrink, with their gaps and the font, by one factor, so
+    // that the last one ends at the printable area's right edge instead of being cut off.
+    const double printable = WidthRightOfMargin();
+    if (!columns.empty() && columns.back().right > printable && printable > 0) {
+        double factor = printable / columns.back().right;
+        for (ColumnEdges& edges : columns)
+            edges = {RoundHalfEven(edges.left * factor), RoundHalfEven(edges.right * factor)};
+        font.height = ScaledFontHeight(font.height, factor);
+    }
+    printer.SetFont(font);
 
-    // Columns keep their width on paper; widths and the gap both use the vertical resolutions.
-    const double gap = printerPpi * kGapInches;
     int lineCounter = 0;
     for (int row = cells.firstRow; row <= cells.lastRow; ++row) {
-        double x = 0;
         int64_t lineHeight = LineHeight();
         BreakPageIfFull(lineCounter, lineHeight);
         int32_t top = ToDevice(double(lineCounter) * lineHeight);
         int32_t bottom = ToDevice(double(lineCounter + 1) * lineHeight);
         for (int column = cells.firstColumn; column <= cells.lastColumn; ++column) {
-            double widthInches = double(grid.ColumnWidth(column)) / screenFont.screenPixelsPerInch;
-            double slot = printerPpi * (widthInches + kGapInches);
-            TDeviceRect rect{ToDevice(RoundHalfEven(x)), top, ToDevice(RoundHalfEven(x + slot - gap)), bottom};
+            const ColumnEdges& edges = columns[static_cast<size_t>(column - cells.firstColumn)];
+            TDeviceRect rect{ToDevice(edges.left), top, ToDevice(edges.right), bottom};
             printer.TextRect(rect, rect.left, rect.top, grid.Cell(column, row));
-            x = RoundHalfEven(x + slot);
         }
         ++lineCounter;
     }
     document.End();
+}
+
+std::vector<TXPrinter::ColumnEdges> TXPrinter::ColumnsOnPaper(const TPrintableGrid& grid, const TGridRange& cells,
+                                                              int printerPpi)
+{
+    // Columns keep their width on paper; widths and the gap both use the vertical resolutions.
+    const double gap = printerPpi * kGapInches;
+    const int screenPpi = grid.Font().screenPixelsPerInch;
+    std::vector<ColumnEdges> columns;
+    double x = 0;
+    for (int column = cells.firstColumn; column <= cells.lastColumn; ++column) {
+        double widthInches = double(grid.ColumnWidth(column)) / screenPpi;
+        double slot = printerPpi * (widthInches + kGapInches);
+        columns.push_back({RoundHalfEven(x), RoundHalfEven(x + slot - gap)});
+        x = RoundHalfEven(x + slot);
+    }
+    return columns;
+}
+
+double TXPrinter::WidthRightOfMargin() const
+{
+    // Drawing coordinates start at the left margin, device ones at the unprintable border.
+    return Printer().DeviceCaps(TDeviceCap::HorzRes) - RoundHalfEven(PixelsPerMmX() * leftMargin - PrintOffsetX());
 }
 
 void TXPrinter::PrintLines(const TPrintableLines& source)
@@ -164,17 +199,17 @@ void TXPrinter::ApplyMargins()
 
 void TXPrinter::SetLeftMargin(uint16_t value)
 {
-    ApplyMargin(TAxis::Horizontal, value);
+    ApplyMargin(Axis::Horizontal, value);
 }
 
 void TXPrinter::SetTopMargin(uint16_t value)
 {
-    ApplyMargin(TAxis::Vertical, value);
+    ApplyMargin(Axis::Vertical, value);
 }
 
-void TXPrinter::ApplyMargin(TAxis axis, uint16_t value)
+void TXPrinter::ApplyMargin(Axis axis, uint16_t value)
 {
-    const bool horizontal = axis == TAxis::Horizontal;
+    const bool horizontal = axis == Axis::Horizontal;
     marginApplied = false;
     TPrinterDevice& printer = Printer();
     if (!printer.Printing()) {

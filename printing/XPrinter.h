@@ -2,6 +2,7 @@
 // Prints a grid of text cells, or a list of text lines, as plain text on the process-wide
 // printer: no lines, frames, headers or page numbers.
 #include <cstdint>
+#include <vector>
 
 #include "printing/PrintSource.h"
 #include "printing/PrinterDevice.h"
@@ -19,7 +20,8 @@ public:
     // raises ETypeNotSupported before a document is begun.
     void Print(const TPrintSource* source, bool WholeGrid);
     // With WholeGrid false, a grid that allows range selection prints only a selection of
-    // more than one cell; otherwise every cell, title row included.
+    // more than one cell; otherwise every cell, title row included. Columns that would run
+    // past the printable width are scaled down, with their gaps and the font, to fit it.
     void PrintGrid(const TPrintableGrid& grid, bool WholeGrid);
     void PrintLines(const TPrintableLines& lines);
 
@@ -45,17 +47,24 @@ public:
     int PageHeightMm() const;
 
 private:
-    enum class TAxis { Horizontal, Vertical };
+    enum class Axis { Horizontal, Vertical };
     struct TGridRange {
         int firstColumn, lastColumn, firstRow, lastRow;
     };
+    // A cell's left and right edge in drawing coordinates.
+    struct ColumnEdges {
+        double left, right;
+    };
 
-    void ApplyMargin(TAxis axis, uint16_t value);
+    void ApplyMargin(Axis axis, uint16_t value);
     void ApplyMargins();
     // Begins a new page when line number lineCounter (from 0) would not fit on this one.
     void BreakPageIfFull(int& lineCounter, int64_t lineHeight);
     int64_t LineHeight() const;
     static TGridRange ChooseCells(const TPrintableGrid& grid, bool WholeGrid);
+    static std::vector<ColumnEdges> ColumnsOnPaper(const TPrintableGrid& grid, const TGridRange& cells, int printerPpi);
+    // From the left margin to the right edge of the printable area, in device pixels.
+    double WidthRightOfMargin() const;
 
     bool marginApplied = true;
     uint16_t leftMargin = 20;

@@ -1,6 +1,7 @@
 #pragma once
-// The application as a whole (Win32): its title, carried by a hidden window of its own, the
-// message loop, and the handler of errors that escape an event handler.
+// The application as a whole (Win32): its title and taskbar button, carried by a window of its
+// own that owns the main window, the message loop, and the handler of errors that escape an
+// event handler.
 #include <windows.h>
 
 #include <exception>
@@ -14,9 +15,14 @@ public:
 
     const std::string& Title() const { return title; }
     void SetTitle(const std::string& text);
+    // The window with the taskbar button, created on first use: never seen itself, it shows
+    // the title in the taskbar and in the task switcher, and owns the main window.
+    HWND TaskbarWindow();
+    // Minimises to the taskbar button: the main window hides until the button restores it.
+    void Minimize(HWND mainWindow);
 
     // Runs the message loop until the main window is gone; returns the exit code.
-    int Run(HWND mainWindow);
+    int Run(HWND mainWindow, HACCEL accelerators);
 
     // For a window procedure whose handler raised. While the loop runs the error is shown
     // under the application title and the program goes on; before it (and in a silent run,
@@ -25,8 +31,10 @@ public:
 
 private:
     TApplication();
+    static LRESULT CALLBACK TaskbarWindowProc(HWND, UINT, WPARAM, LPARAM);
     std::string title;
     HWND titleWindow = nullptr;
+    HWND minimizedWindow = nullptr;
     bool looping = false;
 };
 

@@ -12,15 +12,22 @@ namespace {
 constexpr UINT_PTR kSubclassId = 1;
 }
 
-void TCellEditor::Attach(HWND list, HFONT font, TEditTextHandler handler)
+void TCellEditor::Attach(HWND list, HFONT font, TEditTextHandler editTextHandler, CancelHandler cancelHandler)
 {
     listView = list;
-    onEditText = std::move(handler);
+    onEditText = std::move(editTextHandler);
+    onCancel = std::move(cancelHandler);
     edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, listView, nullptr,
                            GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SetFont(font);
     SetWindowSubclass(listView, ListViewProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     SetWindowSubclass(edit, EditProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void TCellEditor::SetFont(HFONT font)
+{
+    End();  // its place no longer matches the cell
+    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
 void TCellEditor::Begin(int cellColumn, int cellRow, const std::string& text)
@@ -47,15 +54,28 @@ void TCellEditor::Begin(int cellColumn, int cellRow, const std::string& text)
     SendMessageA(edit, EM_SETSEL, 0, -1);
 }
 
-void TCellEditor::End()
+bool TCellEditor::Close()
 {
     if (!active)
-        return;
+        return false;
     active = false;
     if (GetFocus() == edit)
         SetFocus(listView);
     ShowWindow(edit, SW_HIDE);
-    Notify();  // once more on closing, changed or not
+    return true;
+}
+
+void TCellEditor::End()
+{
+    // Once more on closing; an editor left as it was opened changes nothing.
+    if (Close() && Text() != original)
+        Notify();
+}
+
+void TCellEditor::Cancel()
+{
+    if (Close())
+        onCancel();
 }
 
 std::string TCellEditor::Text() const
@@ -82,9 +102,8 @@ LRESULT TCellEditor::OnEditKey(HWND window, UINT message, WPARAM wParam, LPARAM 
         break;
     }
     case WM_KEYDOWN:
-        if (wParam == VK_ESCAPE && active) {
-            SetWindowTextA(edit, original.c_str());
-            End();
+        if (wParam == VK_ESCAPE) {
+            Cancel();
             return 0;
         }
         if (wParam == VK_RETURN) {

@@ -12,7 +12,8 @@ constexpr size_t kCommandBufferSize = 200;  // with its terminating zero
 
 std::string EditorCommandLine(const std::string& program, const std::string& argument)
 {
-    std::string line = program + " " + argument;
+    // Quoted: WordPad and Write take a blank as the end of the path.
+    std::string line = program + " \"" + argument + "\"";
     if (line.size() > kCommandBufferSize - 1)
         line.resize(kCommandBufferSize - 1);
     return line;

@@ -5,8 +5,7 @@
 
 namespace pk {
 
-// "program argument", cut to the 199 characters that the launch buffer holds. The argument
-// is not quoted.
+// program "argument", cut to the 199 characters that the launch buffer holds.
 std::string EditorCommandLine(const std::string& program, const std::string& argument);
 
 // Starts program with argument; true when it could be started.

@@ -1,6 +1,10 @@
 #include "window/FormLayout.h"
 
+#include <algorithm>
 #include <initializer_list>
+
+#include "printing/PrinterFont.h"
+#include "window/DesignMetrics.h"
 
 namespace pk {
 
@@ -33,6 +37,27 @@ TFormLayout ResizedLayout(TFormLayout l, int w, int h)
     l.labelPathPackFiles.top = h - l.labelPathPackFiles.height - 12;
     l.labelPK.top = l.labelPathPackFiles.top;
     return l;
+}
+
+int ScaleToDpi(int value, int dpi)
+{
+    return MulDivRounded(value, dpi, kDesignDpi);
+}
+
+TFormLayout ScaleLayout(const TFormLayout& layout, int dpi)
+{
+    TFormLayout scaled = layout;
+    for (TControlRect* r : {&scaled.panel, &scaled.grid, &scaled.buttonClose, &scaled.buttonEditText,
+                           &scaled.buttonUpdate, &scaled.buttonPrint, &scaled.labelPK, &scaled.labelPathPackFiles})
+        *r = {ScaleToDpi(r->left, dpi), ScaleToDpi(r->top, dpi), ScaleToDpi(r->width, dpi), ScaleToDpi(r->height, dpi)};
+    return scaled;
+}
+
+int PathLabelWidth(int textWidth, const TFormLayout& layout, int dpi)
+{
+    const int gap = ScaleToDpi(4, dpi);
+    int room = layout.buttonClose.left - gap - layout.labelPathPackFiles.left;
+    return std::clamp(textWidth, 0, std::max(room, 0));
 }
 
 }  // namespace pk

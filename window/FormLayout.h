@@ -25,4 +25,10 @@ TFormLayout InitialLayout();
 // and panel's stay as they are.
 TFormLayout ResizedLayout(TFormLayout layout, int clientWidth, int clientHeight);
 
+// A layout designed at 96 pixels per inch, at the screen's resolution.
+TFormLayout ScaleLayout(const TFormLayout& layout, int dpi);
+// The PACKFILES label is as wide as its text, but stops short of the Close button; a longer
+// path is shortened with an ellipsis. Both layouts at the screen's resolution.
+int PathLabelWidth(int textWidth, const TFormLayout& layout, int dpi);
+
 }  // namespace pk

@@ -39,10 +39,16 @@ void TSetupFormLogic::ButtonUpdateClick()
     }
     platform::TBusyCursor busy;
     passRunning = true;
+    display.EnableTable(false);
     struct TPassEnd {
-        bool& running;
-        ~TPassEnd() { running = false; }
-    } passEnd{passRunning};
+        TSetupFormLogic& form;
+        ~TPassEnd()
+        {
+            form.passRunning = false;
+            form.display.EnableTable(true);
+        }
+    } passEnd{*this};
+    beforeEdit.reset();  // the rows it remembers are about to go
     table.CutBack();
     display.ShowRows(1, 1);
     ScanSetupIni(kit, *this, true, true);
@@ -63,6 +69,21 @@ bool TSetupFormLogic::FormClose()
 void TSetupFormLogic::ButtonEditTextClick(const TEditorRunner& runEditor)
 {
     OpenInTextEditor(kit.iniFile, runEditor);
+}
+
+void TSetupFormLogic::StringGridBeginEdit(int row)
+{
+    beforeEdit = RowBeforeEdit{row, table.Row(row), flow.GridModified};
+}
+
+void TSetupFormLogic::StringGridCancelEdit()
+{
+    if (!beforeEdit)
+        return;
+    table.Row(beforeEdit->row) = beforeEdit->texts;
+    display.ShowRows(beforeEdit->row, beforeEdit->row);
+    flow.GridModified = beforeEdit->gridModified;
+    beforeEdit.reset();
 }
 
 void TSetupFormLogic::StringGridSetEditText(int column, int row, const std::string& text)

@@ -1,6 +1,7 @@
 #pragma once
 // What the size table window does, apart from drawing it: the rows the survey appends, the
 // editing of the pack-set column, the save prompts, and the Update, Close and Edit buttons.
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -35,7 +36,9 @@ public:
 
     void AddGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
                     int32_t newSize) override;
-    void SetGridEnabled(bool enabled) override { display.EnableTable(enabled); }
+    // The survey opens the grid after its walk; the window keeps it closed until the whole
+    // pass is over, since messages handled during the pass could open an editor meanwhile.
+    void SetGridEnabled(bool enabled) override { display.EnableTable(enabled && !passRunning); }
     void SetIniUpdated() override { flow.IniUpdated = true; }
 
     void SaveGridChanges();
@@ -46,9 +49,13 @@ public:
     bool FormClose();
     void ButtonEditTextClick(const TEditorRunner& runEditor);
 
-    // The row plays no part: even the empty last row's pack-set cell may be edited.
-    bool StringGridSelectCell(int column, int /*row*/) { return flow.MaySelectCell(column); }
+    // The row plays no part: even the empty last row's pack-set cell may be edited. Nothing
+    // is edited while a pass runs.
+    bool StringGridSelectCell(int column, int /*row*/) { return !passRunning && flow.MaySelectCell(column); }
     void StringGridSetEditText(int column, int row, const std::string& text);
+    // An editor opened on the row; cancelling it puts the row and the flag back as they were.
+    void StringGridBeginEdit(int row);
+    void StringGridCancelEdit();
 
 private:
     TTableDisplay& display;
@@ -56,6 +63,12 @@ private:
     TSizeTable table;
     TEditFlow flow;
     bool passRunning = false;
+    struct RowBeforeEdit {
+        int row;
+        TGridRow texts;
+        bool gridModified;
+    };
+    std::optional<RowBeforeEdit> beforeEdit;
 };
 
 }  // namespace pk

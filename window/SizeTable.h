@@ -31,6 +31,7 @@ public:
     int LastDataRow() const { return RowCount() - 2; }
     const std::string& Cell(int column, int row) const;
     void SetCell(int column, int row, const std::string& text);
+    TGridRow& Row(int row);
 
     void SetTitles();
     // Fills the empty last row and adds a new empty one below; returns the filled row.
@@ -43,7 +44,6 @@ public:
 
 private:
     size_t RowIndex(int row) const;
-    TGridRow& Row(int row);
     std::vector<TGridRow> rows;
 };
 

@@ -64,6 +64,7 @@ public:
         switch (cap) {
         case TDeviceCap::LogPixelsX: return GetDeviceCaps(Handle(), LOGPIXELSX);
         case TDeviceCap::LogPixelsY: return GetDeviceCaps(Handle(), LOGPIXELSY);
+        case TDeviceCap::HorzRes: return GetDeviceCaps(Handle(), HORZRES);
         case TDeviceCap::VertRes: return GetDeviceCaps(Handle(), VERTRES);
         }
         return 0;

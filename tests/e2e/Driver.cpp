@@ -56,6 +56,10 @@ private:
 
 constexpr size_t kTextOffset = 256, kTextCapacity = 1024;
 
+// Places and sizes as the screen shows them, also of a program that scales its own window:
+// Wine scales them for programs unaware of the screen's resolution.
+[[maybe_unused]] const BOOL dpiAware = SetProcessDPIAware();
+
 BOOL CALLBACK CollectWindow(HWND window, LPARAM list)
 {
     reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
@@ -109,7 +113,8 @@ std::vector<HWND> TDrivenProgram::TopLevelWindowsOf(const std::string& windowCla
     for (HWND window : all) {
         DWORD pid = 0;
         GetWindowThreadProcessId(window, &pid);
-        if (pid == process.dwProcessId && (!visibleOnly || IsWindowVisible(window)) && ClassOf(window) == windowClass)
+        if (pid == process.dwProcessId && (!visibleOnly || IsWindowVisible(window)) &&
+            (windowClass.empty() || ClassOf(window) == windowClass))
             found.push_back(window);
     }
     return found;
@@ -210,24 +215,72 @@ std::vector<int> TDrivenProgram::ColumnWidths(HWND listView) const
     return widths;
 }
 
+LRESULT TDrivenProgram::SendDpiChanged(HWND window, int dpi, const RECT& suggested) const
+{
+    // The system hands the suggested rectangle over in the window's own process.
+    TRemoteBuffer remote(process.hProcess, sizeof suggested);
+    remote.Write(0, &suggested, sizeof suggested);
+    return SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote.At(0)));
+}
+
+std::vector<std::pair<HWND, std::string>> TDrivenProgram::ToolsOf(HWND tips) const
+{
+    // The ANSI messages copy 80 characters at most; the wide one copies up to the tooltip's
+    // own limit of 1024.
+    constexpr size_t kWideCapacity = 1024 * sizeof(WCHAR);
+    std::vector<std::pair<HWND, std::string>> tools;
+    TRemoteBuffer remote(process.hProcess, kTextOffset + kWideCapacity);
+    int count = static_cast<int>(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        TTTOOLINFOW tool = {};
+        tool.cbSize = sizeof tool;
+        remote.Write(0, &tool, sizeof tool);
+        SendMessageW(tips, TTM_ENUMTOOLSW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(remote.At(0)));
+        remote.Read(0, &tool, sizeof tool);
+        tool.lpszText = reinterpret_cast<LPWSTR>(remote.At(kTextOffset));
+        remote.Write(0, &tool, sizeof tool);
+        remote.Write(kTextOffset, L"", sizeof(WCHAR));
+        SendMessageW(tips, TTM_GETTEXTW, kWideCapacity / sizeof(WCHAR), reinterpret_cast<LPARAM>(remote.At(0)));
+        std::wstring wide(kWideCapacity / sizeof(WCHAR), L'\0');
+        remote.Read(kTextOffset, wide.data(), kWideCapacity);
+        wide.resize(wide.find(L'\0'));
+        std::string text(wide.size() * 2 + 1, '\0');
+        int length = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, text.data(), static_cast<int>(text.size()),
+                                         nullptr, nullptr);
+        text.resize(length > 0 ? static_cast<size_t>(length - 1) : 0);
+        tools.emplace_back(reinterpret_cast<HWND>(tool.uId), text);
+    }
+    return tools;
+}
+
 std::vector<std::pair<HWND, std::string>> TDrivenProgram::Hints() const
 {
     std::vector<std::pair<HWND, std::string>> hints;
-    for (HWND tips : TopLevelWindowsOf(TOOLTIPS_CLASSA, false)) {
-        TRemoteBuffer remote(process.hProcess, kTextOffset + kTextCapacity);
-        int count = static_cast<int>(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0));
-        for (int i = 0; i < count; ++i) {
-            TTTOOLINFOA tool = {};
-            tool.cbSize = sizeof tool;
-            tool.lpszText = remote.At(kTextOffset);
-            remote.Write(0, &tool, sizeof tool);
-            remote.Write(kTextOffset, "", 1);
-            SendMessageA(tips, TTM_ENUMTOOLSA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(remote.At(0)));
-            remote.Read(0, &tool, sizeof tool);
-            hints.emplace_back(reinterpret_cast<HWND>(tool.uId), remote.ReadText(kTextOffset, kTextCapacity));
-        }
-    }
+    for (HWND tips : TopLevelWindowsOf(TOOLTIPS_CLASSA, false))
+        for (auto& tool : ToolsOf(tips))
+            hints.push_back(std::move(tool));
     return hints;
+}
+
+std::string TDrivenProgram::ShownTip(HWND control) const
+{
+    for (HWND tips : TopLevelWindowsOf(TOOLTIPS_CLASSA, true))
+        for (const auto& [owner, text] : ToolsOf(tips))
+            if (owner == control)
+                return text;
+    return "";
+}
+
+std::vector<HWND> TDrivenProgram::TaskbarWindows() const
+{
+    // The shell's rule: shown, and either marked for the taskbar or neither owned nor a tool window.
+    std::vector<HWND> listed;
+    for (HWND window : TopLevelWindowsOf("", true)) {
+        LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
+        if ((exStyle & WS_EX_APPWINDOW) || (!GetWindow(window, GW_OWNER) && !(exStyle & WS_EX_TOOLWINDOW)))
+            listed.push_back(window);
+    }
+    return listed;
 }
 
 RECT TDrivenProgram::CellRect(HWND listView, int item, int column) const
@@ -339,6 +392,25 @@ bool RunHostTool(const std::string& commandLine)
     CloseHandle(child.hThread);
     CloseHandle(child.hProcess);
     return true;
+}
+
+int ScreenDpi()
+{
+    HDC screen = GetDC(nullptr);
+    int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+bool TypeOnDisplay(const std::string& xdotoolCommands)
+{
+    return RunHostTool("xdotool " + xdotoolCommands);
+}
+
+bool BringToFront(HWND window)
+{
+    SetForegroundWindow(window);
+    return WaitUntil([&] { return GetForegroundWindow() == window; }, 10s);
 }
 
 void DragWithMouse(POINT from, POINT to)

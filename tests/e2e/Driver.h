@@ -37,7 +37,7 @@ public:
 
     // The first visible top-level window of the program with that class, or nullptr in time.
     HWND WaitForWindow(const std::string& windowClass, std::chrono::milliseconds timeout = 30s) const;
-    // The next message box of the program, or an empty Box (handle null) in time.
+    // The next message box of the program, or an empty TBox (handle null) in time.
     TBox WaitForBox(std::chrono::milliseconds timeout = 30s) const;
     // Presses the button with that caption in the box and waits until the box is gone.
     void Answer(const TBox& box, const std::string& button) const;
@@ -47,14 +47,22 @@ public:
 
     TTable ReadTable(HWND listView) const;
     std::vector<int> ColumnWidths(HWND listView) const;
-    // Hints of the program's tooltip window: the control each belongs to, and its text.
+    // Hints of the program's tooltip windows: the control each belongs to, and its text.
     std::vector<std::pair<HWND, std::string>> Hints() const;
+    // The text of the tip shown now for the control; empty when none is shown.
+    std::string ShownTip(HWND control) const;
+    // The program's windows that the taskbar and the task switcher list.
+    std::vector<HWND> TaskbarWindows() const;
+    // Tells the window that it is now on a screen of that resolution, as the system does.
+    LRESULT SendDpiChanged(HWND window, int dpi, const RECT& suggested) const;
     // The cell's rectangle in the list view's client area.
     RECT CellRect(HWND listView, int item, int column) const;
 
 private:
     std::vector<HWND> TopLevelWindows(const std::string& windowClass) const;
+    // Of any class when windowClass is empty.
     std::vector<HWND> TopLevelWindowsOf(const std::string& windowClass, bool visibleOnly) const;
+    std::vector<std::pair<HWND, std::string>> ToolsOf(HWND tips) const;
 
     PROCESS_INFORMATION process = {};
 };
@@ -80,6 +88,12 @@ void PressKey(HWND window, WPARAM key);
 
 // Runs a program of the host (a name in /usr/bin with its arguments) and waits for it.
 bool RunHostTool(const std::string& commandLine);
+// The screen's resolution, as Wine reports it.
+int ScreenDpi();
+// Keys typed, or the pointer moved, on the X display, as a user does (xdotool's commands).
+bool TypeOnDisplay(const std::string& xdotoolCommands);
+// Makes the window the foreground window, which has the display's keyboard.
+bool BringToFront(HWND window);
 // Drags with the real mouse pointer of the X display, in screen coordinates.
 void DragWithMouse(POINT from, POINT to);
 

@@ -16,6 +16,9 @@ public:
     void WriteIni(const std::string& text) const { dir.Write("SETUP.INI", text); }
     const testing::TTempDir& Dir() const { return dir; }
 
+    // The error box of the pack file that the kit lacks.
+    std::string GoneMessage() const { return "PACKFile \"" + Folder() + "GONE.WRP\" does not exist"; }
+
     // SETUP.INI as written, and as a correct update pass leaves it.
     static std::string Ini();
     static std::string UpdatedIni();
@@ -23,6 +26,9 @@ public:
 private:
     testing::TTempDir dir;
 };
+
+// The class of Paktally's main window.
+inline const std::string kWindowClass = "TSetupForm";
 
 // Paktally.exe as built, as a Windows path.
 std::string PaktallyExe();

@@ -82,6 +82,61 @@ TEST_F(GridLayoutTest, WidthsAndGapFollowTheVerticalResolutions)
     EXPECT_EQ(Rects(), (std::vector<TDeviceRect>{{0, 0, 500, 87}, {618, 0, 1118, 87}}));
 }
 
+// The size table's columns: 5099 pixels of cells and gaps at 600 ppi, past the 4489 pixels
+// between a 20 mm margin and the right edge of an A4 sheet.
+TEST_F(GridLayoutTest, ColumnsPastThePrintableWidthShrinkByOneFactor)
+{
+    TTestGrid grid({110, 350, 90, 90, 100}, 2);
+    xprinter.PrintGrid(grid, false);
+    const std::vector<TDeviceRect> unscaled = {
+        {0, 0, 688, 71}, {806, 0, 2994, 71}, {3112, 0, 3674, 71}, {3793, 0, 4356, 71}, {4474, 0, 5099, 71}};
+    const double factor = (4961.0 - 472) / 5099;
+    ASSERT_EQ(printer.fontsSelected.size(), 1u);
+    EXPECT_EQ(printer.fontsSelected[0].height, -59) << "67 pixels by the same factor";
+    const int lineHeight = 59 + 4;
+    ASSERT_EQ(printer.texts.size(), 10u);
+    for (size_t i = 0; i < printer.texts.size(); ++i) {
+        const TDeviceRect& want = unscaled[i % 5];
+        const TDeviceRect& got = printer.texts[i].rect;
+        EXPECT_NEAR(got.left, want.left * factor, 0.5) << i;
+        EXPECT_NEAR(got.right, want.right * factor, 0.5) << i;
+        EXPECT_EQ(got.top, int(i / 5) * lineHeight) << i;
+        EXPECT_EQ(got.bottom, int(i / 5 + 1) * lineHeight) << i;
+    }
+    EXPECT_EQ(printer.texts[4].rect.right, 4961 - 472) << "the last column ends at the printable edge";
+
+    // An unprintable border at the left moves the origin, not the printable edge.
+    printer.texts.clear();
+    printer.printingOffset = {100, 100};
+    printer.horzRes = 4961 - 200;
+    xprinter.PrintGrid(grid, false);
+    EXPECT_EQ(printer.texts[4].rect.right, 4761 - (472 - 100));
+}
+
+TEST_F(GridLayoutTest, ColumnsEndingExactlyAtThePrintableEdgeKeepTheirWidths)
+{
+    printer.horzRes = 472 + 5099;
+    TTestGrid grid({110, 350, 90, 90, 100}, 1);
+    xprinter.PrintGrid(grid, false);
+    EXPECT_EQ(printer.fontsSelected.back().height, -67);
+    EXPECT_EQ(Rects().back(), (TDeviceRect{4474, 0, 5099, 71}));
+
+    printer.texts.clear();
+    printer.horzRes -= 1;
+    xprinter.PrintGrid(grid, false);
+    EXPECT_EQ(Rects().back().right, 5098);
+    EXPECT_EQ(printer.fontsSelected.back().height, -67) << "a factor this close to 1 keeps the font";
+}
+
+TEST_F(GridLayoutTest, AFontShrunkToNothingStaysOnePixelHigh)
+{
+    printer.horzRes = 472 + 10;  // ten pixels for a column 100 screen pixels wide
+    TTestGrid grid({100}, 1);
+    xprinter.PrintGrid(grid, false);
+    EXPECT_EQ(printer.fontsSelected.back().height, -1);
+    EXPECT_EQ(Rects().back(), (TDeviceRect{0, 0, 10, 5}));
+}
+
 TEST_F(GridLayoutTest, RowsFillThePageAndTheTitleRowIsPrintedOnce)
 {
     printer.vertRes = 6814;  // less 20 mm: 6341.6 usable pixels, room for 89 lines of 71

@@ -14,6 +14,7 @@ int TRecordingPrinter::DeviceCaps(TDeviceCap cap)
     switch (cap) {
     case TDeviceCap::LogPixelsX: return logPixelsX;
     case TDeviceCap::LogPixelsY: return logPixelsY;
+    case TDeviceCap::HorzRes: return horzRes;
     case TDeviceCap::VertRes: return vertRes;
     }
     return 0;
@@ -57,7 +58,7 @@ void TRecordingPrinter::Record(bool clipped, const TDeviceRect& rect, int x, int
 std::vector<std::string> TRecordingPrinter::TextsOfPage(int pageNumber) const
 {
     std::vector<std::string> result;
-    for (const TText& t : texts)
+    for (const Text& t : texts)
         if (t.page == pageNumber)
             result.push_back(t.text);
     return result;

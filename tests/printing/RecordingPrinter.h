@@ -40,7 +40,7 @@ public:
     void TextAt(int x, int y, const std::string& text) override;
 
     // A 600 dpi A4 sheet without an unprintable border.
-    int logPixelsX = 600, logPixelsY = 600, vertRes = 7016;
+    int logPixelsX = 600, logPixelsY = 600, horzRes = 4961, vertRes = 7016;
     TDevicePoint physicalPageSize{4961, 7016};
     TDevicePoint printingOffset{0, 0};
     bool getWindowOriginWorks = true, setWindowOriginWorks = true;
@@ -48,7 +48,7 @@ public:
     // Device context state; a new page resets the origins, as some drivers do.
     TDevicePoint viewportOrigin, windowOrigin;
 
-    struct TText {
+    struct Text {
         int page;
         bool clipped;          // drawn in a rectangle
         TDeviceRect rect;
@@ -57,7 +57,7 @@ public:
         TDevicePoint windowOrigin;
         TPrinterFont font;
     };
-    std::vector<TText> texts;
+    std::vector<Text> texts;
     // "StartDoc", "StartPage", "EndPage", "EndDoc", "AbortDoc" in order.
     std::vector<std::string> documentCalls;
     std::vector<TPrinterFont> fontsSelected;

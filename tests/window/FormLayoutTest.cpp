@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "window/DesignMetrics.h"
 #include "window/FormLayout.h"
 
 namespace pk {
@@ -55,6 +56,38 @@ TEST(TFormLayout, EachButtonStandsLeftOfItsRightNeighbourByThatNeighboursWidth)
     EXPECT_EQ(l.buttonPrint.left, 696);
     EXPECT_EQ(l.buttonUpdate.left, 696 - 100 - 4);
     EXPECT_EQ(l.buttonEditText.left, 592 - 60 - 4);
+}
+
+}  // namespace
+}  // namespace pk
+
+namespace pk {
+namespace {
+
+TEST(FormLayoutAtDpi, EveryPlaceAndSizeScalesByTheResolution)
+{
+    EXPECT_EQ(ScaleLayout(InitialLayout(), 96), InitialLayout());
+    TFormLayout large = ScaleLayout(InitialLayout(), 144);
+    EXPECT_EQ(large.panel, (TControlRect{6, 6, 1166, 584})) << "halves round away from zero, as MulDiv";
+    EXPECT_EQ(large.labelPK, (TControlRect{6, 618, 158, 20}));
+    EXPECT_EQ(large.buttonPrint, (TControlRect{1052, 594, 120, 36}));
+    TFormLayout doubled = ScaleLayout(InitialLayout(), 192);
+    EXPECT_EQ(doubled.grid, (TControlRect{8, 8, 1534, 760}));
+    EXPECT_EQ(ScaleToDpi(1, 120), 1);
+    EXPECT_EQ(ScaleToDpi(2, 120), 3);
+}
+
+TEST(FormLayoutAtDpi, ThePathLabelStopsShortOfTheCloseButton)
+{
+    TFormLayout layout = InitialLayout();
+    EXPECT_EQ(PathLabelWidth(85, layout, 96), 85);
+    EXPECT_EQ(PathLabelWidth(5000, layout, 96), 437 - 4 - 116);
+    TFormLayout smallest = ResizedLayout(layout, 677, 306);
+    EXPECT_EQ(PathLabelWidth(5000, smallest, 96), smallest.buttonClose.left - 4 - 116);
+    TFormLayout large = ScaleLayout(layout, 192);
+    EXPECT_EQ(PathLabelWidth(5000, large, 192), 874 - 8 - 232);
+    layout.buttonClose.left = 100;  // a window narrower than the label's start
+    EXPECT_EQ(PathLabelWidth(85, layout, 96), 0);
 }
 
 }  // namespace

@@ -60,15 +60,15 @@ TEST(RunModes, ApplicationErrorNamesTheClassAndTheMessage)
     EXPECT_EQ(DescribeError(std::make_exception_ptr(42)).className, "Exception");
 }
 
-TEST(EditorLaunch, CommandLineIsCutAt199Characters)
+TEST(EditorLaunch, PathIsQuotedAndTheCommandLineCutAt199Characters)
 {
-    EXPECT_EQ(EditorCommandLine("NotePad", "C:\\My Kit\\SETUP.INI"), "NotePad C:\\My Kit\\SETUP.INI");
-    std::string fits(199 - 8, 'a');
-    EXPECT_EQ(EditorCommandLine("NotePad", fits).size(), 199u);
+    // Editors that split their command line at blanks get the whole path.
+    EXPECT_EQ(EditorCommandLine("WordPad", "C:\\My Kit\\SETUP.INI"), "WordPad \"C:\\My Kit\\SETUP.INI\"");
+    std::string fits(199 - 10, 'a');
+    EXPECT_EQ(EditorCommandLine("NotePad", fits), "NotePad \"" + fits + "\"");
     std::string longPath = "C:\\" + std::string(250, 'k') + "\\SETUP.INI";
     std::string line = EditorCommandLine("WordPad", longPath);
-    EXPECT_EQ(line.size(), 199u);
-    EXPECT_EQ(line, ("WordPad " + longPath).substr(0, 199));
+    EXPECT_EQ(line, ("WordPad \"" + longPath).substr(0, 199));
 }
 
 TEST(EditorLaunch, TriesTheEditorsInTurnAndComplainsWhenNoneStarts)

@@ -50,6 +50,7 @@ protected:
     void Edit(int row, const std::string& text)
     {
         ASSERT_TRUE(logic.StringGridSelectCell(ColPackFiles, row));
+        logic.StringGridBeginEdit(row);
         logic.StringGridSetEditText(ColPackFiles, row, text);
         logic.StringGridSetEditText(ColPackFiles, row, text);  // the editor closes
     }
@@ -77,7 +78,8 @@ TEST_F(SetupFormLogicTest, ListingThenUpdateFillsTheTable)
     EXPECT_EQ(Row(3), (std::vector<std::string>{"ISubOption1.2", "NONE", "5", "0", "X  (-5)"}));
     EXPECT_EQ(Row(4), std::vector<std::string>(5, ""));
     EXPECT_EQ(ui.cursorChanges, (std::vector<TCursor>{TCursor::HourGlass, TCursor::Default}));
-    EXPECT_EQ(display.enabling, (std::vector<bool>{false, true, false, true})) << "off during each walk";
+    EXPECT_EQ(display.enabling, (std::vector<bool>{false, true, false, false, false, true}))
+        << "off during the listing walk and the whole update pass";
     EXPECT_TRUE(ui.boxes.empty());
     EXPECT_NE(kit.Read("SETUP.INI").find("Size=222"), std::string::npos);
 }
@@ -183,6 +185,45 @@ TEST_F(SetupFormLogicTest, UpdateAndCloseWaitWhileAPassRuns)
     EXPECT_EQ(logic.Table().RowCount(), 6);
     EXPECT_EQ(Row(4), (std::vector<std::string>{"USubOption1.1", "GONE.WRP", "1", "(Error)", "X  (-2)"}));
     EXPECT_TRUE(logic.FormClose()) << "after the pass";
+}
+
+TEST_F(SetupFormLogicTest, TheGridStaysClosedToEditingForTheWholePass)
+{
+    kit.Write("SETUP.INI", kIni + "[UMainOption1]\r\nx=1\r\n\r\n[USubOption1.1]\r\nPackFile=GONE.WRP\r\nSize=1\r\n");
+    logic.ButtonUpdateClick();
+    ui.answers.clear();
+    // The box of the missing pack file comes after BDE, once the walk has opened the grid.
+    ui.onBox = [&](const platform::TMessageBoxSpec&) {
+        EXPECT_EQ(display.enabling.back(), false);
+        EXPECT_FALSE(logic.StringGridSelectCell(ColPackFiles, 1));
+    };
+    logic.ButtonUpdateClick();
+    EXPECT_EQ(ui.boxes.size(), 2u);
+    EXPECT_EQ(display.enabling.back(), true);
+    ui.onBox = nullptr;
+    EXPECT_TRUE(logic.StringGridSelectCell(ColPackFiles, 1));
+}
+
+TEST_F(SetupFormLogicTest, ACancelledEditLeavesTheRowAndTheFlagAsTheyWere)
+{
+    logic.ButtonUpdateClick();
+    const std::vector<std::string> updated = Row(2);
+    logic.StringGridBeginEdit(2);
+    logic.StringGridSetEditText(ColPackFiles, 2, "typed");
+    EXPECT_EQ(Row(2)[ColNewSize], "(changed)");
+    logic.StringGridCancelEdit();
+    EXPECT_EQ(Row(2), updated);
+    EXPECT_FALSE(logic.Flow().GridModified);
+    EXPECT_EQ(display.shown.back(), (std::pair<int, int>{2, 2}));
+
+    // An edit kept, then a second one cancelled: the first stays.
+    Edit(2, "KEPT.WRP");
+    const std::vector<std::string> edited = Row(2);
+    logic.StringGridBeginEdit(2);
+    logic.StringGridSetEditText(ColPackFiles, 2, "dropped");
+    logic.StringGridCancelEdit();
+    EXPECT_EQ(Row(2), edited);
+    EXPECT_TRUE(logic.Flow().GridModified);
 }
 
 TEST_F(SetupFormLogicTest, NoEditorStartsAndTheUserIsTold)
