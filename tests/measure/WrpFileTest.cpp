@@ -66,7 +66,14 @@ TEST_F(WrpFileTest, EmptyAndShortFiles)
 TEST_F(WrpFileTest, TheFirstHeaderIsChecked)
 {
     EXPECT_THROW(Measure(WrpFile({{70000, "x"}})), ERangeError);
+    EXPECT_THROW(Measure(WrpFile({{65536, "x"}})), ERangeError) << "one above the largest first block";
     EXPECT_THROW(Measure(WrpFile({{-1, "x"}})), ERangeError);
+    try {
+        Measure(WrpFile({{65536, ""}}));
+        ADD_FAILURE() << "a first block of 65536 bytes was measured";
+    } catch (const ERangeError& e) {
+        EXPECT_EQ(e.Message(), "Range check error");
+    }
     WrpBlock negativeLength{10, "x"};
     negativeLength.dataLength = -5;
     EXPECT_EQ(Measure(WrpFile({negativeLength})), -1);

@@ -1,5 +1,7 @@
 #include "tests/support/RecordingUserInterface.h"
 
+#include <gtest/gtest.h>
+
 namespace pk::testing {
 
 using platform::BoxButtons;
@@ -12,9 +14,18 @@ RecordingUserInterface::~RecordingUserInterface()
     platform::SetUserInterface(previous);
 }
 
+void RecordingUserInterface::CountPrompt(const std::string& what)
+{
+    if (static_cast<int>(boxes.size() + dialogs.size()) <= promptLimit)
+        return;
+    ADD_FAILURE() << "more than " << promptLimit << " prompts; the last: " << what;
+    throw PromptLimitReached("prompt limit reached: " + what);
+}
+
 BoxResult RecordingUserInterface::ShowMessageBox(const platform::MessageBoxSpec& box)
 {
     boxes.push_back(box);
+    CountPrompt(box.text);
     if (onBox)
         onBox(box);
     if (!answers.empty()) {
@@ -28,6 +39,7 @@ BoxResult RecordingUserInterface::ShowMessageBox(const platform::MessageBoxSpec&
 bool RecordingUserInterface::ChooseFile(const platform::FileDialogSpec& dialog, std::string& chosen)
 {
     dialogs.push_back(dialog);
+    CountPrompt(dialog.title);
     if (fileChoices.empty() || !fileChoices.front()) {
         if (!fileChoices.empty())
             fileChoices.pop_front();
