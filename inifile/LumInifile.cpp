@@ -37,9 +37,16 @@ bool IsHeader(const std::string& line) { return line.size() >= 2 && line.front()
 std::string ReadWholeFile(const std::string& path)
 {
     platform::File file;
+    auto cannotOpen = [&](const std::string& reason) {
+        return EFOpenError("Cannot open file \"" + platform::ExpandFileName(path) + "\". " + reason);
+    };
     if (uint32_t code = file.OpenRead(path, platform::Share::DenyWrite))
-        throw EFOpenError("Cannot open file \"" + platform::ExpandFileName(path) + "\". " + platform::OsErrorText(code));
-    std::string bytes(static_cast<size_t>(file.Size()), '\0');
+        throw cannotOpen(platform::OsErrorText(code));
+    // Read in part, such a file would be cut down by the next save.
+    const int64_t size = file.Size();
+    if (size > kLargestIniFile)
+        throw cannotOpen("The file is larger than 4 GB");
+    std::string bytes(static_cast<size_t>(size), '\0');
     bytes.resize(file.Read(bytes.data(), bytes.size()));
     return bytes;
 }
@@ -53,7 +60,8 @@ TLumMemIniFile::TLumMemIniFile(const std::string& fileName) : TCustomIniFile(fil
 
 TLumMemIniFile::~TLumMemIniFile()
 {
-    if (Modified) {
+    // A save that failed has been reported; trying again here would do it unseen.
+    if (Modified && !SaveFailed) {
         try {
             SaveFile();
         } catch (...) {
@@ -200,7 +208,12 @@ void TLumMemIniFile::SaveFile()
 {
     if (TruncatedAtNul)
         throw CannotCreateFile(FilePath, "The file contains a NUL byte; the text after it would be lost");
-    ReplaceFileContents(FilePath, JoinIniLines(RenderLines()));
+    try {
+        ReplaceFileContents(FilePath, JoinIniLines(RenderLines()));
+    } catch (...) {
+        SaveFailed = true;
+        throw;
+    }
     Modified = false;
 }
 
