@@ -28,6 +28,29 @@ UINT ButtonFlag(BoxButtons buttons)
     }
 }
 
+// Puts the current folder back on every way out: the open dialog moves it to the chosen
+// file's folder (OFN_NOCHANGEDIR does not hold for it), and relative paths from the command
+// line must go on naming what they named.
+class CurrentFolderKept {
+public:
+    CurrentFolderKept()
+    {
+        DWORD n = GetCurrentDirectoryA(sizeof folder, folder);
+        if (n == 0 || n >= sizeof folder)
+            folder[0] = '\0';
+    }
+    ~CurrentFolderKept()
+    {
+        if (folder[0])
+            SetCurrentDirectoryA(folder);
+    }
+    CurrentFolderKept(const CurrentFolderKept&) = delete;
+    CurrentFolderKept& operator=(const CurrentFolderKept&) = delete;
+
+private:
+    char folder[MAX_PATH];
+};
+
 // Real modal boxes, the application-wide cursor and the message pump of the Win32 flavour.
 class Win32UserInterface : public UserInterface {
 public:
@@ -64,7 +87,8 @@ public:
         ofn.nMaxFile = sizeof file;
         ofn.lpstrInitialDir = dialog.initialDirectory.c_str();
         ofn.lpstrTitle = dialog.title.c_str();
-        ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER;
+        ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER | OFN_NOCHANGEDIR;
+        CurrentFolderKept kept;
         if (!GetOpenFileNameA(&ofn))
             return false;
         chosen = file;
