@@ -1,5 +1,9 @@
 #include "inifile/FileReplace.h"
 
+#include <algorithm>
+#include <chrono>
+#include <random>
+
 #include "platform/File.h"
 #include "platform/Process.h"
 
@@ -19,6 +23,35 @@ void ProbeTarget(const std::string& path)
         throw CannotCreateFile(path, platform::OsErrorText(code));
 }
 
+// Creates the temporary file beside target under a name nobody holds yet and returns its path.
+std::string CreateTemporaryBeside(const std::string& target, platform::TFile& out)
+{
+    constexpr int kAttempts = 64;
+    std::mt19937_64 numbers(std::random_device{}() ^
+                            static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    std::string temp;
+    uint32_t code = 0;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        temp = TemporaryNameBeside(target, numbers());
+        code = out.CreateNew(temp);
+        if (code == 0)
+            return temp;
+        if (!platform::IsExistsError(code))
+            break;
+    }
+    throw CannotCreateFile(temp, platform::OsErrorText(code));
+}
+
+// Removes the temporary file unless it has taken the target's place.
+struct TTemporaryFile {
+    std::string path;
+    ~TTemporaryFile()
+    {
+        if (!path.empty())
+            platform::RemoveFile(path);
+    }
+};
+
 }  // namespace
 
 EFCreateError CannotCreateFile(const std::string& path, const std::string& reason)
@@ -26,23 +59,35 @@ EFCreateError CannotCreateFile(const std::string& path, const std::string& reaso
     return EFCreateError("Cannot create file \"" + platform::ExpandFileName(path) + "\". " + reason);
 }
 
+std::string TemporaryNameBeside(const std::string& target, uint64_t number)
+{
+    static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+    size_t folderEnd = target.find_last_of("\\/:") + 1;  // 0 when there is no folder
+    size_t length = std::clamp<size_t>(target.size() - folderEnd, 2, 8);
+    std::string name = target.substr(0, folderEnd) + "~";
+    for (size_t i = 1; i < length; ++i, number /= 36)
+        name += kDigits[number % 36];
+    return name;
+}
+
 void ReplaceFileContents(const std::string& path, const std::string& bytes)
 {
-    ProbeTarget(path);
-    const std::string temp = path + ".~tmp";
+    // A link stays a link: the file it leads to is the one replaced.
+    const std::string target = platform::ResolveLinks(path);
+    ProbeTarget(target);
+    TTemporaryFile temp;
     platform::TFile out;
-    if (uint32_t code = out.Create(temp))
-        throw CannotCreateFile(path, platform::OsErrorText(code));
-    bool whole = out.Write(bytes.data(), bytes.size()) == bytes.size() && out.Flush() == 0;
-    out.Close();
-    if (!whole) {
-        platform::RemoveFile(temp);
+    temp.path = CreateTemporaryBeside(target, out);
+    if (out.Write(bytes.data(), bytes.size()) != bytes.size())
         throw EWriteError(kStreamWriteError);
-    }
-    if (uint32_t code = platform::ReplaceFileWith(temp, path)) {
-        platform::RemoveFile(temp);
-        throw CannotCreateFile(path, platform::OsErrorText(code));
-    }
+    if (uint32_t code = out.TakeAccessOf(target))
+        throw CannotCreateFile(temp.path, platform::OsErrorText(code));
+    if (out.Flush() != 0)
+        throw EWriteError(kStreamWriteError);
+    out.Close();
+    if (uint32_t code = platform::ReplaceFileWith(temp.path, target))
+        throw CannotCreateFile(target, platform::OsErrorText(code));
+    temp.path.clear();
 }
 
 }  // namespace pk

@@ -37,9 +37,16 @@ bool IsHeader(const std::string& line) { return line.size() >= 2 && line.front()
 std::string ReadWholeFile(const std::string& path)
 {
     platform::TFile file;
+    auto cannotOpen = [&](const std::string& reason) {
+        return EFOpenError("Cannot open file \"" + platform::ExpandFileName(path) + "\". " + reason);
+    };
     if (uint32_t code = file.OpenRead(path, platform::TShare::DenyWrite))
-        throw EFOpenError("Cannot open file \"" + platform::ExpandFileName(path) + "\". " + platform::OsErrorText(code));
-    std::string bytes(static_cast<size_t>(file.Size()), '\0');
+        throw cannotOpen(platform::OsErrorText(code));
+    // Read in part, such a file would be cut down by the next save.
+    const int64_t size = file.Size();
+    if (size > kLargestIniFile)
+        throw cannotOpen("The file is larger than 4 GB");
+    std::string bytes(static_cast<size_t>(size), '\0');
     bytes.resize(file.Read(bytes.data(), bytes.size()));
     return bytes;
 }
@@ -53,7 +60,8 @@ TLumMemIniFile::TLumMemIniFile(const std::string& fileName) : TCustomIniFile(fil
 
 TLumMemIniFile::~TLumMemIniFile()
 {
-    if (Modified) {
+    // A save that failed has been reported; trying again here would do it unseen.
+    if (Modified && !saveFailed) {
         try {
             SaveFile();
         } catch (...) {
@@ -205,7 +213,12 @@ std::string TLumMemIniFile::SavedBytes() const
 
 void TLumMemIniFile::SaveFile()
 {
-    ReplaceFileContents(FilePath, SavedBytes());
+    try {
+        ReplaceFileContents(FilePath, SavedBytes());
+    } catch (...) {
+        saveFailed = true;
+        throw;
+    }
     Modified = false;
 }
 

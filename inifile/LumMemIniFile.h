@@ -9,12 +9,16 @@
 
 namespace pk {
 
+// The largest SETUP.INI that is read: what a 32-bit size can hold.
+inline constexpr int64_t kLargestIniFile = 0xFFFFFFFF;
+
 class TLumMemIniFile : public TCustomIniFile {
 public:
     // Loads the file; a missing file gives an empty document. Raises EFOpenError when the
-    // file exists but cannot be opened.
+    // file exists but cannot be opened, or is larger than 4 GB.
     explicit TLumMemIniFile(const std::string& fileName);
-    // Saves first when changes are unsaved (a failure there is swallowed).
+    // Saves first when changes are unsaved, unless a SaveFile has failed (a failure here is
+    // swallowed).
     ~TLumMemIniFile() override;
 
     std::string ReadText(const std::string& section, const std::string& key, const std::string& defaultValue) override;
@@ -53,6 +57,7 @@ private:
     bool Modified = false;
     std::vector<std::string> LeadingLines;
     bool truncatedAtNul = false;  // the file held a NUL byte; saving would lose what followed
+    bool saveFailed = false;      // a SaveFile raised; the destructor does not try again
 };
 
 }  // namespace pk

@@ -41,6 +41,12 @@ public:
     uint32_t OpenWriteExisting(const std::string& path);
     // Creates a new file, or truncates an existing one, for exclusive writing.
     uint32_t Create(const std::string& path);
+    // Creates a file that must not exist yet, for exclusive writing; IsExistsError tells a
+    // name already taken from other failures.
+    uint32_t CreateNew(const std::string& path);
+    // Gives this file the owner, group and mode (POSIX) or the attributes (Windows) of
+    // original before it takes original's place. Returns 0 or the OS error code.
+    uint32_t TakeAccessOf(const std::string& original);
 
     bool IsOpen() const;
     void Close();
@@ -76,8 +82,15 @@ private:
 #endif
 };
 
+// True for the error of creating a file whose name is taken.
+bool IsExistsError(uint32_t code);
+// The file that path names once every symbolic link on the way is followed; path itself
+// when it is no link.
+std::string ResolveLinks(const std::string& path);
+
 // Replaces target by source (both in the same folder), the new contents on disk before the
-// call returns. Returns 0 or the OS error code; on failure target is left as it was.
+// call returns. Returns 0 or the OS error code; on failure target is left as it was. On
+// Windows the target's attributes, security, streams and links carry over.
 uint32_t ReplaceFileWith(const std::string& source, const std::string& target);
 
 }  // namespace pk::platform

@@ -270,14 +270,14 @@ bool TZipReader::RebuildFromLocalHeaders()
     entryList = std::make_unique<TSortedEntries>(TDuplicates::Error);
     for (;;) {
         auto entry = std::make_unique<TZipEntryInfo>(OEMConvert);
-        int64_t headerStart = source->Position();
         if (!entry->ReadLocalHeader(*source))
             break;
         int64_t skip = static_cast<int64_t>(entry->CompressedSize) + entry->LocalExtraLength +
                        ((entry->BitFlag & 0x08) ? kDataDescriptorSize : 0);
         entryList->Add(std::move(entry));
-        // A negative size that leads back to this header or before it would go round for ever.
-        if (source->Position() + skip <= headerStart)
+        // Only overlapping headers skip backwards; following them would read the same bytes
+        // again and again, each time as a new entry with a name of up to 64 KB.
+        if (skip < 0)
             break;
         source->Seek(skip, TSeekFrom::Current);
     }

@@ -8,10 +8,10 @@
 
 #include "platform/Exceptions.h"
 #include "platform/File.h"
+#include "platform/posix/NativePath.h"
 
 namespace pk::platform {
 
-// A backslash is a separator here, so Windows-style paths name the same files.
 std::string NativePath(const std::string& path)
 {
     std::string p = path;
@@ -120,6 +120,12 @@ uint32_t TFile::Create(const std::string& path)
     return err;
 }
 
+uint32_t TFile::CreateNew(const std::string& path)
+{
+    Close();
+    return OpenLocked(fd, path, O_WRONLY | O_CREAT | O_EXCL, LOCK_EX);
+}
+
 bool TFile::IsOpen() const { return fd >= 0; }
 
 void TFile::Close()
@@ -216,22 +222,6 @@ uint32_t TFile::DosModificationTime()
     uint32_t date = static_cast<uint32_t>(((t.tm_year - 80) << 9) | ((t.tm_mon + 1) << 5) | t.tm_mday);
     uint32_t time = static_cast<uint32_t>((t.tm_hour << 11) | (t.tm_min << 5) | (t.tm_sec / 2));
     return (date << 16) | time;
-}
-
-uint32_t ReplaceFileWith(const std::string& source, const std::string& target)
-{
-    if (::rename(NativePath(source).c_str(), NativePath(target).c_str()) != 0)
-        return static_cast<uint32_t>(errno);
-    // Make the rename itself durable.
-    std::string dir = NativePath(target);
-    size_t slash = dir.rfind('/');
-    dir = slash == std::string::npos ? "." : slash == 0 ? "/" : dir.substr(0, slash);
-    int d = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (d >= 0) {
-        fsync(d);
-        ::close(d);
-    }
-    return 0;
 }
 
 }  // namespace pk::platform

@@ -90,6 +90,12 @@ uint32_t TFile::Create(const std::string& path)
     return OpenHandle(handle, path, GENERIC_WRITE, 0, CREATE_ALWAYS);
 }
 
+uint32_t TFile::CreateNew(const std::string& path)
+{
+    Close();
+    return OpenHandle(handle, path, GENERIC_WRITE, 0, CREATE_NEW);
+}
+
 bool TFile::IsOpen() const { return handle != nullptr; }
 
 void TFile::Close()
@@ -192,13 +198,6 @@ uint32_t TFile::DosModificationTime()
     if (!FileTimeToLocalFileTime(&written, &local) || !FileTimeToDosDateTime(&local, &date, &time))
         return 0;
     return (static_cast<uint32_t>(date) << 16) | time;
-}
-
-uint32_t ReplaceFileWith(const std::string& source, const std::string& target)
-{
-    if (!MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return GetLastError();
-    return 0;
 }
 
 }  // namespace pk::platform

@@ -1,4 +1,6 @@
 // Loading: line ends, NUL, headers, sections, and the files that cannot be read.
+#include <filesystem>
+
 #include "platform/Exceptions.h"
 #include "platform/File.h"
 #include "platform/Process.h"
@@ -79,6 +81,22 @@ TEST_F(LoadTest, AFileLockedByAnotherHandleCannotBeOpened)
     } catch (const EFOpenError& e) {
         EXPECT_EQ(e.Message(), "Cannot open file \"" + platform::ExpandFileName(path) + "\". " + platform::OsErrorText(code));
     }
+}
+
+TEST_F(LoadTest, AFileOver4GBIsRefusedAndLeftAlone)
+{
+    // Sparse: only the first line takes room on the disk.
+    dir.Write("SETUP.INI", std::string("[A]\r\nk=1\r\n"));
+    const uintmax_t size = uintmax_t{1} << 32 | 1;
+    std::filesystem::resize_file(path, size);
+    try {
+        TLumMemIniFile ini(path);
+        FAIL() << "a file over 4 GB was read";
+    } catch (const EFOpenError& e) {
+        EXPECT_EQ(e.Message(), "Cannot open file \"" + platform::ExpandFileName(path) + "\". The file is larger than 4 GB");
+    }
+    EXPECT_EQ(std::filesystem::file_size(path), size);
+    EXPECT_EQ(dir.List(), (TStrings{"SETUP.INI"}));
 }
 
 }  // namespace

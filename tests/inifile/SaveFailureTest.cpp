@@ -57,9 +57,9 @@ TEST_F(SaveFailureTest, ATargetHeldByAnotherHandleStaysUntouched)
     platform::TFile holder;
     ASSERT_EQ(holder.OpenRead(path, platform::TShare::Exclusive), 0u);
     ExpectRefused(*ini, path, WhyNotWritable(path));
-    ini.reset();  // the destructor's save fails quietly
     holder.Close();
-    EXPECT_EQ(dir.Read("SETUP.INI"), kOriginal);
+    ini.reset();
+    EXPECT_EQ(dir.Read("SETUP.INI"), kOriginal) << "a failed save is not tried again unseen";
 }
 
 TEST_F(SaveFailureTest, AReadOnlyTargetStaysUntouched)
@@ -82,15 +82,23 @@ TEST_F(SaveFailureTest, AFolderNamedAsTheFileStaysAFolder)
     EXPECT_EQ(dir.Read("folder.ini/inside.txt"), "x");
 }
 
-TEST_F(SaveFailureTest, ATemporaryFileThatCannotBeCreatedNamesTheTarget)
+TEST_F(SaveFailureTest, ATemporaryFileThatCannotBeCreatedIsNamed)
 {
-    auto ini = Changed();
-    dir.Write("SETUP.INI.~tmp/x", std::string("x"));
-    platform::TFile blocked;
-    uint32_t code = blocked.Create(dir.File("SETUP.INI.~tmp"));
+    const std::string missing = dir.File("gone");
+    TLumMemIniFile ini(missing + "\\SETUP.INI");
+    ini.WriteText("A", "k", "1");
+    platform::TFile probe;
+    const uint32_t code = probe.CreateNew(missing + "\\probe");
     ASSERT_NE(code, 0u);
-    ExpectRefused(*ini, path, platform::OsErrorText(code));
-    EXPECT_EQ(dir.Read("SETUP.INI"), kOriginal);
+    try {
+        ini.SaveFile();
+        ADD_FAILURE() << "the save succeeded";
+    } catch (const EFCreateError& e) {
+        const std::string expected = "Cannot create file \"" + platform::ExpandFileName(missing) + "\\~";
+        EXPECT_EQ(e.Message().substr(0, expected.size()), expected);
+        EXPECT_EQ(e.Message().substr(expected.size() + 7), "\". " + platform::OsErrorText(code));
+    }
+    EXPECT_EQ(dir.List(), (std::vector<std::string>{}));
 }
 
 TEST_F(SaveFailureTest, ADocumentCutShortByANulByteIsNeverSaved)

@@ -68,6 +68,12 @@ TEST_F(WrpFileTest, TheFirstHeaderIsChecked)
 {
     EXPECT_THROW(Measure(WrpFile({{70000, "x"}})), ERangeError);
     EXPECT_THROW(Measure(WrpFile({{-1, "x"}})), ERangeError);
+    try {
+        Measure(WrpFile({{65536, ""}}));
+        ADD_FAILURE() << "a first block of 65536 bytes was measured";
+    } catch (const ERangeError& e) {
+        EXPECT_EQ(e.Message(), "Range check error");
+    }
     TWrpBlock negativeLength{10, "x"};
     negativeLength.dataLength = -5;
     EXPECT_EQ(Measure(WrpFile({negativeLength})), -1);

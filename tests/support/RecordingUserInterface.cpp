@@ -1,5 +1,7 @@
 #include "tests/support/RecordingUserInterface.h"
 
+#include <gtest/gtest.h>
+
 namespace pk::testing {
 
 using platform::TBoxButtons;
@@ -12,9 +14,18 @@ TRecordingUserInterface::~TRecordingUserInterface()
     platform::SetUserInterface(previous);
 }
 
+void TRecordingUserInterface::CountPrompt(const std::string& what)
+{
+    if (static_cast<int>(boxes.size() + dialogs.size()) <= promptLimit)
+        return;
+    ADD_FAILURE() << "more than " << promptLimit << " prompts; the last: " << what;
+    throw EPromptLimitReached("prompt limit reached: " + what);
+}
+
 TBoxResult TRecordingUserInterface::ShowMessageBox(const platform::TMessageBoxSpec& box)
 {
     boxes.push_back(box);
+    CountPrompt(box.text);
     if (onBox)
         onBox(box);
     if (!answers.empty()) {
@@ -28,6 +39,7 @@ TBoxResult TRecordingUserInterface::ShowMessageBox(const platform::TMessageBoxSp
 bool TRecordingUserInterface::ChooseFile(const platform::TFileDialogSpec& dialog, std::string& chosen)
 {
     dialogs.push_back(dialog);
+    CountPrompt(dialog.title);
     if (fileChoices.empty() || !fileChoices.front()) {
         if (!fileChoices.empty())
             fileChoices.pop_front();

@@ -4,12 +4,20 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "platform/UserInterface.h"
 
 namespace pk::testing {
+
+// Raised, with a test failure, by the prompt after the sink's limit: code that asks for ever
+// ends the test instead of holding it until the time-out.
+class EPromptLimitReached : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 class TRecordingUserInterface : public platform::TUserInterface {
 public:
@@ -36,8 +44,13 @@ public:
     int processMessagesCalls = 0;
     std::function<void()> onProcessMessages;
     std::function<void(const platform::TMessageBoxSpec&)> onBox;
+    // Boxes and dialogs together that a test may see; far above what any flow asks.
+    int promptLimit = 100;
 
 private:
+    // Counts one more box or dialog; past the limit fails the test and raises EPromptLimitReached.
+    void CountPrompt(const std::string& what);
+
     platform::TUserInterface* previous;
 };
 

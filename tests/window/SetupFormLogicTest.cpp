@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "platform/Exceptions.h"
 #include "tests/support/PackFiles.h"
@@ -150,6 +151,28 @@ TEST_F(SetupFormLogicTest, ClosingWithEditsOffersSaveDiscardOrStay)
     EXPECT_FALSE(logic.FormClose());
     EXPECT_TRUE(logic.FormClose());
     EXPECT_EQ(kit.Read("SETUP.INI"), before);
+    ui.answers = {TBoxResult::Yes};
+    EXPECT_TRUE(logic.FormClose());
+    EXPECT_NE(kit.Read("SETUP.INI").find("Packfile=Z.WRP"), std::string::npos);
+    EXPECT_FALSE(logic.Flow().GridModified);
+}
+
+TEST_F(SetupFormLogicTest, AFailedSaveOfEditsKeepsThemForAnotherTry)
+{
+    logic.ButtonUpdateClick();
+    Edit(2, "Z.WRP");
+    namespace fs = std::filesystem;
+    const fs::path file(kit.File("SETUP.INI"));
+    const std::string before = kit.Read("SETUP.INI");
+    fs::permissions(file, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    ui.answers = {TBoxResult::Yes};
+    EXPECT_THROW(logic.FormClose(), EFCreateError);
+    EXPECT_TRUE(logic.Flow().GridModified);
+    EXPECT_EQ(Row(2)[ColPackFiles], "Z.WRP");
+    EXPECT_EQ(kit.Read("SETUP.INI"), before);
+
+    fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
     ui.answers = {TBoxResult::Yes};
     EXPECT_TRUE(logic.FormClose());
     EXPECT_NE(kit.Read("SETUP.INI").find("Packfile=Z.WRP"), std::string::npos);

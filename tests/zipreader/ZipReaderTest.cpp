@@ -3,6 +3,7 @@
 #include <chrono>
 #include <filesystem>
 
+#include "platform/LittleEndian.h"
 #include "platform/Exceptions.h"
 #include "platform/File.h"
 #include "platform/Process.h"
@@ -213,6 +214,33 @@ TEST_F(LoadDirectoryTest, NegativeSizesInLocalHeadersEndTheRebuild)
     auto reader = Load(zip.bytes);
     EXPECT_TRUE(reader->Rebuilt());
     EXPECT_EQ(NamesOf(*reader), (TNames{"a"}));
+}
+
+TEST_F(LoadDirectoryTest, OverlappingLocalHeadersCostNoMoreThanTheArchiveHolds)
+{
+    // Each header's longest name and negative size put the next header inside that name: a
+    // walk that followed them would read the same bytes again, 64 KB per 30-byte step.
+    constexpr int kHeaders = 64;
+    std::string bytes;
+    for (int i = 0; i < kHeaders; ++i) {
+        le::PutU32(bytes, 0x04034B50);
+        le::PutU16(bytes, 20);
+        bytes.append(10, '\0');
+        le::PutU32(bytes, static_cast<uint32_t>(-65535));
+        le::PutU32(bytes, 1);
+        le::PutU16(bytes, 65535);
+        le::PutU16(bytes, 0);
+    }
+    bytes.append(65535, 'n');
+    bytes += EndRecordBytes(TEndRecord(), 1, 46, 1);
+    auto reader = Load(bytes);
+    EXPECT_TRUE(reader->Rebuilt());
+    // Every entry stands for its own header and name in the file.
+    size_t covered = 0;
+    for (int32_t i = 0; i < reader->EntryCount(); ++i)
+        covered += 30 + reader->Entry(i).DirectoryName.size() + reader->Entry(i).LeafName.size();
+    EXPECT_LE(covered, bytes.size());
+    EXPECT_EQ(reader->EntryCount(), 1);
 }
 
 using ReaderStateTest = ReaderTest;
