@@ -168,8 +168,29 @@ def masks_corpus():
             put("masks_fuzz", "mask-%d-%d" % (i, two_byte), provider_string(mask) + name + bytes([two_byte]))
 
 
+def diff_corpus():
+    # diff_fuzz: the first byte says where the second text begins.
+    with open(os.path.join(kit, "SETUP.INI"), "rb") as f:
+        ini = f.read()
+    updated = ini.replace(b"Size=", b"Size=1", 3)
+    for name, before, after in [("kit-update", ini, updated), ("line-ends", b"a\r\nb\nc", b"a\nb\r\nc\n"),
+                                ("empty-to-text", b"", b"x\n")]:
+        put("diff_fuzz", name, bytes([len(before) % 256]) + before + after)
+
+
+def glossa_image_corpus():
+    # glossa_image_fuzz reads a module file; the built one where the win32 flavour made it.
+    dll = os.path.join(root, "build", "win32", "langmodule", "Glossa.dll")
+    if os.path.exists(dll):
+        with open(dll, "rb") as f:
+            put("glossa_image_fuzz", "Glossa.dll", f.read())
+    put("glossa_image_fuzz", "dos-stub-only", b"MZ" + bytes(58) + struct.pack("<I", 64) + b"PE\0\0")
+
+
 with tempfile.TemporaryDirectory() as work:
     zip_corpus(work)
 wrp_corpus()
 inifile_corpus()
 masks_corpus()
+diff_corpus()
+glossa_image_corpus()
