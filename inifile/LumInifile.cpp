@@ -11,28 +11,9 @@ namespace pk {
 
 namespace {
 
-// The text before a line's first "=", or nothing for a line without one.
-std::optional<std::string> KeyOf(const std::string& line)
-{
-    size_t eq = line.find('=');
-    if (eq == std::string::npos)
-        return std::nullopt;
-    return line.substr(0, eq);
-}
+bool IsComment(std::string_view line) { return !line.empty() && line[0] == ';'; }
 
-std::vector<std::string>::iterator FindKeyLine(std::vector<std::string>& lines, const std::string& key)
-{
-    for (auto it = lines.begin(); it != lines.end(); ++it) {
-        auto lineKey = KeyOf(*it);
-        if (lineKey && platform::SameText(*lineKey, key))
-            return it;
-    }
-    return lines.end();
-}
-
-bool IsComment(const std::string& line) { return !line.empty() && line[0] == ';'; }
-
-bool IsHeader(const std::string& line) { return line.size() >= 2 && line.front() == '[' && line.back() == ']'; }
+bool IsHeader(std::string_view line) { return line.size() >= 2 && line.front() == '[' && line.back() == ']'; }
 
 std::string ReadWholeFile(const std::string& path)
 {
@@ -42,6 +23,11 @@ std::string ReadWholeFile(const std::string& path)
     std::string bytes(static_cast<size_t>(file.Size()), '\0');
     bytes.resize(file.Read(bytes.data(), bytes.size()));
     return bytes;
+}
+
+uint32_t NameHash(std::string_view name)
+{
+    return static_cast<uint32_t>(std::hash<std::string>{}(platform::NameKey(name)));
 }
 
 }  // namespace
@@ -68,43 +54,57 @@ void TLumMemIniFile::ReloadFile()
     TruncatedAtNul = false;
     if (FilePath.empty() || !platform::FileExists(FilePath))
         return;
-    IniText text = SplitIniText(ReadWholeFile(FilePath));
-    TruncatedAtNul = text.cutAtNul;
-    ParseLines(std::move(text.lines));
+    ParseLines(ReadWholeFile(FilePath));
     Modified = false;
 }
 
-void TLumMemIniFile::ParseLines(std::vector<std::string> lines)
+void TLumMemIniFile::ParseLines(std::string_view bytes)
 {
     ClearAll();
-    std::vector<std::string>* current = &LeadingLines;
-    for (std::string& line : lines) {
+    IniLineReader reader(bytes);
+    SectionLines* current = &LeadingLines;
+    for (std::string_view line; reader.Next(line);) {
         if (line.empty())
             continue;
         if (IsHeader(line))
             current = &AppendSection(line.substr(1, line.size() - 2));
         else
-            current->push_back(std::move(line));
+            current->Append(line);
     }
+    TruncatedAtNul = reader.CutAtNul();
 }
 
 void TLumMemIniFile::ClearAll()
 {
-    LeadingLines.clear();
+    LeadingLines = {};
     SectionList.clear();
+    FirstSectionByName.Clear();
 }
 
-std::vector<std::string>& TLumMemIniFile::AppendSection(const std::string& name)
+SectionLines& TLumMemIniFile::AppendSection(std::string_view name)
 {
-    return SectionList.emplace_back(Section{name, {}}).lines;
+    SectionList.push_back(Section{std::string(name), {}});
+    IndexSection(SectionList.size() - 1);
+    return SectionList.back().lines;
 }
 
-TLumMemIniFile::Section* TLumMemIniFile::FindSection(const std::string& name)
+void TLumMemIniFile::IndexSection(size_t position)
 {
-    for (Section& section : SectionList)
-        if (platform::SameText(section.name, name))
-            return &section;
-    return nullptr;
+    const std::string& name = SectionList[position].name;
+    FirstSectionByName.AddIfFirst(NameHash(name), position,
+                                  [&](size_t p) { return platform::SameText(SectionList[p].name, name); });
+}
+
+std::optional<size_t> TLumMemIniFile::FindSectionPosition(std::string_view name) const
+{
+    return FirstSectionByName.Find(NameHash(name),
+                                   [&](size_t p) { return platform::SameText(SectionList[p].name, name); });
+}
+
+TLumMemIniFile::Section* TLumMemIniFile::FindSection(std::string_view name)
+{
+    auto position = FindSectionPosition(name);
+    return position ? &SectionList[*position] : nullptr;
 }
 
 std::string TLumMemIniFile::ReadText(const std::string& section, const std::string& key, const std::string& defaultValue)
@@ -112,22 +112,22 @@ std::string TLumMemIniFile::ReadText(const std::string& section, const std::stri
     Section* found = FindSection(section);
     if (!found)
         return defaultValue;
-    auto line = FindKeyLine(found->lines, key);
-    if (line == found->lines.end())
+    auto place = found->lines.FindKey(key);
+    if (!place)
         return defaultValue;
-    return line->substr(line->find('=') + 1);
+    std::string_view line = found->lines.LineAt(*place);
+    return std::string(line.substr(line.find('=') + 1));
 }
 
 void TLumMemIniFile::WriteText(const std::string& section, const std::string& key, const std::string& value)
 {
     Section* found = FindSection(section);
-    std::vector<std::string>& lines = found ? found->lines : AppendSection(section);
+    SectionLines& lines = found ? found->lines : AppendSection(section);
     std::string newLine = key + "=" + value;
-    auto line = FindKeyLine(lines, key);
-    if (line != lines.end())
-        *line = std::move(newLine);
+    if (auto place = lines.FindKey(key))
+        lines.Replace(*place, newLine);
     else
-        lines.push_back(std::move(newLine));
+        lines.Append(newLine);
     Modified = true;
 }
 
@@ -135,8 +135,7 @@ void TLumMemIniFile::ListKeys(const std::string& section, std::vector<std::strin
 {
     target.clear();
     if (Section* found = FindSection(section))
-        for (const std::string& line : found->lines)
-            target.push_back(KeyOf(line).value_or(""));
+        found->lines.ForEach([&](std::string_view line) { target.emplace_back(KeyOf(line).value_or("")); });
 }
 
 void TLumMemIniFile::ListSections(std::vector<std::string>& target)
@@ -150,15 +149,19 @@ void TLumMemIniFile::ListLines(const std::string& section, std::vector<std::stri
 {
     target.clear();
     if (Section* found = FindSection(section))
-        target = found->lines;
+        target = found->lines.All();
 }
 
 void TLumMemIniFile::RemoveSection(const std::string& section)
 {
-    Section* found = FindSection(section);
-    if (!found)
+    auto position = FindSectionPosition(section);
+    if (!position)
         return;
-    SectionList.erase(SectionList.begin() + (found - SectionList.data()));
+    SectionList.erase(SectionList.begin() + static_cast<std::ptrdiff_t>(*position));
+    // Positions after it moved down, and a later namesake may now come first.
+    FirstSectionByName.Clear();
+    for (size_t p = 0; p < SectionList.size(); ++p)
+        IndexSection(p);
     Modified = true;
 }
 
@@ -167,21 +170,21 @@ void TLumMemIniFile::RemoveKey(const std::string& section, const std::string& ke
     Section* found = FindSection(section);
     if (!found)
         return;
-    auto line = FindKeyLine(found->lines, key);
-    if (line != found->lines.end())
-        found->lines.erase(line);
+    if (auto place = found->lines.FindKey(key))
+        found->lines.Erase(*place);
     Modified = true;
 }
 
 std::vector<std::string> TLumMemIniFile::RenderLines() const
 {
-    std::vector<std::string> out(LeadingLines);
+    std::vector<std::string> out = LeadingLines.All();
     if (!out.empty())
         out.emplace_back();
     for (const Section& section : SectionList) {
         out.push_back("[" + section.name + "]");
-        out.insert(out.end(), section.lines.begin(), section.lines.end());
-        if (section.lines.empty() || !IsComment(section.lines.back())) {
+        size_t header = out.size();
+        section.lines.ForEach([&](std::string_view line) { out.emplace_back(line); });
+        if (out.size() == header || !IsComment(out.back())) {
             out.emplace_back();
             continue;
         }

@@ -2,9 +2,14 @@
 // The INI document: SETUP.INI loaded whole into memory, answered and changed there, and
 // written back whole with a fixed layout.
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "inifile/SectionIndex.h"
+#include "inifile/SectionLines.h"
 
 namespace pk {
 
@@ -72,18 +77,21 @@ public:
 private:
     struct Section {
         std::string name;
-        std::vector<std::string> lines;
+        SectionLines lines;
     };
 
     void ReloadFile();
-    void ParseLines(std::vector<std::string> lines);
+    void ParseLines(std::string_view bytes);
     void ClearAll();
-    std::vector<std::string>& AppendSection(const std::string& name);
-    Section* FindSection(const std::string& name);
+    SectionLines& AppendSection(std::string_view name);
+    std::optional<size_t> FindSectionPosition(std::string_view name) const;
+    Section* FindSection(std::string_view name);
+    void IndexSection(size_t position);
 
-    std::vector<Section> SectionList;
+    std::deque<Section> SectionList;  // a deque: growing it never copies the sections
+    SectionIndex FirstSectionByName;
     bool Modified = false;
-    std::vector<std::string> LeadingLines;
+    SectionLines LeadingLines;
     bool TruncatedAtNul = false;  // the file held a NUL byte; saving would lose what followed
 };
 

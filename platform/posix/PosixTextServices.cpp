@@ -43,7 +43,7 @@ void OemToAnsi(std::string& text)
     }
 }
 
-bool SameText(const std::string& a, const std::string& b)
+bool SameText(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
         return false;
@@ -51,6 +51,14 @@ bool SameText(const std::string& a, const std::string& b)
         if (FoldAscii(a[i]) != FoldAscii(b[i]))
             return false;
     return true;
+}
+
+std::string NameKey(std::string_view name)
+{
+    std::string key(name);
+    for (char& c : key)
+        c = FoldAscii(c);
+    return key;
 }
 
 Drives& DefaultDrives()
