@@ -24,8 +24,9 @@ bool SameText(std::string_view a, std::string_view b)
                           b.empty() ? "" : b.data(), static_cast<int>(b.size())) == CSTR_EQUAL;
 }
 
-// Sort keys of the same flags compare equal exactly when CompareStringA does. A trailing
-// control character, which the comparison ignores, lets the empty name have a key too.
+// Sort keys of the same flags compare equal exactly when CompareStringA does. The mapping
+// refuses an empty text, so every name gets the same character appended: that changes no
+// equality and gives the empty name a key too.
 std::string NameKey(std::string_view name)
 {
     std::string text(name);
