@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "inifile/LumInifile.h"
+#include "inifile/LumMemIniFile.h"
 
 int main(int argc, char** argv)
 {

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "inifile/LumInifile.h"
+#include "inifile/LumMemIniFile.h"
 #include "platform/File.h"
 
 namespace {
@@ -29,7 +29,7 @@ std::string ScratchPath(const char* name)
 
 void WriteBytes(const std::string& path, const std::string& bytes)
 {
-    pk::platform::File out;
+    pk::platform::TFile out;
     out.Create(path);
     out.Write(bytes.data(), bytes.size());
     out.Flush();
@@ -52,8 +52,8 @@ void BM_ReadPeer(benchmark::State& state)
     const std::string path = ScratchPath("bench-read.ini");
     WriteBytes(path, MakeIniFile(static_cast<size_t>(state.range(0))));
     for (auto _ : state) {
-        pk::platform::File in;
-        in.OpenRead(path, pk::platform::Share::DenyWrite);
+        pk::platform::TFile in;
+        in.OpenRead(path, pk::platform::TShare::DenyWrite);
         std::string bytes(static_cast<size_t>(in.Size()), '\0');
         benchmark::DoNotOptimize(in.Read(bytes.data(), bytes.size()));
     }

@@ -6,13 +6,13 @@
 #include <filesystem>
 #include <string>
 
-#include "fuzz/SilentUserInterface.h"
-#include "platform/Process.h"
 #include "survey/Survey.h"
+#include "tests/support/PackFiles.h"
+#include "tests/support/SilentUserInterface.h"
 
 namespace {
 
-class NoView : public pk::SurveyView {
+class TNoView : public pk::TSurveyView {
 public:
     void AddGridRow(const std::string&, const std::string&, int32_t, int32_t) override { ++rows; }
     void SetGridEnabled(bool) override {}
@@ -32,11 +32,9 @@ std::string MakeKit(int sections)
             std::string pack = "P" + std::to_string(i) + "_" + std::to_string(k) + ".WRP";
             ini += "[ISubOption" + std::to_string(i) + "." + std::to_string(k) + "]\nCaption=Option\nSize=1\nPackFile=" +
                    pack + "\n";
-            unsigned char block[27 + 4] = {0x57};
-            block[13] = 4;
-            block[23] = 100;
+            const std::string block = pk::testing::WrpFile({{100, "abcd"}});
             FILE* f = std::fopen((dir + "/" + pack).c_str(), "wb");
-            std::fwrite(block, 1, sizeof block, f);
+            std::fwrite(block.data(), 1, block.size(), f);
             std::fclose(f);
         }
     }
@@ -48,13 +46,13 @@ std::string MakeKit(int sections)
 
 void BM_UpdatePass(benchmark::State& state)
 {
-    static pk::fuzzing::SilentUserInterface ui;
+    static pk::testing::TSilentUserInterface ui;
     const int sections = static_cast<int>(state.range(0));
     std::string dir = MakeKit(sections);
-    pk::platform::OverrideCommandLine("bench /B \"" + dir + "/SETUP.INI\"");
+    const pk::TKitPaths kit = pk::KitPathsFromArguments(dir + "/SETUP.INI", "");
     for (auto _ : state) {
-        NoView view;
-        pk::ScanSetupIni(view, true, true);
+        TNoView view;
+        pk::ScanSetupIni(kit, view, true, true);
         benchmark::DoNotOptimize(view.rows);
     }
     state.counters["sections_per_s"] =

@@ -8,6 +8,7 @@
 
 #include "measure/WrpFile.h"
 #include "platform/UserInterface.h"
+#include "tests/support/PackFiles.h"
 
 namespace {
 
@@ -18,10 +19,7 @@ const std::string& BlockFile()
     static const std::string path = [] {
         std::string p = "/tmp/pk_bench_blocks.WRP";
         FILE* f = std::fopen(p.c_str(), "wb");
-        std::vector<unsigned char> block(27 + 5, 0);
-        block[0] = 0x57;
-        block[13] = 5;   // data length
-        block[23] = 40;  // unpacked size
+        const std::string block = pk::testing::WrpFile({{40, "12345"}});
         for (int i = 0; i < kBlocks; ++i)
             std::fwrite(block.data(), 1, block.size(), f);
         std::fclose(f);

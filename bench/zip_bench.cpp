@@ -8,8 +8,8 @@
 #include <string>
 #include <unistd.h>
 
-#include "tests/zipreader/ZipBuilder.h"
-#include "zipreader/ZipReader.h"
+#include "tests/support/ZipBuilder.h"
+#include "measure/ZipFileSize.h"
 
 namespace {
 
@@ -17,9 +17,9 @@ constexpr size_t kEntries = 65535;
 
 std::string WriteArchive(bool reversed)
 {
-    pk::testing::ZipBuilder builder;
+    pk::testing::TZipBuilder builder;
     for (size_t i = 0; i < kEntries; ++i)
-        builder.Add(pk::testing::ZipEntry("dir" + std::to_string(i % 97) + "/file" + std::to_string(i) + ".txt", "x")
+        builder.Add(pk::testing::TZipEntry("dir" + std::to_string(i % 97) + "/file" + std::to_string(i) + ".txt", "x")
                         .Size(static_cast<uint32_t>(i % 1000)));
     if (reversed) {
         std::vector<size_t> order(kEntries);

@@ -3,39 +3,57 @@
 namespace pk::cli {
 
 const char* const kUsage =
-    "Usage: paktally-cli [--update] [--packfiles DIR] [--format table|tsv|json] [--quiet] [SETUP.INI]\n"
+    "Usage: paktally-cli [--update | --check] [--diff] [--packfiles DIR] [--format table|tsv|json]\n"
+    "                    [--quiet] [SETUP.INI]\n"
     "\n"
     "Lists the sized option sections of SETUP.INI with their stored sizes; with --update,\n"
-    "measures every pack set, writes the sizes and saves the file once.\n"
+    "measures every pack set, writes the sizes and saves the file once; with --check,\n"
+    "measures every pack set and tells whether the stored sizes are up to date, writing nothing.\n"
     "\n"
     "  --update          measure and write the sizes (default: list only, nothing written)\n"
+    "  --check           measure and compare; SETUP.INI is left byte for byte as it was\n"
+    "  --diff            with --update or --check: print the unified diff of SETUP.INI,\n"
+    "                    before to after, instead of the table\n"
     "  --packfiles DIR   folder of the pack files (default: the folder of SETUP.INI)\n"
     "  --format FORMAT   table (default), tsv or json\n"
     "  --quiet           print no table, only messages\n"
     "  --help, /?        this text\n"
     "  --version         the program's version\n"
     "\n"
-    "Exit codes: 0 all measured, 3 a section failed to measure, 1 an error ended the pass\n"
-    "(SETUP.INI not written), 2 bad usage.\n";
+    "Exit codes:\n"
+    "  0  every section was measured (--check: every stored size is up to date)\n"
+    "  1  an error ended the pass; SETUP.INI was not written\n"
+    "  2  bad usage\n"
+    "  3  a section failed to measure\n"
+    "  4  --check only: at least one stored size differs from the measured one\n"
+    "With --check the most serious applies: 1, then 3, then 4.\n";
 
 namespace {
 
-OutputFormat ParseFormat(const std::string& name)
+TOutputFormat ParseFormat(const std::string& name)
 {
     if (name == "table")
-        return OutputFormat::Table;
+        return TOutputFormat::Table;
     if (name == "tsv")
-        return OutputFormat::Tsv;
+        return TOutputFormat::Tsv;
     if (name == "json")
-        return OutputFormat::Json;
-    throw UsageError("unknown format '" + name + "' (table, tsv or json)");
+        return TOutputFormat::Json;
+    throw EUsageError("unknown format '" + name + "' (table, tsv or json)");
+}
+
+// Each of --update and --check names the mode; naming both is a mistake.
+TMode ChooseMode(TMode current, TMode chosen)
+{
+    if (current != TMode::List && current != chosen)
+        throw EUsageError("--update and --check exclude each other");
+    return chosen;
 }
 
 }  // namespace
 
-CliOptions ParseCliOptions(const std::vector<std::string>& args)
+TCliOptions ParseCliOptions(const std::vector<std::string>& args)
 {
-    CliOptions options;
+    TCliOptions options;
     bool haveIni = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -44,13 +62,17 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args)
             if (arg.size() > name.size() && arg.compare(0, name.size() + 1, name + "=") == 0)
                 return arg.substr(name.size() + 1);
             if (i + 1 >= args.size())
-                throw UsageError(name + " needs a value");
+                throw EUsageError(name + " needs a value");
             return args[++i];
         };
         auto is = [&](const std::string& name) { return arg == name || arg.rfind(name + "=", 0) == 0; };
 
         if (arg == "--update")
-            options.update = true;
+            options.mode = ChooseMode(options.mode, TMode::Update);
+        else if (arg == "--check")
+            options.mode = ChooseMode(options.mode, TMode::Check);
+        else if (arg == "--diff")
+            options.diff = true;
         else if (arg == "--quiet")
             options.quiet = true;
         else if (arg == "--help" || arg == "-h" || arg == "/?")
@@ -62,17 +84,21 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args)
         else if (is("--format"))
             options.format = ParseFormat(value("--format"));
         else if (arg.size() > 1 && arg[0] == '-')
-            throw UsageError("unknown option '" + arg + "'");
+            throw EUsageError("unknown option '" + arg + "'");
         else if (haveIni)
-            throw UsageError("only one SETUP.INI may be named");
+            throw EUsageError("only one SETUP.INI may be named");
         else {
             options.iniPath = arg;
             haveIni = true;
         }
     }
+    if (options.diff && options.mode == TMode::List)
+        throw EUsageError("--diff needs --update or --check");
+    if (options.diff && options.format != TOutputFormat::Table)
+        throw EUsageError("--diff prints only the diff; it takes no --format");
     for (const std::string* path : {&options.iniPath, &options.packFiles})
         if (path->find('"') != std::string::npos)
-            throw UsageError("a path may not contain a double quote");
+            throw EUsageError("a path may not contain a double quote");
     return options;
 }
 

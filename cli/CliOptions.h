@@ -6,25 +6,29 @@
 
 namespace pk::cli {
 
-enum class OutputFormat { Table, Tsv, Json };
+enum class TOutputFormat { Table, Tsv, Json };
 
-struct CliOptions {
-    bool update = false;
+// List: stored sizes only. Update: measure and save. Check: measure, compare, write nothing.
+enum class TMode { List, Update, Check };
+
+struct TCliOptions {
+    TMode mode = TMode::List;
+    bool diff = false;  // stdout carries the diff of SETUP.INI instead of the report
     bool quiet = false;
     bool help = false;
     bool version = false;
-    OutputFormat format = OutputFormat::Table;
+    TOutputFormat format = TOutputFormat::Table;
     std::string packFiles;  // empty: the folder of SETUP.INI
     std::string iniPath = "SETUP.INI";
 };
 
-class UsageError : public std::runtime_error {
+class EUsageError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
-// Parses the arguments after the program name; raises UsageError.
-CliOptions ParseCliOptions(const std::vector<std::string>& args);
+// Parses the arguments after the program name; raises EUsageError.
+TCliOptions ParseCliOptions(const std::vector<std::string>& args);
 
 extern const char* const kUsage;
 

@@ -4,21 +4,21 @@
 
 namespace pk::cli {
 
-ConsoleSession::ConsoleSession(int progressTotal)
-    : previousSink(platform::SetUserInterface(this)), progressTotal(progressTotal)
+TConsoleSession::TConsoleSession(TMode mode, int progressTotal)
+    : previousSink(platform::SetUserInterface(this)), mode(mode), progressTotal(progressTotal)
 {
 }
 
-ConsoleSession::~ConsoleSession()
+TConsoleSession::~TConsoleSession()
 {
     ClearProgress();
     platform::SetUserInterface(previousSink);
 }
 
-void ConsoleSession::AddGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
+void TConsoleSession::AddGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
                                 int32_t newSize)
 {
-    rows.push_back({FormatGridRow(section, packSet, storedSize, newSize), newSize, std::move(pending)});
+    rows.push_back({section, packSet, storedSize, newSize, std::move(pending)});
     pending.clear();
     if (progressTotal > 0) {
         std::fprintf(stderr, "\r%zu/%d sections", rows.size(), progressTotal);
@@ -27,12 +27,21 @@ void ConsoleSession::AddGridRow(const std::string& section, const std::string& p
     }
 }
 
-void ConsoleSession::SetGridEnabled(bool)
+void TConsoleSession::SetGridEnabled(bool)
 {
     walked = true;
 }
 
-platform::BoxResult ConsoleSession::ShowMessageBox(const platform::MessageBoxSpec& box)
+void TConsoleSession::SaveDocument(TLumMemIniFile& document)
+{
+    savedBytes = document.SavedBytes();
+    if (mode == TMode::Check)
+        document.DiscardChanges();  // else its destructor would save
+    else
+        document.SaveFile();
+}
+
+platform::TBoxResult TConsoleSession::ShowMessageBox(const platform::TMessageBoxSpec& box)
 {
     ClearProgress();
     Report(box.text);
@@ -40,27 +49,24 @@ platform::BoxResult ConsoleSession::ShowMessageBox(const platform::MessageBoxSpe
     return platform::AnswerThatChangesNothing(box.buttons);
 }
 
-bool ConsoleSession::AnySectionFailed() const
-{
-    for (const ConsoleRow& row : rows)
-        if (row.newSize == -1)
-            return true;
-    return false;
-}
-
-void ConsoleSession::Report(const std::string& text)
+std::string TConsoleSession::Shown(const std::string& text)
 {
     std::string shown = text;
 #ifndef _WIN32
-    // Paths are kept Windows-style inside; show them as this system writes them.
+    // Paths are kept Windows-style inside.
     for (char& c : shown)
         if (c == '\\')
             c = '/';
 #endif
-    std::fprintf(stderr, "paktally-cli: %s\n", shown.c_str());
+    return shown;
 }
 
-void ConsoleSession::ClearProgress()
+void TConsoleSession::Report(const std::string& text)
+{
+    std::fprintf(stderr, "paktally-cli: %s\n", Shown(text).c_str());
+}
+
+void TConsoleSession::ClearProgress()
 {
     if (progressShown) {
         std::fprintf(stderr, "\r\033[K");

@@ -2,53 +2,65 @@
 // The console stand-ins for the window: a survey view that keeps the rows, and a user-interface
 // sink that turns boxes into messages on standard error and never waits for an answer.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "cli/CliOptions.h"
 #include "platform/UserInterface.h"
-#include "survey/GridRowTexts.h"
 #include "survey/SurveyView.h"
 
 namespace pk::cli {
 
-struct ConsoleRow {
-    GridRowTexts texts;
-    int32_t newSize = 0;
+struct TConsoleRow {
+    std::string section;
+    std::string packSet;
+    int32_t storedSize = -1;
+    int32_t newSize = kNotMeasured;
     std::vector<std::string> messages;  // shown while the row was measured
 };
 
-class ConsoleSession : public SurveyView, public platform::UserInterface {
+class TConsoleSession : public TSurveyView, public platform::TUserInterface {
 public:
-    // progressTotal > 0 shows "done/total" on standard error as rows arrive.
-    explicit ConsoleSession(int progressTotal = 0);
-    ~ConsoleSession() override;
+    // A Check session keeps SETUP.INI as it is. progressTotal > 0 shows "done/total" on
+    // standard error as rows arrive.
+    explicit TConsoleSession(TMode mode, int progressTotal = 0);
+    ~TConsoleSession() override;
 
     void AddGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
                     int32_t newSize) override;
     void SetGridEnabled(bool enabled) override;
     void SetIniUpdated() override {}
+    void SaveDocument(TLumMemIniFile& document) override;
 
-    platform::BoxResult ShowMessageBox(const platform::MessageBoxSpec& box) override;
-    bool ChooseFile(const platform::FileDialogSpec&, std::string&) override { return false; }
-    platform::Cursor GetCursor() override { return cursor; }
-    void SetCursor(platform::Cursor shape) override { cursor = shape; }
+    platform::TBoxResult ShowMessageBox(const platform::TMessageBoxSpec& box) override;
+    bool ChooseFile(const platform::TFileDialogSpec&, std::string&) override { return false; }
+    platform::TCursor GetCursor() override { return cursor; }
+    void SetCursor(platform::TCursor shape) override { cursor = shape; }
     void ProcessMessages() override {}
 
-    const std::vector<ConsoleRow>& Rows() const { return rows; }
+    const std::vector<TConsoleRow>& Rows() const { return rows; }
     // False when the pass ended before the walk, as it does for a missing SETUP.INI.
     bool Walked() const { return walked; }
-    bool AnySectionFailed() const;
+    // Messages shown since the last row, such as the one that ended the pass before the walk.
+    const std::vector<std::string>& PendingMessages() const { return pending; }
+    // What the pass saved (or, checking, would have saved); empty until the walk completes.
+    const std::optional<std::string>& SavedBytes() const { return savedBytes; }
 
+    // A message as the console shows it: paths the way this system writes them.
+    static std::string Shown(const std::string& text);
     // Shows a message as the console shows every box.
     static void Report(const std::string& text);
 
 private:
     void ClearProgress();
 
-    std::vector<ConsoleRow> rows;
+    std::vector<TConsoleRow> rows;
     std::vector<std::string> pending;
-    platform::UserInterface* previousSink;
-    platform::Cursor cursor = platform::Cursor::Default;
+    std::optional<std::string> savedBytes;
+    platform::TUserInterface* previousSink;
+    platform::TCursor cursor = platform::TCursor::Default;
+    TMode mode;
     int progressTotal;
     bool progressShown = false;
     bool walked = false;

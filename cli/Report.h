@@ -1,16 +1,14 @@
 #pragma once
-// The rows of a pass as a terminal table, tab-separated values or JSON.
+// The result of a pass as a terminal table, tab-separated values or JSON.
 #include <string>
-#include <vector>
 
 #include "cli/CliOptions.h"
-#include "cli/ConsoleSession.h"
+#include "cli/PassResult.h"
 
 namespace pk::cli {
 
-std::string FormatReport(const std::vector<ConsoleRow>& rows, OutputFormat format);
-
-// JSON string literal of single-byte ANSI (Windows-1252) text.
-std::string JsonString(const std::string& text);
+// The table shows the window's texts; TSV and JSON carry plain numbers and UTF-8 text. Only
+// JSON reports a pass that an error ended; the others are then empty.
+std::string FormatReport(const TPassResult& result, TOutputFormat format);
 
 }  // namespace pk::cli

@@ -1,9 +1,11 @@
 // paktally-cli: the size survey of SETUP.INI for build pipelines, without a window or a box.
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
 #define PK_ISATTY _isatty
 #define PK_FILENO _fileno
@@ -13,21 +15,20 @@
 #define PK_FILENO fileno
 #endif
 
+#include "ProductVersion.h"
 #include "cli/CliOptions.h"
 #include "cli/ConsoleSession.h"
+#include "cli/PassResult.h"
 #include "cli/Report.h"
-#include "paktally/Locations.h"
+#include "cli/UnifiedDiff.h"
 #include "platform/Exceptions.h"
 #include "platform/File.h"
-#include "platform/Process.h"
 #include "survey/Survey.h"
 
 namespace {
 
 using namespace pk;
 using namespace pk::cli;
-
-enum ExitCode { kAllMeasured = 0, kPassFailed = 1, kBadUsage = 2, kSectionFailed = 3 };
 
 std::string WindowsStyle(std::string path)
 {
@@ -39,57 +40,80 @@ std::string WindowsStyle(std::string path)
     return path;
 }
 
-// The survey finds SETUP.INI and the pack files through the command line, as the window
-// program does; give it the equivalent one.
-void PointSurveyAt(const CliOptions& options)
+// The kit as the window program would find it from the same two arguments.
+TKitPaths KitOf(const TCliOptions& options)
 {
-    std::string line = "paktally-cli /B \"" + WindowsStyle(options.iniPath) + "\"";
-    if (!options.packFiles.empty())
-        line += " \"" + WindowsStyle(options.packFiles) + "\"";
-    platform::OverrideCommandLine(line);
+    return KitPathsFromArguments(WindowsStyle(options.iniPath), WindowsStyle(options.packFiles));
 }
 
-int CountSections()
+int CountSections(const TKitPaths& kit)
 {
-    if (!platform::FileExists(GetIniFileName()))
+    if (!platform::FileExists(kit.iniFile))
         return 0;
-    ConsoleSession counter;
-    ScanSetupIni(counter, false, true);
+    TConsoleSession counter(TMode::List);
+    ScanSetupIni(kit, counter, false, true);
     return static_cast<int>(counter.Rows().size());
 }
 
-int Run(const CliOptions& options)
+// The file's bytes, or nothing when it cannot be read (the pass then reports why).
+std::optional<std::string> ReadBytes(const std::string& path)
 {
-    PointSurveyAt(options);
-    bool progress = options.update && !options.quiet && PK_ISATTY(PK_FILENO(stderr));
-    std::vector<ConsoleRow> rows;
-    bool anyFailed;
+    platform::TFile file;
+    if (file.OpenRead(path, platform::TShare::DenyWrite) != 0)
+        return std::nullopt;
+    std::string bytes(static_cast<size_t>(file.Size()), '\0');
+    bytes.resize(file.Read(bytes.data(), bytes.size()));
+    return bytes;
+}
+
+void WriteDiff(const std::string& diff)
+{
+#ifdef _WIN32
+    // The line ends go out as they are; a text-mode stream would turn LF into CR LF.
+    std::fflush(stdout);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    std::fwrite(diff.data(), 1, diff.size(), stdout);
+}
+
+int Run(const TCliOptions& options)
+{
+    const TKitPaths kit = KitOf(options);
+    TPassResult result{options.mode, kit.iniFile, kit.packFilesDir, {}, std::nullopt};
+    const std::optional<std::string> before = options.diff ? ReadBytes(result.iniFile) : std::nullopt;
+    const bool measure = options.mode != TMode::List;
+    const bool progress = measure && !options.quiet && PK_ISATTY(PK_FILENO(stderr));
+    std::optional<std::string> after;
     {
-        ConsoleSession session(progress ? CountSections() : 0);
+        TConsoleSession session(options.mode, progress ? CountSections(kit) : 0);
         try {
-            ScanSetupIni(session, options.update, true);
+            ScanSetupIni(kit, session, measure, true);
+            if (!session.Walked())  // the pass ended at once, with the message that said why
+                result.error = session.PendingMessages().empty() ? "" : session.PendingMessages().back();
         } catch (const Exception& e) {
-            ConsoleSession::Report(e.Message());
-            return kPassFailed;
+            TConsoleSession::Report(e.Message());
+            result.error = e.Message();
         }
-        if (!session.Walked())
-            return kPassFailed;
-        rows = session.Rows();
-        anyFailed = session.AnySectionFailed();
+        result.rows = session.Rows();
+        after = session.SavedBytes();
     }
-    if (!options.quiet)
-        std::fputs(FormatReport(rows, options.format).c_str(), stdout);
-    return anyFailed ? kSectionFailed : kAllMeasured;
+    if (options.diff) {
+        if (!result.error && before && after)
+            WriteDiff(UnifiedDiff(*before, *after, options.iniPath));
+    } else if (!options.quiet) {
+        std::fputs(FormatReport(result, options.format).c_str(), stdout);
+    }
+    return result.ExitCode();
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    CliOptions options;
+    TCliOptions options;
     try {
         options = ParseCliOptions(std::vector<std::string>(argv + 1, argv + argc));
-    } catch (const UsageError& e) {
+    } catch (const EUsageError& e) {
         std::fprintf(stderr, "paktally-cli: %s\n\n%s", e.what(), kUsage);
         return kBadUsage;
     }
@@ -98,13 +122,13 @@ int main(int argc, char** argv)
         return kAllMeasured;
     }
     if (options.version) {
-        std::puts("paktally-cli 8.0.0.1");
+        std::puts("paktally-cli " PK_VERSION_TEXT);
         return kAllMeasured;
     }
     try {
         return Run(options);
     } catch (const std::exception& e) {
-        ConsoleSession::Report(e.what());
+        TConsoleSession::Report(e.what());
         return kPassFailed;
     }
 }

@@ -12,13 +12,13 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   try {
-    const pk::test::PeImage image(std::vector<uint8_t>(data, data + size));
+    const pk::test::TPeImage image(std::vector<uint8_t>(data, data + size));
     image.Exports();
     image.Imports();
-    const std::vector<pk::test::PeResource> resources = image.Resources();
+    const std::vector<pk::test::TPeResource> resources = image.Resources();
     pk::test::DecodeStringTable(resources);
-    for (const pk::test::PeResource& r : resources)
-      if (r.type == pk::test::ResourceName{16, u""})
+    for (const pk::test::TPeResource& r : resources)
+      if (r.type == pk::test::TResourceName{16, u""})
         pk::test::ParseVersionResource(r.data.data(), r.data.size());
   } catch (const std::runtime_error&) {
   }

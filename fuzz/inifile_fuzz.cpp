@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 #include "inifile/IniText.h"
-#include "inifile/LumInifile.h"
+#include "inifile/LumMemIniFile.h"
 
 namespace {
 

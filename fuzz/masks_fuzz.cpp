@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzedDataProvider input(data, size);
     const bool twoByte = input.ConsumeBool();
-    pk::test::UseLeadBytes leadBytes(twoByte ? pk::test::Cp932LeadBytes() : pk::test::NoLeadBytes());
+    pk::testing::TUseLeadBytes leadBytes(twoByte ? pk::testing::Cp932LeadBytes() : pk::testing::NoLeadBytes());
     const std::string mask = input.ConsumeRandomLengthString();
     const std::string name = input.ConsumeRemainingBytesAsString();
     try {

@@ -5,13 +5,13 @@
 #include <string>
 #include <unistd.h>
 
-#include "fuzz/SilentUserInterface.h"
+#include "tests/support/SilentUserInterface.h"
 #include "measure/WrpFile.h"
 #include "platform/Exceptions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static pk::fuzzing::SilentUserInterface ui;
+    static pk::testing::TSilentUserInterface ui;
     static const std::string path = "/tmp/wrp_fuzz_" + std::to_string(getpid()) + ".WRP";
     FILE* f = std::fopen(path.c_str(), "wb");
     if (!f)

@@ -10,7 +10,7 @@
 #include <unistd.h>
 
 #include "platform/Exceptions.h"
-#include "zipreader/ZipReader.h"
+#include "measure/ZipFileSize.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The base-class operations: numbers and flags as text, and the section test.
 #include <string>
 
-#include "inifile/LumInifile.h"
+#include "inifile/CustomIniFile.h"
 
 namespace pk {
 

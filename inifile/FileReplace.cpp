@@ -14,7 +14,7 @@ void ProbeTarget(const std::string& path)
     bool isNew = !path.empty() && !platform::FileExists(path) && !platform::DirectoryExists(path);
     if (isNew)
         return;
-    platform::File probe;
+    platform::TFile probe;
     if (uint32_t code = probe.OpenWriteExisting(path))
         throw CannotCreateFile(path, platform::OsErrorText(code));
 }
@@ -30,7 +30,7 @@ void ReplaceFileContents(const std::string& path, const std::string& bytes)
 {
     ProbeTarget(path);
     const std::string temp = path + ".~tmp";
-    platform::File out;
+    platform::TFile out;
     if (uint32_t code = out.Create(temp))
         throw CannotCreateFile(path, platform::OsErrorText(code));
     bool whole = out.Write(bytes.data(), bytes.size()) == bytes.size() && out.Flush() == 0;

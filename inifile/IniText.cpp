@@ -2,7 +2,7 @@
 
 namespace pk {
 
-IniLineReader::IniLineReader(std::string_view bytes) : rest(bytes)
+TIniLineReader::TIniLineReader(std::string_view bytes) : rest(bytes)
 {
     size_t nul = rest.find('\0');
     if (nul != std::string_view::npos) {
@@ -11,7 +11,7 @@ IniLineReader::IniLineReader(std::string_view bytes) : rest(bytes)
     }
 }
 
-bool IniLineReader::Next(std::string_view& line)
+bool TIniLineReader::Next(std::string_view& line)
 {
     if (rest.empty())
         return false;

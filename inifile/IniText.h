@@ -8,9 +8,9 @@ namespace pk {
 
 // Walks the lines of a file's bytes without copying them. Lines end at CR LF, a lone LF or a
 // lone CR; a line end at the very end adds no empty line. A NUL byte ends the text.
-class IniLineReader {
+class TIniLineReader {
 public:
-    explicit IniLineReader(std::string_view bytes);
+    explicit TIniLineReader(std::string_view bytes);
     // The next line without its line end; false after the last one.
     bool Next(std::string_view& line);
     // A NUL byte ended the text early.

@@ -2,26 +2,26 @@
 
 namespace pk {
 
-void SectionIndex::Clear()
+void TSectionIndex::Clear()
 {
     slots.clear();
     used = 0;
 }
 
-void SectionIndex::Insert(uint32_t hash, size_t position)
+void TSectionIndex::Insert(uint32_t hash, size_t position)
 {
     if ((used + 1) * 2 > slots.size()) {
-        std::vector<Slot> old(slots.empty() ? 16 : slots.size() * 2);
+        std::vector<TSlot> old(slots.empty() ? 16 : slots.size() * 2);
         old.swap(slots);
-        for (const Slot& slot : old)
+        for (const TSlot& slot : old)
             if (slot.positionPlusOne)
                 Place(slot);
     }
-    Place(Slot{hash, static_cast<uint32_t>(position + 1)});
+    Place(TSlot{hash, static_cast<uint32_t>(position + 1)});
     ++used;
 }
 
-void SectionIndex::Place(Slot slot)
+void TSectionIndex::Place(TSlot slot)
 {
     size_t i = slot.hash & (slots.size() - 1);
     while (slots[i].positionPlusOne)

@@ -9,7 +9,7 @@
 
 namespace pk {
 
-class SectionIndex {
+class TSectionIndex {
 public:
     // The position of the first section whose name hashes to hash and for which
     // sameAt(position) holds.
@@ -19,7 +19,7 @@ public:
         if (slots.empty())
             return std::nullopt;
         for (size_t i = hash & (slots.size() - 1);; i = (i + 1) & (slots.size() - 1)) {
-            const Slot& slot = slots[i];
+            const TSlot& slot = slots[i];
             if (slot.positionPlusOne == 0)
                 return std::nullopt;
             if (slot.hash == hash && sameAt(slot.positionPlusOne - 1))
@@ -39,15 +39,15 @@ public:
     void Clear();
 
 private:
-    struct Slot {
+    struct TSlot {
         uint32_t hash;
         uint32_t positionPlusOne;  // 0 marks a free slot
     };
 
     void Insert(uint32_t hash, size_t position);
-    void Place(Slot slot);
+    void Place(TSlot slot);
 
-    std::vector<Slot> slots;  // a power of two long, at most half full
+    std::vector<TSlot> slots;  // a power of two long, at most half full
     size_t used = 0;
 };
 

@@ -12,7 +12,7 @@ std::optional<std::string_view> KeyOf(std::string_view line)
     return line.substr(0, eq);
 }
 
-std::pair<SectionLines::Place, std::string_view> SectionLines::Read(size_t& at) const
+std::pair<TSectionLines::TPlace, std::string_view> TSectionLines::Read(size_t& at) const
 {
     size_t begin = at;
     size_t length = 0;
@@ -24,10 +24,10 @@ std::pair<SectionLines::Place, std::string_view> SectionLines::Read(size_t& at) 
     }
     std::string_view line(block.data() + at, length);
     at += length;
-    return {Place{begin, at}, line};
+    return {TPlace{begin, at}, line};
 }
 
-std::string SectionLines::Record(std::string_view line)
+std::string TSectionLines::Record(std::string_view line)
 {
     std::string record;
     size_t length = line.size();
@@ -40,14 +40,14 @@ std::string SectionLines::Record(std::string_view line)
     return record;
 }
 
-std::vector<std::string> SectionLines::All() const
+std::vector<std::string> TSectionLines::All() const
 {
     std::vector<std::string> lines;
     ForEach([&](std::string_view line) { lines.emplace_back(line); });
     return lines;
 }
 
-std::optional<SectionLines::Place> SectionLines::FindKey(std::string_view key) const
+std::optional<TSectionLines::TPlace> TSectionLines::FindKey(std::string_view key) const
 {
     for (size_t at = 0; at < block.size();) {
         auto [place, line] = Read(at);
@@ -58,23 +58,23 @@ std::optional<SectionLines::Place> SectionLines::FindKey(std::string_view key) c
     return std::nullopt;
 }
 
-std::string_view SectionLines::LineAt(Place place) const
+std::string_view TSectionLines::LineAt(TPlace place) const
 {
     size_t at = place.begin;
     return Read(at).second;
 }
 
-void SectionLines::Append(std::string_view line)
+void TSectionLines::Append(std::string_view line)
 {
     block += Record(line);
 }
 
-void SectionLines::Replace(Place place, std::string_view line)
+void TSectionLines::Replace(TPlace place, std::string_view line)
 {
     block.replace(place.begin, place.end - place.begin, Record(line));
 }
 
-void SectionLines::Erase(Place place)
+void TSectionLines::Erase(TPlace place)
 {
     block.erase(place.begin, place.end - place.begin);
 }

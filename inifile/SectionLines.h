@@ -9,10 +9,10 @@
 
 namespace pk {
 
-class SectionLines {
+class TSectionLines {
 public:
     // Where one line's record lies in the block.
-    struct Place {
+    struct TPlace {
         size_t begin;
         size_t end;
     };
@@ -27,16 +27,16 @@ public:
     }
     std::vector<std::string> All() const;
     // The first line that holds "=" and whose text before it is the same name as key.
-    std::optional<Place> FindKey(std::string_view key) const;
-    std::string_view LineAt(Place place) const;
+    std::optional<TPlace> FindKey(std::string_view key) const;
+    std::string_view LineAt(TPlace place) const;
 
     void Append(std::string_view line);
-    void Replace(Place place, std::string_view line);
-    void Erase(Place place);
+    void Replace(TPlace place, std::string_view line);
+    void Erase(TPlace place);
 
 private:
     // The line whose record starts at `at`, and `at` moved past it.
-    std::pair<Place, std::string_view> Read(size_t& at) const;
+    std::pair<TPlace, std::string_view> Read(size_t& at) const;
     static std::string Record(std::string_view line);
 
     std::string block;  // each line as its length (7 bits a byte, low first) and its bytes

@@ -29,10 +29,10 @@ std::string_view UpToNul(const std::string& text)
 
 }  // namespace
 
-struct TMask::Element {
-    enum class Kind : uint8_t { Literal, AnyCharacter, Set, DoubleByte };
+struct TMask::TElement {
+    enum class TKind : uint8_t { Literal, AnyCharacter, Set, DoubleByte };
 
-    Kind kind = Kind::Literal;
+    TKind kind = TKind::Literal;
     bool afterStar = false;
     bool negated = false;         // sets
     uint8_t character = 0;        // folded literal (0: end of name), or the lead byte
@@ -44,27 +44,27 @@ struct TMask::Element {
     bool AcceptsAt(std::string_view name, size_t pos) const
     {
         if (pos >= name.size())
-            return kind == Kind::Literal && character == 0;
+            return kind == TKind::Literal && character == 0;
         const auto c = static_cast<uint8_t>(name[pos]);
         switch (kind) {
-        case Kind::Literal:
+        case TKind::Literal:
             return Fold(c) == character;
-        case Kind::AnyCharacter:
+        case TKind::AnyCharacter:
             return true;
-        case Kind::Set:
+        case TKind::Set:
             return members[Fold(c)] != negated;
-        case Kind::DoubleByte:
+        case TKind::DoubleByte:
             return pos + 1 < name.size() && c == character && static_cast<uint8_t>(name[pos + 1]) == trail;
         }
         return false;
     }
 
-    size_t Width() const { return kind == Kind::DoubleByte ? 2 : 1; }
+    size_t Width() const { return kind == TKind::DoubleByte ? 2 : 1; }
 };
 
-class TMask::Compiler {
+class TMask::TCompiler {
 public:
-    Compiler(const std::string& text, std::vector<Element>& elements) : mask(UpToNul(text)), elements(elements) {}
+    TCompiler(const std::string& text, std::vector<TElement>& elements) : mask(UpToNul(text)), elements(elements) {}
 
     void Run()
     {
@@ -78,12 +78,12 @@ public:
             } else if (c == '?') {
                 // "?" after "*" is dropped: the star already covers that character.
                 if (!pendingStar)
-                    Add({.kind = Element::Kind::AnyCharacter}, i + 1);
+                    Add({.kind = TElement::TKind::AnyCharacter}, i + 1);
                 ++i;
             } else if (c == '[') {
                 i = ReadSet(i);
             } else if (platform::IsLeadByte(c) && i + 1 < mask.size()) {
-                Add({.kind = Element::Kind::DoubleByte, .character = c, .trail = static_cast<uint8_t>(mask[i + 1])},
+                Add({.kind = TElement::TKind::DoubleByte, .character = c, .trail = static_cast<uint8_t>(mask[i + 1])},
                     i + 2);
                 i += 2;
             } else {
@@ -99,7 +99,7 @@ private:
     // Reads the set opened at index open; returns the index after its closing "]".
     size_t ReadSet(size_t open)
     {
-        Element set{.kind = Element::Kind::Set};
+        TElement set{.kind = TElement::TKind::Set};
         size_t i = open + 1;
         if (i < mask.size() && mask[i] == '!') {
             set.negated = true;
@@ -137,7 +137,7 @@ private:
     }
 
     // position: the 1-based place reported if this element is one after-star element too many.
-    void Add(Element element, size_t position)
+    void Add(TElement element, size_t position)
     {
         element.afterStar = pendingStar;
         pendingStar = false;
@@ -152,14 +152,14 @@ private:
     }
 
     std::string_view mask;
-    std::vector<Element>& elements;
+    std::vector<TElement>& elements;
     bool pendingStar = false;
     int afterStarElements = 0;
 };
 
 TMask::TMask(const std::string& mask)
 {
-    Compiler(mask, elements).Run();
+    TCompiler(mask, elements).Run();
 }
 
 TMask::~TMask() = default;
@@ -167,19 +167,19 @@ TMask::~TMask() = default;
 bool TMask::Matches(const std::string& text) const
 {
     const std::string_view name = UpToNul(text);
-    struct ResumePoint {
+    struct TResumePoint {
         size_t pos;
         size_t element;
     };
-    std::array<ResumePoint, kMaxAfterStarElements> stack;
+    std::array<TResumePoint, kMaxAfterStarElements> stack;
     size_t depth = 0;
 
-    ResumePoint from{0, 0};
+    TResumePoint from{0, 0};
     for (;;) {
         size_t pos = from.pos;
         size_t k = from.element;
         for (; k < elements.size(); ++k) {
-            const Element& element = elements[k];
+            const TElement& element = elements[k];
             if (element.afterStar) {
                 while (pos < name.size() && !element.AcceptsAt(name, pos))
                     ++pos;

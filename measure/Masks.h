@@ -5,7 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/Exceptions.h"
+
 namespace pk {
+
+PK_DECLARE_EXCEPTION(EMaskException)
 
 class TMask {
 public:
@@ -18,9 +22,9 @@ public:
     bool Matches(const std::string& name) const;
 
 private:
-    struct Element;
-    class Compiler;
-    std::vector<Element> elements;  // the last is the end-of-name element
+    struct TElement;
+    class TCompiler;
+    std::vector<TElement> elements;  // the last is the end-of-name element
 };
 
 // Compiles the mask, matches the name once, and throws the compiled mask away.

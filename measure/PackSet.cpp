@@ -1,24 +1,11 @@
 #include "measure/PackSet.h"
 
 #include "measure/WrpFile.h"
-#include "paktally/Locations.h"
+#include "measure/ZipFileSize.h"
 #include "platform/Exceptions.h"
-#include "zipreader/ZipReader.h"
+#include "platform/Paths.h"
 
 namespace pk {
-
-namespace {
-
-std::string Extension(const std::string& path)
-{
-    size_t dot = path.rfind('.');
-    size_t sep = path.find_last_of("\\:");
-    if (dot == std::string::npos || (sep != std::string::npos && dot < sep))
-        return {};
-    return path.substr(dot);
-}
-
-}  // namespace
 
 std::vector<std::string> SplitList(const std::string& text)
 {
@@ -36,11 +23,12 @@ std::vector<std::string> SplitList(const std::string& text)
     return pieces;
 }
 
-int32_t ComputePackSize(const std::string& packSetText, const std::string& maskListText)
+int32_t ComputePackSize(const std::string& packFilesDir, const std::string& packSetText,
+                        const std::string& maskListText)
 {
     std::vector<std::string> packList;
     for (const std::string& piece : SplitList(packSetText))
-        packList.push_back(AddPath(GetPackFilesDir(), piece));
+        packList.push_back(paths::AddPath(packFilesDir, piece));
     std::vector<std::string> masks = SplitList(maskListText);
     if (masks.empty())
         masks.push_back("*.*");
@@ -52,7 +40,7 @@ int32_t PackListSize(const std::vector<std::string>& packList, const std::vector
     int32_t sum = 0;
     for (const std::string& path : packList) {
         // Only the upper-case extension marks a block file.
-        int32_t size = Extension(path) == ".WRP" ? PackFileSize(path) : ZipFileSize(path, masks);
+        int32_t size = paths::ExtractFileExt(path) == ".WRP" ? PackFileSize(path) : ZipFileSize(path, masks);
         if (size == -1)
             return -1;
         sum = CheckedAdd(sum, size);

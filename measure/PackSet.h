@@ -13,7 +13,8 @@ std::vector<std::string> SplitList(const std::string& text);
 
 // Size of the pack set named by the text (relative to the PACKFILES folder) with the masks
 // of the mask-list text; -1 when a pack file failed after its error box.
-int32_t ComputePackSize(const std::string& packSetText, const std::string& maskListText);
+int32_t ComputePackSize(const std::string& packFilesDir, const std::string& packSetText,
+                        const std::string& maskListText);
 
 // Sum over the pack files in order; the first -1 ends the set.
 int32_t PackListSize(const std::vector<std::string>& packList, const std::vector<std::string>& masks);

@@ -2,37 +2,32 @@
 
 #include <cstring>
 
-#include "paktally/Locations.h"
 #include "platform/Exceptions.h"
 #include "platform/File.h"
+#include "platform/LittleEndian.h"
+#include "platform/UserInterface.h"
 
 namespace pk {
 
 namespace {
 
-constexpr size_t kHeaderSize = 27;
+using wrpfield::kHeaderSize;
 
-struct BlockHeader {
+struct TBlockHeader {
     uint8_t tag = 0;
     int32_t dataLength = 0;
     int32_t unpackedSize = 0;
 };
 
-int32_t LittleEndian32(const uint8_t* p)
-{
-    return static_cast<int32_t>(static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-                                static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24);
-}
-
 // Reads the header at offset; returns how many of its bytes arrived.
-size_t ReadHeader(platform::File& file, int64_t offset, BlockHeader& header)
+size_t ReadHeader(platform::TFile& file, int64_t offset, TBlockHeader& header)
 {
     uint8_t raw[kHeaderSize];
     size_t got = file.ReadAt(offset, raw, kHeaderSize);
     if (got == kHeaderSize) {
-        header.tag = raw[0];
-        header.dataLength = LittleEndian32(raw + 13);
-        header.unpackedSize = LittleEndian32(raw + 23);
+        header.tag = raw[wrpfield::kTag];
+        header.dataLength = static_cast<int32_t>(le::GetU32(raw + wrpfield::kDataLength));
+        header.unpackedSize = static_cast<int32_t>(le::GetU32(raw + wrpfield::kUnpackedSize));
     }
     return got;
 }
@@ -47,22 +42,22 @@ std::string Quoted(const std::string& path)
 int32_t PackFileSize(const std::string& path)
 {
     if (!platform::FileExists(path)) {
-        ShowError("PACKFile " + Quoted(path) + " does not exist");
+        platform::ShowError("PACKFile " + Quoted(path) + " does not exist");
         return -1;
     }
-    platform::File file;
-    if (uint32_t code = file.OpenRead(path, platform::Share::DenyWrite)) {
-        ShowError("I/O error reading " + path + "   I/O errorcode:" + std::to_string(code));
+    platform::TFile file;
+    if (uint32_t code = file.OpenRead(path, platform::TShare::DenyWrite)) {
+        platform::ShowError("I/O error reading " + path + "   I/O errorcode:" + std::to_string(code));
         return -1;
     }
     const int64_t fileSize = file.Size();
 
-    BlockHeader header;
+    TBlockHeader header;
     size_t got = ReadHeader(file, 0, header);
     if (got == 0)
         return 0;
     if (got < kHeaderSize) {
-        ShowError("Error reading first block in packfile " + Quoted(path));
+        platform::ShowError("Error reading first block in packfile " + Quoted(path));
         return -1;
     }
     if (header.unpackedSize < 0 || header.unpackedSize > 65535)
@@ -77,7 +72,7 @@ int32_t PackFileSize(const std::string& path)
     while (header.tag == tag && header.unpackedSize >= 0) {
         // A negative length would lead back to a header already read: the file is damaged.
         if (header.dataLength < 0) {
-            ShowError("Error reading block in packfile " + Quoted(path));
+            platform::ShowError("Error reading block in packfile " + Quoted(path));
             return -1;
         }
         headerOffset += static_cast<int64_t>(kHeaderSize) + header.dataLength;
@@ -85,7 +80,7 @@ int32_t PackFileSize(const std::string& path)
         if (headerOffset + static_cast<int64_t>(got) >= fileSize)
             break;  // what was read at the end is not counted
         if (got < kHeaderSize) {
-            ShowError("Error reading block in packfile " + Quoted(path));
+            platform::ShowError("Error reading block in packfile " + Quoted(path));
             return -1;
         }
         sum = CheckedAdd(sum, header.unpackedSize);

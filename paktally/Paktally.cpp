@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "paktally/Locations.h"
+#include "paktally/CommandLine.h"
 #include "platform/UserInterface.h"
 #include "survey/Survey.h"
 #include "window/Application.h"
@@ -19,12 +19,12 @@ namespace {
 
 void StartMainWindow(TSetupForm& form, bool silent)
 {
-    form.SetCaption(kCaptionPrefix + GetIniFileName());
-    EditFlow& flow = form.Logic().Flow();
+    form.SetCaption(kCaptionPrefix + form.Logic().Kit().iniFile);
+    TEditFlow& flow = form.Logic().Flow();
     flow.IniUpdated = false;
     flow.GridModified = false;
     form.Show();
-    ScanSetupIni(form.Logic(), false, true);
+    ScanSetupIni(form.Logic().Kit(), form.Logic(), false, true);
     if (silent)
         form.ButtonUpdateClick();
 }
@@ -35,17 +35,17 @@ int RunPaktally()
     try {
         if (IsSyntaxRequest(ParamStr(1))) {
             platform::UI().ShowMessageBox(
-                {kSyntaxText, Application::Instance().Title(), platform::BoxIcon::None, platform::BoxButtons::OK});
+                {kSyntaxText, TApplication::Instance().Title(), platform::TBoxIcon::None, platform::TBoxButtons::OK});
             return 0;
         }
         bool silent = IsSilentRun(ParamStr(1), ParamStr(2), ParamStr(3));
-        form = std::make_unique<TSetupForm>();
+        form = std::make_unique<TSetupForm>(KitPathsFromCommandLine());
         StartMainWindow(*form, silent);
         if (silent)
             return 0;  // no message loop and no close prompt
-        Application& application = Application::Instance();
+        TApplication& application = TApplication::Instance();
         application.SetTitle(kApplicationTitle);
-        return application.Run(form->Handle());
+        return application.Run(form->Handle(), form->Accelerators());
     } catch (...) {
         ShowApplicationError(std::current_exception());
         return 1;

@@ -1,6 +1,8 @@
 #pragma once
-// The error classes of the program. Every error carries its message text; the class name is
-// shown by the top-level handler ("Application Error" box), so each class reports its own.
+// The root of the error classes and the errors of the operating system and of arithmetic.
+// Every error carries its message text; the class name is shown by the top-level handler
+// ("Application Error" box), so each class reports its own. The folders that raise the other
+// errors declare them with PK_DECLARE_EXCEPTION.
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -21,21 +23,11 @@ public:
         const char* ClassName() const override { return #Name; }              \
     };
 
-PK_DECLARE_EXCEPTION(EMaskException)
-PK_DECLARE_EXCEPTION(EBadZipFile)
-PK_DECLARE_EXCEPTION(EIncompleteZip)
-PK_DECLARE_EXCEPTION(ENotAZipFile)
-PK_DECLARE_EXCEPTION(EUserCanceled)
-PK_DECLARE_EXCEPTION(EListError)
 PK_DECLARE_EXCEPTION(EFOpenError)
 PK_DECLARE_EXCEPTION(EFCreateError)
 PK_DECLARE_EXCEPTION(EWriteError)
 PK_DECLARE_EXCEPTION(ERangeError)
 PK_DECLARE_EXCEPTION(EIntOverflow)
-PK_DECLARE_EXCEPTION(ETypeNotSupported)
-PK_DECLARE_EXCEPTION(EPrinter)
-
-#undef PK_DECLARE_EXCEPTION
 
 // An input/output failure of the operating system, with its error code.
 class EInOutError : public Exception {

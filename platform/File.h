@@ -8,12 +8,12 @@
 
 namespace pk::platform {
 
-enum class Share {
+enum class TShare {
     DenyWrite,  // others may read but not write
     Exclusive,  // others may not open the file at all
 };
 
-enum class SeekFrom { Begin, Current, End };
+enum class TSeekFrom { Begin, Current, End };
 
 // The system's text for an OS error code, without trailing blanks, line ends or full stop.
 std::string OsErrorText(uint32_t code);
@@ -25,17 +25,17 @@ bool DirectoryExists(const std::string& path);
 bool RemoveFile(const std::string& path);
 
 // An open file. Closed by its destructor; movable, not copyable.
-class File {
+class TFile {
 public:
-    File() = default;
-    ~File();
-    File(File&& other) noexcept;
-    File& operator=(File&& other) noexcept;
-    File(const File&) = delete;
-    File& operator=(const File&) = delete;
+    TFile() = default;
+    ~TFile();
+    TFile(TFile&& other) noexcept;
+    TFile& operator=(TFile&& other) noexcept;
+    TFile(const TFile&) = delete;
+    TFile& operator=(const TFile&) = delete;
 
     // Opens an existing file for reading. Returns 0, or the OS error code of the failure.
-    uint32_t OpenRead(const std::string& path, Share share);
+    uint32_t OpenRead(const std::string& path, TShare share);
     // Opens an existing file for writing, exclusively, without changing it. Returns 0 or the
     // OS error code; used to learn whether a file could be replaced.
     uint32_t OpenWriteExisting(const std::string& path);
@@ -56,13 +56,19 @@ public:
     uint32_t Flush();
 
     // Moves the position and returns the new one; raises EInOutError on an OS failure.
-    int64_t Seek(int64_t offset, SeekFrom from);
+    int64_t Seek(int64_t offset, TSeekFrom from);
     int64_t Position();
     int64_t Size();
     // Last modification time as an MS-DOS date and time (two-second resolution).
     uint32_t DosModificationTime();
 
 private:
+    // The flavour's own transfers; the public ones above let an installed TFileFaults plan
+    // change them first.
+    size_t SystemRead(void* buffer, size_t count);
+    size_t SystemReadAt(int64_t offset, void* buffer, size_t count);
+    size_t SystemWrite(const void* buffer, size_t count);
+
 #ifdef _WIN32
     void* handle = nullptr;
 #else

@@ -5,7 +5,7 @@
 namespace pk::platform {
 
 template <class Service>
-class Replaceable {
+class TReplaceable {
 public:
     Service& Get(Service& (*flavoursOwn)()) const { return installed ? *installed : flavoursOwn(); }
     // Installs a service (nullptr restores the flavour's own) and returns the one it replaces.

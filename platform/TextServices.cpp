@@ -5,11 +5,11 @@
 namespace pk::platform {
 
 bool SystemIsLeadByte(uint8_t b);  // the flavour's own table
-Drives& DefaultDrives();
+TDrives& DefaultDrives();
 
 namespace {
-const LeadByteTable* leadBytesOverride = nullptr;
-Replaceable<Drives> drives;
+const TLeadByteTable* leadBytesOverride = nullptr;
+TReplaceable<TDrives> drives;
 }
 
 bool IsLeadByte(uint8_t b)
@@ -17,17 +17,17 @@ bool IsLeadByte(uint8_t b)
     return leadBytesOverride ? (*leadBytesOverride)[b] : SystemIsLeadByte(b);
 }
 
-void OverrideLeadBytes(const LeadByteTable* table)
+void OverrideLeadBytes(const TLeadByteTable* table)
 {
     leadBytesOverride = table;
 }
 
-Drives& SystemDrives()
+TDrives& SystemDrives()
 {
     return drives.Get(DefaultDrives);
 }
 
-Drives* SetDrives(Drives* replacement)
+TDrives* SetDrives(TDrives* replacement)
 {
     return drives.Replace(replacement);
 }

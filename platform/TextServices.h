@@ -1,6 +1,6 @@
 #pragma once
 // Text services of the system code page: lead bytes of two-byte characters, the OEM-to-ANSI
-// conversion of names, the locale's case-insensitive comparison, and drive facts.
+// conversion of names, conversion to UTF-8, the locale's case-insensitive comparison, and drive facts.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -8,15 +8,18 @@
 
 namespace pk::platform {
 
-using LeadByteTable = std::array<bool, 256>;
+using TLeadByteTable = std::array<bool, 256>;
 
 // True when the system code page marks b as the first byte of a two-byte character.
 bool IsLeadByte(uint8_t b);
 // Tests install another code page's table (nullptr restores the system's).
-void OverrideLeadBytes(const LeadByteTable* table);
+void OverrideLeadBytes(const TLeadByteTable* table);
 
 // Converts text in place from the OEM to the ANSI character set (same length).
 void OemToAnsi(std::string& text);
+
+// The text, taken in the system's ANSI code page, as UTF-8.
+std::string AnsiToUtf8(const std::string& text);
 
 // Whole-text comparison without regard to letter case, in the user's locale.
 bool SameText(std::string_view a, std::string_view b);
@@ -24,14 +27,14 @@ bool SameText(std::string_view a, std::string_view b);
 std::string NameKey(std::string_view name);
 
 // Facts about the drive whose root is given as "X:\".
-class Drives {
+class TDrives {
 public:
-    virtual ~Drives() = default;
+    virtual ~TDrives() = default;
     virtual bool IsRemovable(const std::string& root) = 0;
     virtual std::string VolumeLabel(const std::string& root) = 0;
 };
-Drives& SystemDrives();
+TDrives& SystemDrives();
 // Tests install their own (nullptr restores the system's); returns the one replaced.
-Drives* SetDrives(Drives* drives);
+TDrives* SetDrives(TDrives* drives);
 
 }  // namespace pk::platform

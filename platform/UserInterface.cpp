@@ -4,20 +4,25 @@
 
 namespace pk::platform {
 
-UserInterface& DefaultUserInterface();  // the flavour's own sink
+TUserInterface& DefaultUserInterface();  // the flavour's own sink
 
 namespace {
-Replaceable<UserInterface> sink;
+TReplaceable<TUserInterface> sink;
 }
 
-UserInterface& UI()
+TUserInterface& UI()
 {
     return sink.Get(DefaultUserInterface);
 }
 
-UserInterface* SetUserInterface(UserInterface* replacement)
+TUserInterface* SetUserInterface(TUserInterface* replacement)
 {
     return sink.Replace(replacement);
+}
+
+void ShowError(const std::string& text)
+{
+    UI().ShowMessageBox({text, "Error", TBoxIcon::Error, TBoxButtons::OK});
 }
 
 }  // namespace pk::platform

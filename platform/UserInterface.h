@@ -6,65 +6,68 @@
 
 namespace pk::platform {
 
-enum class BoxIcon { None, Error, Question, Information };
-enum class BoxButtons { OK, OKCancel, YesNo, YesNoCancel };
-enum class BoxResult { OK, Cancel, Yes, No };
+enum class TBoxIcon { None, Error, Question, Information };
+enum class TBoxButtons { OK, OKCancel, YesNo, YesNoCancel };
+enum class TBoxResult { OK, Cancel, Yes, No };
 
-struct MessageBoxSpec {
+struct TMessageBoxSpec {
     std::string text;
     std::string title;
-    BoxIcon icon = BoxIcon::None;
-    BoxButtons buttons = BoxButtons::OK;
+    TBoxIcon icon = TBoxIcon::None;
+    TBoxButtons buttons = TBoxButtons::OK;
     bool ownerless = false;  // shown without an owner window
 };
 
-struct FileDialogSpec {
+struct TFileDialogSpec {
     std::string title;
     std::string filter;            // "description|pattern|description|pattern..."
     std::string initialDirectory;
 };
 
-enum class Cursor { Default, HourGlass };
+enum class TCursor { Default, HourGlass };
 
-class UserInterface {
+class TUserInterface {
 public:
-    virtual ~UserInterface() = default;
+    virtual ~TUserInterface() = default;
     // Shows a modal box and returns the button pressed.
-    virtual BoxResult ShowMessageBox(const MessageBoxSpec& box) = 0;
+    virtual TBoxResult ShowMessageBox(const TMessageBoxSpec& box) = 0;
     // Lets the user choose a file; false when the dialog was cancelled.
-    virtual bool ChooseFile(const FileDialogSpec& dialog, std::string& chosen) = 0;
-    virtual Cursor GetCursor() = 0;
-    virtual void SetCursor(Cursor cursor) = 0;
+    virtual bool ChooseFile(const TFileDialogSpec& dialog, std::string& chosen) = 0;
+    virtual TCursor GetCursor() = 0;
+    virtual void SetCursor(TCursor cursor) = 0;
     // Handles the window messages that are pending, then returns.
     virtual void ProcessMessages() = 0;
 };
 
 // The answer to a box that nobody is there to answer: OK where that is all there is,
 // otherwise No or Cancel, so that nothing changes.
-inline BoxResult AnswerThatChangesNothing(BoxButtons buttons)
+inline TBoxResult AnswerThatChangesNothing(TBoxButtons buttons)
 {
     switch (buttons) {
-    case BoxButtons::OK: return BoxResult::OK;
-    case BoxButtons::YesNo: return BoxResult::No;
-    default: return BoxResult::Cancel;
+    case TBoxButtons::OK: return TBoxResult::OK;
+    case TBoxButtons::YesNo: return TBoxResult::No;
+    default: return TBoxResult::Cancel;
     }
 }
 
 // The sink in use; the flavour's own unless one was installed.
-UserInterface& UI();
+TUserInterface& UI();
 // Installs a sink (nullptr restores the flavour's own) and returns the one it replaces.
-UserInterface* SetUserInterface(UserInterface* sink);
+TUserInterface* SetUserInterface(TUserInterface* sink);
+
+// Modal error box (title "Error", error icon, one OK button).
+void ShowError(const std::string& text);
 
 // Shows the hourglass for its lifetime and restores the cursor it found, on every way out.
-class BusyCursor {
+class TBusyCursor {
 public:
-    explicit BusyCursor(Cursor shape = Cursor::HourGlass) : saved(UI().GetCursor()) { UI().SetCursor(shape); }
-    ~BusyCursor() { UI().SetCursor(saved); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
+    explicit TBusyCursor(TCursor shape = TCursor::HourGlass) : saved(UI().GetCursor()) { UI().SetCursor(shape); }
+    ~TBusyCursor() { UI().SetCursor(saved); }
+    TBusyCursor(const TBusyCursor&) = delete;
+    TBusyCursor& operator=(const TBusyCursor&) = delete;
 
 private:
-    Cursor saved;
+    TCursor saved;
 };
 
 }  // namespace pk::platform

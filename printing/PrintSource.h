@@ -7,13 +7,13 @@
 
 namespace pk {
 
-class PrintSource {
+class TPrintSource {
 public:
-    virtual ~PrintSource() = default;
+    virtual ~TPrintSource() = default;
 };
 
 // A font as the screen shows it.
-struct GridFont {
+struct TGridFont {
     std::string face;            // e.g. "MS Sans Serif"
     int height = -11;            // pixels at screenPixelsPerInch; negative: character height
     bool bold = false, italic = false, underline = false, strikeOut = false;
@@ -23,22 +23,22 @@ struct GridFont {
     int screenPixelsPerInch = 96;
 };
 
-struct GridSelection {
+struct TGridSelection {
     int left = 0, top = 0, right = 0, bottom = 0;  // inclusive
 };
 
-class PrintableGrid : public PrintSource {
+class TPrintableGrid : public TPrintSource {
 public:
     virtual int ColumnCount() const = 0;
     virtual int RowCount() const = 0;            // the title row is row 0
     virtual int ColumnWidth(int column) const = 0;  // screen pixels
     virtual std::string Cell(int column, int row) const = 0;
-    virtual GridFont Font() const = 0;
+    virtual TGridFont Font() const = 0;
     virtual bool AllowsRangeSelection() const = 0;
-    virtual GridSelection Selection() const = 0;
+    virtual TGridSelection Selection() const = 0;
 };
 
-class PrintableLines : public PrintSource {
+class TPrintableLines : public TPrintSource {
 public:
     virtual std::vector<std::string> Lines() const = 0;
 };

@@ -5,23 +5,23 @@
 
 namespace pk {
 
-PrinterDevice& DefaultPrinter();  // the flavour's own
+TPrinterDevice& DefaultPrinter();  // the flavour's own
 
 namespace {
-platform::Replaceable<PrinterDevice> printer;
+platform::TReplaceable<TPrinterDevice> printer;
 }
 
-PrinterDevice& Printer()
+TPrinterDevice& Printer()
 {
     return printer.Get(DefaultPrinter);
 }
 
-PrinterDevice* SetPrinter(PrinterDevice* device)
+TPrinterDevice* SetPrinter(TPrinterDevice* device)
 {
     return printer.Replace(device);
 }
 
-void PrinterDevice::BeginDoc()
+void TPrinterDevice::BeginDoc()
 {
     if (printing)
         throw EPrinter(kPrintingInProgress);
@@ -35,12 +35,12 @@ void PrinterDevice::BeginDoc()
     }
 }
 
-void PrinterDevice::NewPage()
+void TPrinterDevice::NewPage()
 {
     StartNextPage();
 }
 
-void PrinterDevice::EndDoc()
+void TPrinterDevice::EndDoc()
 {
     // Still in progress while the spooler takes the last page; finished even if it fails.
     try {
@@ -52,20 +52,20 @@ void PrinterDevice::EndDoc()
     printing = false;
 }
 
-void PrinterDevice::AbortDoc() noexcept
+void TPrinterDevice::AbortDoc() noexcept
 {
     printing = false;
     AbortDocument();
 }
 
-const PrinterFont& PrinterDevice::Font()
+const TPrinterFont& TPrinterDevice::Font()
 {
     if (!font)
-        SetFont(DefaultPrinterFont(DeviceCaps(DeviceCap::LogPixelsY)));
+        SetFont(DefaultPrinterFont(DeviceCaps(TDeviceCap::LogPixelsY)));
     return *font;
 }
 
-void PrinterDevice::SetFont(const PrinterFont& newFont)
+void TPrinterDevice::SetFont(const TPrinterFont& newFont)
 {
     SelectFont(newFont);
     font = newFont;

@@ -6,28 +6,31 @@
 #include <optional>
 #include <string>
 
+#include "platform/Exceptions.h"
 #include "printing/PrinterFont.h"
 
 namespace pk {
 
+PK_DECLARE_EXCEPTION(EPrinter)
+
 inline constexpr const char* kNoDefaultPrinter = "There is no default printer currently selected";
 inline constexpr const char* kPrintingInProgress = "Printing in progress";
 
-enum class DeviceCap { LogPixelsX, LogPixelsY, VertRes };
+enum class TDeviceCap { LogPixelsX, LogPixelsY, HorzRes, VertRes };
 
-struct DevicePoint {
+struct TDevicePoint {
     int32_t x = 0, y = 0;
-    bool operator==(const DevicePoint&) const = default;
+    bool operator==(const TDevicePoint&) const = default;
 };
 
-struct DeviceRect {
+struct TDeviceRect {
     int32_t left = 0, top = 0, right = 0, bottom = 0;
-    bool operator==(const DeviceRect&) const = default;
+    bool operator==(const TDeviceRect&) const = default;
 };
 
-class PrinterDevice {
+class TPrinterDevice {
 public:
-    virtual ~PrinterDevice() = default;
+    virtual ~TPrinterDevice() = default;
 
     // Starts a document and its first page; EPrinter when a document is already in progress.
     void BeginDoc();
@@ -40,20 +43,20 @@ public:
     bool Printing() const { return printing; }
 
     // The canvas font; until another is given, the default font at the device's resolution.
-    const PrinterFont& Font();
-    void SetFont(const PrinterFont& font);
+    const TPrinterFont& Font();
+    void SetFont(const TPrinterFont& font);
 
-    virtual int DeviceCaps(DeviceCap cap) = 0;
+    virtual int DeviceCaps(TDeviceCap cap) = 0;
     // Size of the whole sheet, and the width of the unprintable border at its left and top,
     // in device pixels.
-    virtual DevicePoint PhysicalPageSize() = 0;
-    virtual DevicePoint PrintingOffset() = 0;
-    virtual bool SetViewportOrigin(DevicePoint origin) = 0;
-    virtual bool GetWindowOrigin(DevicePoint& origin) = 0;
-    virtual bool SetWindowOrigin(DevicePoint origin) = 0;
+    virtual TDevicePoint PhysicalPageSize() = 0;
+    virtual TDevicePoint PrintingOffset() = 0;
+    virtual bool SetViewportOrigin(TDevicePoint origin) = 0;
+    virtual bool GetWindowOrigin(TDevicePoint& origin) = 0;
+    virtual bool SetWindowOrigin(TDevicePoint origin) = 0;
     // Fills the rectangle with the canvas brush and draws the text with its top-left corner at
     // (x, y), cut at the rectangle's edges.
-    virtual void TextRect(const DeviceRect& rect, int x, int y, const std::string& text) = 0;
+    virtual void TextRect(const TDeviceRect& rect, int x, int y, const std::string& text) = 0;
     // Draws the text with its top-left corner at (x, y), not clipped.
     virtual void TextAt(int x, int y, const std::string& text) = 0;
 
@@ -62,16 +65,16 @@ protected:
     virtual void StartNextPage() = 0;
     virtual void EndDocument() = 0;    // the last page and the document
     virtual void AbortDocument() noexcept = 0;
-    virtual void SelectFont(const PrinterFont& font) = 0;
+    virtual void SelectFont(const TPrinterFont& font) = 0;
 
 private:
     bool printing = false;
-    std::optional<PrinterFont> font;
+    std::optional<TPrinterFont> font;
 };
 
 // The printer in use: the flavour's own, on the default printer, unless one was installed.
-PrinterDevice& Printer();
+TPrinterDevice& Printer();
 // Installs a printer (nullptr restores the flavour's own) and returns the one it replaces.
-PrinterDevice* SetPrinter(PrinterDevice* device);
+TPrinterDevice* SetPrinter(TPrinterDevice* device);
 
 }  // namespace pk

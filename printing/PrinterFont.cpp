@@ -19,17 +19,17 @@ int MulDivRounded(int a, int b, int c)
     return static_cast<int>(std::clamp<int64_t>(result, INT32_MIN, INT32_MAX));
 }
 
-PrinterFont DefaultPrinterFont(int printerPixelsPerInch)
+TPrinterFont DefaultPrinterFont(int printerPixelsPerInch)
 {
-    PrinterFont font;
+    TPrinterFont font;
     font.face = "MS Sans Serif";
     font.height = -MulDivRounded(8, printerPixelsPerInch, 72);
     return font;
 }
 
-PrinterFont TakeOverFont(const GridFont& font, int printerPixelsPerInch)
+TPrinterFont TakeOverFont(const TGridFont& font, int printerPixelsPerInch)
 {
-    PrinterFont taken;
+    TPrinterFont taken;
     taken.face = font.face;
     taken.bold = font.bold;
     taken.italic = font.italic;

@@ -7,7 +7,7 @@
 
 namespace pk {
 
-struct PrinterFont {
+struct TPrinterFont {
     std::string face;
     int height = 0;              // device pixels; negative: character height
     bool bold = false, italic = false, underline = false, strikeOut = false;
@@ -15,7 +15,7 @@ struct PrinterFont {
     uint8_t pitch = 0;           // DEFAULT_PITCH
     uint32_t color = 0;          // COLORREF
 
-    bool operator==(const PrinterFont&) const = default;
+    bool operator==(const TPrinterFont&) const = default;
 };
 
 // a × b / c rounded to the nearest whole number, halves away from zero; 0 when c is 0.
@@ -23,10 +23,10 @@ int MulDivRounded(int a, int b, int c);
 
 // The canvas font before any other is given: 8 points of "MS Sans Serif" at the device's
 // vertical resolution.
-PrinterFont DefaultPrinterFont(int printerPixelsPerInch);
+TPrinterFont DefaultPrinterFont(int printerPixelsPerInch);
 
 // The screen font on a device of the given vertical resolution. Face, style, character set,
 // pitch and colour are kept; where the resolutions differ the size in whole points is kept.
-PrinterFont TakeOverFont(const GridFont& font, int printerPixelsPerInch);
+TPrinterFont TakeOverFont(const TGridFont& font, int printerPixelsPerInch);
 
 }  // namespace pk

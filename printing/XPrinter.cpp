@@ -36,16 +36,16 @@ int32_t ToDevice(double value)
 }
 
 // One document on the printer; dropped when a failure leaves before End.
-class DocumentScope {
+class TDocumentScope {
 public:
-    explicit DocumentScope(PrinterDevice& device) : printer(device) { printer.BeginDoc(); }
-    ~DocumentScope()
+    explicit TDocumentScope(TPrinterDevice& device) : printer(device) { printer.BeginDoc(); }
+    ~TDocumentScope()
     {
         if (!ended)
             printer.AbortDoc();
     }
-    DocumentScope(const DocumentScope&) = delete;
-    DocumentScope& operator=(const DocumentScope&) = delete;
+    TDocumentScope(const TDocumentScope&) = delete;
+    TDocumentScope& operator=(const TDocumentScope&) = delete;
 
     void End()
     {
@@ -54,9 +54,16 @@ public:
     }
 
 private:
-    PrinterDevice& printer;
+    TPrinterDevice& printer;
     bool ended = false;
 };
+
+// A font height shrunk with the columns; never 0, which would ask for the default size.
+int ScaledFontHeight(int height, double factor)
+{
+    double scaled = std::max(1.0, std::round(std::fabs(height) * factor));
+    return ToDevice(height < 0 ? -scaled : scaled);
+}
 
 }  // namespace
 
@@ -66,20 +73,20 @@ TXPrinter::TXPrinter()
     SetTopMargin(20);
 }
 
-void TXPrinter::Print(const PrintSource* source, bool WholeGrid)
+void TXPrinter::Print(const TPrintSource* source, bool WholeGrid)
 {
-    if (auto grid = dynamic_cast<const PrintableGrid*>(source))
+    if (auto grid = dynamic_cast<const TPrintableGrid*>(source))
         PrintGrid(*grid, WholeGrid);
-    else if (auto lines = dynamic_cast<const PrintableLines*>(source))
+    else if (auto lines = dynamic_cast<const TPrintableLines*>(source))
         PrintLines(*lines);
     else
         throw ETypeNotSupported(kPrintNotSupported);
 }
 
-TXPrinter::GridRange TXPrinter::ChooseCells(const PrintableGrid& grid, bool WholeGrid)
+TXPrinter::TGridRange TXPrinter::ChooseCells(const TPrintableGrid& grid, bool WholeGrid)
 {
-    GridRange whole{0, grid.ColumnCount() - 1, 0, grid.RowCount() - 1};
-    GridSelection selection = grid.Selection();
+    TGridRange whole{0, grid.ColumnCount() - 1, 0, grid.RowCount() - 1};
+    TGridSelection selection = grid.Selection();
     bool severalCells = selection.top != selection.bottom || selection.left != selection.right;
     if (WholeGrid || !grid.AllowsRangeSelection() || !severalCells)
         return whole;
@@ -88,45 +95,73 @@ TXPrinter::GridRange TXPrinter::ChooseCells(const PrintableGrid& grid, bool Whol
             std::max(selection.top, 0), std::min(selection.bottom, whole.lastRow)};
 }
 
-void TXPrinter::PrintGrid(const PrintableGrid& grid, bool WholeGrid)
+void TXPrinter::PrintGrid(const TPrintableGrid& grid, bool WholeGrid)
 {
-    GridRange cells = ChooseCells(grid, WholeGrid);
-    PrinterDevice& printer = Printer();
-    DocumentScope document(printer);
+    TGridRange cells = ChooseCells(grid, WholeGrid);
+    TPrinterDevice& printer = Printer();
+    TDocumentScope document(printer);
     ApplyMargins();
-    GridFont screenFont = grid.Font();
-    const int printerPpi = printer.DeviceCaps(DeviceCap::LogPixelsY);
-    printer.SetFont(TakeOverFont(screenFont, printerPpi));
+    const int printerPpi = printer.DeviceCaps(TDeviceCap::LogPixelsY);
+    TPrinterFont font = TakeOverFont(grid.Font(), printerPpi);
+    std::vector<ColumnEdges> columns = ColumnsOnPaper(grid, cells, printerPpi);
+    // Columns wider than the paper shrink, with their gaps and the font, by one factor, so
+    // that the last one ends at the printable area's right edge instead of being cut off.
+    const double printable = WidthRightOfMargin();
+    if (!columns.empty() && columns.back().right > printable && printable > 0) {
+        double factor = printable / columns.back().right;
+        for (ColumnEdges& edges : columns)
+            edges = {RoundHalfEven(edges.left * factor), RoundHalfEven(edges.right * factor)};
+        font.height = ScaledFontHeight(font.height, factor);
+    }
+    printer.SetFont(font);
 
-    // Columns keep their width on paper; widths and the gap both use the vertical resolutions.
-    const double gap = printerPpi * kGapInches;
     int lineCounter = 0;
     for (int row = cells.firstRow; row <= cells.lastRow; ++row) {
-        double x = 0;
         int64_t lineHeight = LineHeight();
         BreakPageIfFull(lineCounter, lineHeight);
         int32_t top = ToDevice(double(lineCounter) * lineHeight);
         int32_t bottom = ToDevice(double(lineCounter + 1) * lineHeight);
         for (int column = cells.firstColumn; column <= cells.lastColumn; ++column) {
-            double widthInches = double(grid.ColumnWidth(column)) / screenFont.screenPixelsPerInch;
-            double slot = printerPpi * (widthInches + kGapInches);
-            DeviceRect rect{ToDevice(RoundHalfEven(x)), top, ToDevice(RoundHalfEven(x + slot - gap)), bottom};
+            const ColumnEdges& edges = columns[static_cast<size_t>(column - cells.firstColumn)];
+            TDeviceRect rect{ToDevice(edges.left), top, ToDevice(edges.right), bottom};
             printer.TextRect(rect, rect.left, rect.top, grid.Cell(column, row));
-            x = RoundHalfEven(x + slot);
         }
         ++lineCounter;
     }
     document.End();
 }
 
-void TXPrinter::PrintLines(const PrintableLines& source)
+std::vector<TXPrinter::ColumnEdges> TXPrinter::ColumnsOnPaper(const TPrintableGrid& grid, const TGridRange& cells,
+                                                              int printerPpi)
+{
+    // Columns keep their width on paper; widths and the gap both use the vertical resolutions.
+    const double gap = printerPpi * kGapInches;
+    const int screenPpi = grid.Font().screenPixelsPerInch;
+    std::vector<ColumnEdges> columns;
+    double x = 0;
+    for (int column = cells.firstColumn; column <= cells.lastColumn; ++column) {
+        double widthInches = double(grid.ColumnWidth(column)) / screenPpi;
+        double slot = printerPpi * (widthInches + kGapInches);
+        columns.push_back({RoundHalfEven(x), RoundHalfEven(x + slot - gap)});
+        x = RoundHalfEven(x + slot);
+    }
+    return columns;
+}
+
+double TXPrinter::WidthRightOfMargin() const
+{
+    // Drawing coordinates start at the left margin, device ones at the unprintable border.
+    return Printer().DeviceCaps(TDeviceCap::HorzRes) - RoundHalfEven(PixelsPerMmX() * leftMargin - PrintOffsetX());
+}
+
+void TXPrinter::PrintLines(const TPrintableLines& source)
 {
     std::vector<std::string> lines = source.Lines();
     // No lines, no document: an empty one would still cost a blank sheet on many printers.
     if (lines.empty())
         return;
-    PrinterDevice& printer = Printer();
-    DocumentScope document(printer);
+    TPrinterDevice& printer = Printer();
+    TDocumentScope document(printer);
     ApplyMargins();
     int lineCounter = 0;
     for (const std::string& line : lines) {
@@ -145,8 +180,8 @@ int64_t TXPrinter::LineHeight() const
 
 void TXPrinter::BreakPageIfFull(int& lineCounter, int64_t lineHeight)
 {
-    PrinterDevice& printer = Printer();
-    double usable = std::fabs(printer.DeviceCaps(DeviceCap::VertRes) - PixelsPerMmY() * topMargin);
+    TPrinterDevice& printer = Printer();
+    double usable = std::fabs(printer.DeviceCaps(TDeviceCap::VertRes) - PixelsPerMmY() * topMargin);
     // A line taller than the page stays on the page it begins: the next one would not hold
     // it either, and a blank sheet would come out first.
     if (lineCounter > 0 && double(lineCounter + 1) * double(lineHeight) > usable) {
@@ -176,7 +211,7 @@ void TXPrinter::ApplyMargin(Axis axis, uint16_t value)
 {
     const bool horizontal = axis == Axis::Horizontal;
     marginApplied = false;
-    PrinterDevice& printer = Printer();
+    TPrinterDevice& printer = Printer();
     if (!printer.Printing()) {
         marginApplied = true;
     } else {
@@ -188,7 +223,7 @@ void TXPrinter::ApplyMargin(Axis axis, uint16_t value)
         if (margin < offset / perMm)
             margin = RoundHalfEven(offset / perMm);
         const int pageMm = horizontal ? PageWidthMm() : PageHeightMm();
-        DevicePoint origin;
+        TDevicePoint origin;
         if (margin > pageMm || margin > std::numeric_limits<uint16_t>::max() || !GetDrawingOrigin(origin))
             return;
         // The device's coordinates start at the unprintable border, drawing ones at the margin.
@@ -220,19 +255,19 @@ int TXPrinter::PrintOffsetY() const
     return Printer().PrintingOffset().y;
 }
 
-bool TXPrinter::GetDrawingOrigin(DevicePoint& point) const
+bool TXPrinter::GetDrawingOrigin(TDevicePoint& point) const
 {
     return Printer().GetWindowOrigin(point);
 }
 
 double TXPrinter::PixelsPerMmX() const
 {
-    return Printer().DeviceCaps(DeviceCap::LogPixelsX) / kMmPerInch;
+    return Printer().DeviceCaps(TDeviceCap::LogPixelsX) / kMmPerInch;
 }
 
 double TXPrinter::PixelsPerMmY() const
 {
-    return Printer().DeviceCaps(DeviceCap::LogPixelsY) / kMmPerInch;
+    return Printer().DeviceCaps(TDeviceCap::LogPixelsY) / kMmPerInch;
 }
 
 int TXPrinter::PageWidthMm() const

@@ -4,10 +4,10 @@
 
 namespace pk {
 
-GridRowTexts FormatGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
+TGridRowTexts FormatGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
                            int32_t newSize)
 {
-    GridRowTexts row;
+    TGridRowTexts row;
     row[ColSection] = section;
     row[ColPackFiles] = packSet;
     row[ColPrevSize] = std::to_string(storedSize);

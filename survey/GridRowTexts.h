@@ -6,9 +6,9 @@
 
 namespace pk {
 
-enum GridColumn { ColSection, ColPackFiles, ColPrevSize, ColNewSize, ColSizeChanged, kGridColumns };
+enum TGridColumn { ColSection, ColPackFiles, ColPrevSize, ColNewSize, ColSizeChanged, kGridColumns };
 
-using GridRowTexts = std::array<std::string, kGridColumns>;
+using TGridRowTexts = std::array<std::string, kGridColumns>;
 
 // The title row.
 inline constexpr std::array<const char*, kGridColumns> kGridTitles = {"Sub section", "PackFiles", "Prev. Size",
@@ -16,7 +16,7 @@ inline constexpr std::array<const char*, kGridColumns> kGridTitles = {"Sub secti
 
 // Section, pack set, stored size, new size ("(Error)" for -1, empty when not measured) and
 // the change ("NOT UPDATED", " " when equal, else "X  (" + difference + ")").
-GridRowTexts FormatGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
+TGridRowTexts FormatGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
                            int32_t newSize);
 
 }  // namespace pk

@@ -2,10 +2,10 @@
 
 #include <cstdint>
 
-#include "inifile/LumInifile.h"
+#include "inifile/LumMemIniFile.h"
 #include "measure/PackSet.h"
-#include "paktally/Locations.h"
 #include "platform/File.h"
+#include "platform/UserInterface.h"
 
 namespace pk {
 
@@ -14,20 +14,20 @@ namespace {
 constexpr const char* kUnpacksNothing = "$$$$$$$$.$$$";
 
 // Keeps the grid disabled for the option walk and enables it again on every way out.
-class GridDisabled {
+class TGridDisabled {
 public:
-    explicit GridDisabled(SurveyView& view) : view(view) { view.SetGridEnabled(false); }
-    ~GridDisabled() { view.SetGridEnabled(true); }
-    GridDisabled(const GridDisabled&) = delete;
-    GridDisabled& operator=(const GridDisabled&) = delete;
+    explicit TGridDisabled(TSurveyView& view) : view(view) { view.SetGridEnabled(false); }
+    ~TGridDisabled() { view.SetGridEnabled(true); }
+    TGridDisabled(const TGridDisabled&) = delete;
+    TGridDisabled& operator=(const TGridDisabled&) = delete;
 
 private:
-    SurveyView& view;
+    TSurveyView& view;
 };
 
 // Visits the sub-options of one family: main option i present, then its sub-options k while
 // present. Both counters are 16-bit; the walk ends rather than wrap around.
-void WalkFamily(TCustomIniFile& document, SurveyView& view, const std::string& mainPrefix,
+void WalkFamily(TCustomIniFile& document, const TKitPaths& kit, TSurveyView& view, const std::string& mainPrefix,
                 const std::string& subPrefix, bool update, bool display)
 {
     for (uint32_t i = 1; i <= UINT16_MAX && document.HasSection(mainPrefix + std::to_string(i)); ++i) {
@@ -36,7 +36,7 @@ void WalkFamily(TCustomIniFile& document, SurveyView& view, const std::string& m
             if (!document.HasSection(name))
                 break;
             int32_t stored = document.ReadNumber(name, "Size", -1);
-            int32_t newSize = update && stored != -1 ? UpdateSectionSize(document, name) : kNotMeasured;
+            int32_t newSize = update && stored != -1 ? UpdateSectionSize(document, name, kit.packFilesDir) : kNotMeasured;
             if (display)
                 view.AddGridRow(name, document.ReadText(name, "PackFile", "NONE"), stored, newSize);
         }
@@ -45,11 +45,11 @@ void WalkFamily(TCustomIniFile& document, SurveyView& view, const std::string& m
 
 }  // namespace
 
-void ScanSetupIni(SurveyView& view, bool update, bool display)
+void ScanSetupIni(const TKitPaths& kit, TSurveyView& view, bool update, bool display)
 {
-    const std::string path = GetIniFileName();
+    const std::string& path = kit.iniFile;
     if (!platform::FileExists(path)) {
-        ShowError("Ini-file " + path + " does not exist");
+        platform::ShowError("Ini-file " + path + " does not exist");
         return;
     }
     TLumMemIniFile document(path);
@@ -59,17 +59,17 @@ void ScanSetupIni(SurveyView& view, bool update, bool display)
 
         int32_t stored = document.ReadNumber("BDE", "Size", -1);
         if (stored != -1) {
-            int32_t newSize = update ? UpdateSectionSize(document, "BDE") : kNotMeasured;
+            int32_t newSize = update ? UpdateSectionSize(document, "BDE", kit.packFilesDir) : kNotMeasured;
             if (display)
                 view.AddGridRow("BDE", document.ReadText("BDE", "Packfile", "NONE"), stored, newSize);
         }
         {
-            GridDisabled disabled(view);
-            WalkFamily(document, view, "IMainOption", "ISubOption", update, display);
-            WalkFamily(document, view, "UMainOption", "USubOption", update, display);
+            TGridDisabled disabled(view);
+            WalkFamily(document, kit, view, "IMainOption", "ISubOption", update, display);
+            WalkFamily(document, kit, view, "UMainOption", "USubOption", update, display);
         }
         if (update)
-            document.SaveFile();
+            view.SaveDocument(document);
     } catch (...) {
         // A pass that fails writes nothing: the sizes measured so far are dropped.
         document.DiscardChanges();
@@ -77,7 +77,7 @@ void ScanSetupIni(SurveyView& view, bool update, bool display)
     }
 }
 
-int32_t UpdateSectionSize(TCustomIniFile& document, const std::string& section)
+int32_t UpdateSectionSize(TCustomIniFile& document, const std::string& section, const std::string& packFilesDir)
 {
     int32_t newSize;
     if (document.ReadText(section, "Files", "") == kUnpacksNothing) {
@@ -85,7 +85,7 @@ int32_t UpdateSectionSize(TCustomIniFile& document, const std::string& section)
     } else {
         std::string packSet = document.ReadText(section, "PackFile", "NOTFOUND");
         std::string masks = document.ReadText(section, "Files", "*,*");
-        newSize = packSet == "NOTFOUND" ? -1 : ComputePackSize(packSet, masks);
+        newSize = packSet == "NOTFOUND" ? -1 : ComputePackSize(packFilesDir, packSet, masks);
     }
     if (newSize != -1)
         document.WriteNumber(section, "Size", newSize);

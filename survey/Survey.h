@@ -4,18 +4,20 @@
 #include <cstdint>
 #include <string>
 
+#include "survey/KitPaths.h"
 #include "survey/SurveyView.h"
 
 namespace pk {
 
 class TCustomIniFile;
 
-// One pass over SETUP.INI (GetIniFileName): lists every sized section and, with update,
-// measures and writes each size and saves the file once.
-void ScanSetupIni(SurveyView& view, bool update, bool display);
+// One pass over the kit's SETUP.INI: lists every sized section and, with update, measures
+// and writes each size and saves the file once.
+void ScanSetupIni(const TKitPaths& kit, TSurveyView& view, bool update, bool display);
 
-// Measures one section and writes its Size key unless the result is -1.
-int32_t UpdateSectionSize(TCustomIniFile& document, const std::string& section);
+// Measures one section against the PACKFILES folder and writes its Size key unless the
+// result is -1.
+int32_t UpdateSectionSize(TCustomIniFile& document, const std::string& section, const std::string& packFilesDir);
 
 // Writes an edited pack-set text into the section's Packfile key, if it has one.
 void SavePackFileColumn(TCustomIniFile& document, const std::string& section, const std::string& value);

@@ -1,21 +1,26 @@
 #pragma once
 // What the survey needs of the size table: rows appended, the grid enabled or disabled
-// during the option walk, and the window's IniUpdated flag.
+// during the option walk, and the window's IniUpdated flag; and the end of an update pass.
 #include <cstdint>
 #include <string>
+
+#include "inifile/LumMemIniFile.h"
 
 namespace pk {
 
 // New size of a section that was not measured in this pass.
 inline constexpr int32_t kNotMeasured = 2147483647;
 
-class SurveyView {
+class TSurveyView {
 public:
-    virtual ~SurveyView() = default;
+    virtual ~TSurveyView() = default;
     virtual void AddGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
                             int32_t newSize) = 0;
     virtual void SetGridEnabled(bool enabled) = 0;
     virtual void SetIniUpdated() = 0;
+    // Ends an update pass that walked every section: saves the document. A view that only
+    // checks the sizes keeps the bytes instead and discards the changes.
+    virtual void SaveDocument(TLumMemIniFile& document) { document.SaveFile(); }
 };
 
 }  // namespace pk

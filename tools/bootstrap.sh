@@ -7,7 +7,7 @@ need_root() { [ "$(id -u)" -eq 0 ] || { echo "bootstrap: run as root (apt-get is
 export DEBIAN_FRONTEND=noninteractive
 
 native_pkgs=(cmake ninja-build g++ googletest libbenchmark-dev clang libclang-rt-14-dev libunicorn-dev
-             zip unzip python3 strace locales xvfb x11-utils imagemagick xdotool fonts-wine
+             zip unzip python3 patch dpkg-dev strace locales xvfb x11-utils imagemagick xdotool fonts-wine
              g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine64
              g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
              cups-daemon cups-client cups-filters printer-driver-cups-pdf ghostscript poppler-utils)

@@ -12,7 +12,8 @@ export WINEPREFIX=${WINEPREFIX:-$build/wineprefix} WINEDEBUG=-all
 start_display() {
   rm -f "$build/xvfb.display"
   exec 3>"$build/xvfb.display"
-  setsid Xvfb -displayfd 3 </dev/null -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  # Room for the window at twice the usual screen resolution.
+  setsid Xvfb -displayfd 3 </dev/null -screen 0 2560x1600x24 -nolisten tcp >/dev/null 2>&1 &
   echo $! > "$build/xvfb.pid"
   exec 3>&-
   for _ in $(seq 100); do [ -s "$build/xvfb.display" ] && break; sleep 0.1; done

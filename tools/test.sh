@@ -33,6 +33,10 @@ for preset in native asan fuzz "$windows"; do
   ctest --preset "$preset" -j"$jobs" || failed+=("$preset (tests)")
 done
 
+echo "=== packages"
+{ cmake --build --preset native --target package && cmake --build --preset win32 --target package &&
+  tests/packaging/check-packages.sh build/native build/win32; } || failed+=("packages")
+
 if [ "${#failed[@]}" -gt 0 ]; then
   echo "FAILED: ${failed[*]}"
   exit 1

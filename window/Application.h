@@ -1,6 +1,7 @@
 #pragma once
-// The application as a whole (Win32): its title, carried by a hidden window of its own, the
-// message loop, and the handler of errors that escape an event handler.
+// The application as a whole (Win32): its title and taskbar button, carried by a window of its
+// own that owns the main window, the message loop, and the handler of errors that escape an
+// event handler.
 #include <windows.h>
 
 #include <exception>
@@ -8,15 +9,20 @@
 
 namespace pk {
 
-class Application {
+class TApplication {
 public:
-    static Application& Instance();
+    static TApplication& Instance();
 
     const std::string& Title() const { return title; }
     void SetTitle(const std::string& text);
+    // The window with the taskbar button, created on first use: never seen itself, it shows
+    // the title in the taskbar and in the task switcher, and owns the main window.
+    HWND TaskbarWindow();
+    // Minimises to the taskbar button: the main window hides until the button restores it.
+    void Minimize(HWND mainWindow);
 
     // Runs the message loop until the main window is gone; returns the exit code.
-    int Run(HWND mainWindow);
+    int Run(HWND mainWindow, HACCEL accelerators);
 
     // For a window procedure whose handler raised. While the loop runs the error is shown
     // under the application title and the program goes on; before it (and in a silent run,
@@ -24,9 +30,11 @@ public:
     void HandleException(const std::exception_ptr& error);
 
 private:
-    Application();
+    TApplication();
+    static LRESULT CALLBACK TaskbarWindowProc(HWND, UINT, WPARAM, LPARAM);
     std::string title;
     HWND titleWindow = nullptr;
+    HWND minimizedWindow = nullptr;
     bool looping = false;
 };
 
@@ -40,7 +48,7 @@ LRESULT GuardedHandler(Handler&& handler)
     try {
         return handler();
     } catch (...) {
-        Application::Instance().HandleException(std::current_exception());
+        TApplication::Instance().HandleException(std::current_exception());
         return 0;
     }
 }

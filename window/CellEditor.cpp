@@ -12,18 +12,25 @@ namespace {
 constexpr UINT_PTR kSubclassId = 1;
 }
 
-void CellEditor::Attach(HWND list, HFONT font, EditTextHandler handler)
+void TCellEditor::Attach(HWND list, HFONT font, TEditTextHandler editTextHandler, CancelHandler cancelHandler)
 {
     listView = list;
-    onEditText = std::move(handler);
+    onEditText = std::move(editTextHandler);
+    onCancel = std::move(cancelHandler);
     edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, listView, nullptr,
                            GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SetFont(font);
     SetWindowSubclass(listView, ListViewProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     SetWindowSubclass(edit, EditProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
-void CellEditor::Begin(int cellColumn, int cellRow, const std::string& text)
+void TCellEditor::SetFont(HFONT font)
+{
+    End();  // its place no longer matches the cell
+    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+void TCellEditor::Begin(int cellColumn, int cellRow, const std::string& text)
 {
     End();
     int item = cellRow - 1;
@@ -47,18 +54,31 @@ void CellEditor::Begin(int cellColumn, int cellRow, const std::string& text)
     SendMessageA(edit, EM_SETSEL, 0, -1);
 }
 
-void CellEditor::End()
+bool TCellEditor::Close()
 {
     if (!active)
-        return;
+        return false;
     active = false;
     if (GetFocus() == edit)
         SetFocus(listView);
     ShowWindow(edit, SW_HIDE);
-    Notify();  // once more on closing, changed or not
+    return true;
 }
 
-std::string CellEditor::Text() const
+void TCellEditor::End()
+{
+    // Once more on closing; an editor left as it was opened changes nothing.
+    if (Close() && Text() != original)
+        Notify();
+}
+
+void TCellEditor::Cancel()
+{
+    if (Close())
+        onCancel();
+}
+
+std::string TCellEditor::Text() const
 {
     int length = GetWindowTextLengthA(edit);
     std::vector<char> buffer(static_cast<size_t>(length) + 1);
@@ -66,12 +86,12 @@ std::string CellEditor::Text() const
     return std::string(buffer.data(), static_cast<size_t>(read));
 }
 
-void CellEditor::Notify()
+void TCellEditor::Notify()
 {
     onEditText(column, row, Text());
 }
 
-LRESULT CellEditor::OnEditKey(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT TCellEditor::OnEditKey(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_GETDLGCODE: {
@@ -82,9 +102,8 @@ LRESULT CellEditor::OnEditKey(HWND window, UINT message, WPARAM wParam, LPARAM l
         break;
     }
     case WM_KEYDOWN:
-        if (wParam == VK_ESCAPE && active) {
-            SetWindowTextA(edit, original.c_str());
-            End();
+        if (wParam == VK_ESCAPE) {
+            Cancel();
             return 0;
         }
         if (wParam == VK_RETURN) {
@@ -105,19 +124,19 @@ LRESULT CellEditor::OnEditKey(HWND window, UINT message, WPARAM wParam, LPARAM l
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK CellEditor::EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+LRESULT CALLBACK TCellEditor::EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                       DWORD_PTR self)
 {
     if (message == WM_NCDESTROY)
         RemoveWindowSubclass(window, EditProc, kSubclassId);
     return GuardedHandler(
-        [&] { return reinterpret_cast<CellEditor*>(self)->OnEditKey(window, message, wParam, lParam); });
+        [&] { return reinterpret_cast<TCellEditor*>(self)->OnEditKey(window, message, wParam, lParam); });
 }
 
-LRESULT CALLBACK CellEditor::ListViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+LRESULT CALLBACK TCellEditor::ListViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                           DWORD_PTR selfData)
 {
-    auto* self = reinterpret_cast<CellEditor*>(selfData);
+    auto* self = reinterpret_cast<TCellEditor*>(selfData);
     return GuardedHandler([&]() -> LRESULT {
         switch (message) {
         case WM_COMMAND:

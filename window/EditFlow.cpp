@@ -1,55 +1,54 @@
 #include "window/EditFlow.h"
 
-#include "paktally/Locations.h"
 #include "platform/UserInterface.h"
 #include "window/SizeTable.h"
 
 namespace pk {
 
-using platform::BoxButtons;
-using platform::BoxIcon;
-using platform::BoxResult;
+using platform::TBoxButtons;
+using platform::TBoxIcon;
+using platform::TBoxResult;
 
-TableState EditFlow::State() const
+TTableState TEditFlow::State() const
 {
     if (GridModified)
-        return TableState::Edited;
-    return IniUpdated ? TableState::Updated : TableState::Listed;
+        return TTableState::Edited;
+    return IniUpdated ? TTableState::Updated : TTableState::Listed;
 }
 
-bool EditFlow::MaySelectCell(int column) const
+bool TEditFlow::MaySelectCell(int column) const
 {
     if (column != ColPackFiles)
         return false;
     if (!IniUpdated)
-        ShowError(kNotUpdatedError);
+        platform::ShowError(kNotUpdatedError);
     return IniUpdated;
 }
 
-UpdateStep EditFlow::BeforeUpdate(const std::string& iniPath) const
+TUpdateStep TEditFlow::BeforeUpdate(const std::string& iniPath) const
 {
     if (!GridModified)
-        return UpdateStep::Update;
-    BoxResult answer = platform::UI().ShowMessageBox(
+        return TUpdateStep::Update;
+    TBoxResult answer = platform::UI().ShowMessageBox(
         {"Before updating the grid the changes must be saved\rSave changes to " + iniPath + " ?", "Confirm",
-         BoxIcon::Question, BoxButtons::YesNo});
+         TBoxIcon::Question, TBoxButtons::YesNo});
     switch (answer) {
-    case BoxResult::Yes: return UpdateStep::SaveThenUpdate;
-    case BoxResult::No: return UpdateStep::Stop;
-    default: return UpdateStep::Update;  // closed without either button
+    case TBoxResult::Yes: return TUpdateStep::SaveThenUpdate;
+    case TBoxResult::No: return TUpdateStep::Stop;
+    default: return TUpdateStep::Update;  // closed without either button
     }
 }
 
-CloseStep EditFlow::BeforeClose(const std::string& iniPath) const
+TCloseStep TEditFlow::BeforeClose(const std::string& iniPath) const
 {
     if (!GridModified)
-        return CloseStep::Close;
-    BoxResult answer = platform::UI().ShowMessageBox(
-        {"Save changes to " + iniPath + "?", "Information", BoxIcon::Information, BoxButtons::YesNoCancel});
+        return TCloseStep::Close;
+    TBoxResult answer = platform::UI().ShowMessageBox(
+        {"Save changes to " + iniPath + "?", "Information", TBoxIcon::Information, TBoxButtons::YesNoCancel});
     switch (answer) {
-    case BoxResult::Yes: return CloseStep::SaveThenClose;
-    case BoxResult::No: return CloseStep::Close;
-    default: return CloseStep::StayOpen;
+    case TBoxResult::Yes: return TCloseStep::SaveThenClose;
+    case TBoxResult::No: return TCloseStep::Close;
+    default: return TCloseStep::StayOpen;
     }
 }
 

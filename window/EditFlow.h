@@ -5,26 +5,26 @@
 
 namespace pk {
 
-enum class TableState { Listed, Updated, Edited };
+enum class TTableState { Listed, Updated, Edited };
 
-enum class UpdateStep { SaveThenUpdate, Update, Stop };
-enum class CloseStep { SaveThenClose, Close, StayOpen };
+enum class TUpdateStep { SaveThenUpdate, Update, Stop };
+enum class TCloseStep { SaveThenClose, Close, StayOpen };
 
-class EditFlow {
+class TEditFlow {
 public:
     bool IniUpdated = false;
     bool GridModified = false;
 
-    TableState State() const;
+    TTableState State() const;
 
     // The pack-set column only, and only after an update pass; asking for it earlier shows
     // why not. Other columns are refused silently.
     bool MaySelectCell(int column) const;
 
     // Asks (confirmation, Yes/No) only when edits are pending.
-    UpdateStep BeforeUpdate(const std::string& iniPath) const;
+    TUpdateStep BeforeUpdate(const std::string& iniPath) const;
     // Asks (information, Yes/No/Cancel) only when edits are pending.
-    CloseStep BeforeClose(const std::string& iniPath) const;
+    TCloseStep BeforeClose(const std::string& iniPath) const;
 };
 
 inline constexpr const char* kNotUpdatedError =

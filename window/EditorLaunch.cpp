@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "paktally/Locations.h"
+#include "platform/UserInterface.h"
 
 namespace pk {
 
@@ -12,18 +12,19 @@ constexpr size_t kCommandBufferSize = 200;  // with its terminating zero
 
 std::string EditorCommandLine(const std::string& program, const std::string& argument)
 {
-    std::string line = program + " " + argument;
+    // Quoted: WordPad and Write take a blank as the end of the path.
+    std::string line = program + " \"" + argument + "\"";
     if (line.size() > kCommandBufferSize - 1)
         line.resize(kCommandBufferSize - 1);
     return line;
 }
 
-void OpenInTextEditor(const std::string& path, const EditorRunner& runEditor)
+void OpenInTextEditor(const std::string& path, const TEditorRunner& runEditor)
 {
     for (const char* program : {"NotePad", "WordPad", "Write"})
         if (runEditor(program, path))
             return;
-    ShowError("Unable to run NotePad or WordPad");
+    platform::ShowError("Unable to run NotePad or WordPad");
 }
 
 }  // namespace pk

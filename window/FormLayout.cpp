@@ -1,12 +1,16 @@
 #include "window/FormLayout.h"
 
+#include <algorithm>
 #include <initializer_list>
+
+#include "printing/PrinterFont.h"
+#include "window/DesignMetrics.h"
 
 namespace pk {
 
-FormLayout InitialLayout()
+TFormLayout InitialLayout()
 {
-    FormLayout l;
+    TFormLayout l;
     l.panel = {4, 4, 777, 389};
     l.grid = {4, 4, 767, 380};
     l.buttonClose = {437, 396, 80, 24};
@@ -18,13 +22,13 @@ FormLayout InitialLayout()
     return l;
 }
 
-FormLayout ResizedLayout(FormLayout l, int w, int h)
+TFormLayout ResizedLayout(TFormLayout l, int w, int h)
 {
     l.grid.width = w - 16;
     l.panel.width = w - 8;
     l.grid.height = h - 46;
     l.panel.height = h - 38;
-    for (ControlRect* button : {&l.buttonPrint, &l.buttonClose, &l.buttonEditText, &l.buttonUpdate})
+    for (TControlRect* button : {&l.buttonPrint, &l.buttonClose, &l.buttonEditText, &l.buttonUpdate})
         button->top = h - button->height - 4;
     l.buttonPrint.left = w - l.buttonPrint.width - 4;
     l.buttonUpdate.left = l.buttonPrint.left - l.buttonPrint.width - 4;
@@ -33,6 +37,27 @@ FormLayout ResizedLayout(FormLayout l, int w, int h)
     l.labelPathPackFiles.top = h - l.labelPathPackFiles.height - 12;
     l.labelPK.top = l.labelPathPackFiles.top;
     return l;
+}
+
+int ScaleToDpi(int value, int dpi)
+{
+    return MulDivRounded(value, dpi, kDesignDpi);
+}
+
+TFormLayout ScaleLayout(const TFormLayout& layout, int dpi)
+{
+    TFormLayout scaled = layout;
+    for (TControlRect* r : {&scaled.panel, &scaled.grid, &scaled.buttonClose, &scaled.buttonEditText,
+                           &scaled.buttonUpdate, &scaled.buttonPrint, &scaled.labelPK, &scaled.labelPathPackFiles})
+        *r = {ScaleToDpi(r->left, dpi), ScaleToDpi(r->top, dpi), ScaleToDpi(r->width, dpi), ScaleToDpi(r->height, dpi)};
+    return scaled;
+}
+
+int PathLabelWidth(int textWidth, const TFormLayout& layout, int dpi)
+{
+    const int gap = ScaleToDpi(4, dpi);
+    int room = layout.buttonClose.left - gap - layout.labelPathPackFiles.left;
+    return std::clamp(textWidth, 0, std::max(room, 0));
 }
 
 }  // namespace pk

@@ -3,26 +3,32 @@
 // follow the client area when the window is resized.
 namespace pk {
 
-struct ControlRect {
+struct TControlRect {
     int left = 0, top = 0, width = 0, height = 0;
-    bool operator==(const ControlRect&) const = default;
+    bool operator==(const TControlRect&) const = default;
 };
 
 // Positions in the window's client area; the grid's within the panel.
-struct FormLayout {
-    ControlRect panel, grid;
-    ControlRect buttonClose, buttonEditText, buttonUpdate, buttonPrint;
-    ControlRect labelPK, labelPathPackFiles;
-    bool operator==(const FormLayout&) const = default;
+struct TFormLayout {
+    TControlRect panel, grid;
+    TControlRect buttonClose, buttonEditText, buttonUpdate, buttonPrint;
+    TControlRect labelPK, labelPathPackFiles;
+    bool operator==(const TFormLayout&) const = default;
 };
 
 inline constexpr int kClientWidth = 785, kClientHeight = 429;
 inline constexpr int kOuterWidth = 793, kOuterHeight = 463;
 inline constexpr int kMinOuterWidth = 685, kMinOuterHeight = 340;
 
-FormLayout InitialLayout();
+TFormLayout InitialLayout();
 // Lays the controls out for a client area of the given size; sizes other than the grid's
 // and panel's stay as they are.
-FormLayout ResizedLayout(FormLayout layout, int clientWidth, int clientHeight);
+TFormLayout ResizedLayout(TFormLayout layout, int clientWidth, int clientHeight);
+
+// A layout designed at 96 pixels per inch, at the screen's resolution.
+TFormLayout ScaleLayout(const TFormLayout& layout, int dpi);
+// The PACKFILES label is as wide as its text, but stops short of the Close button; a longer
+// path is shortened with an ellipsis. Both layouts at the screen's resolution.
+int PathLabelWidth(int textWidth, const TFormLayout& layout, int dpi);
 
 }  // namespace pk

@@ -29,7 +29,7 @@ std::string WithFullStop(const std::string& message)
     return message;
 }
 
-ErrorDescription DescribeError(const std::exception_ptr& error)
+TErrorDescription DescribeError(const std::exception_ptr& error)
 {
     try {
         std::rethrow_exception(error);
@@ -44,7 +44,7 @@ ErrorDescription DescribeError(const std::exception_ptr& error)
     }
 }
 
-std::string ApplicationErrorText(const ErrorDescription& error)
+std::string ApplicationErrorText(const TErrorDescription& error)
 {
     return "Exception " + error.className + " in module " + kProgramName + ".exe.\n" + WithFullStop(error.message);
 }

@@ -19,13 +19,13 @@ bool IsSilentRun(const std::string& arg1, const std::string& arg2, const std::st
 // The message with a full stop added when its last character sorts after ".".
 std::string WithFullStop(const std::string& message);
 
-struct ErrorDescription {
+struct TErrorDescription {
     std::string className;
     std::string message;
 };
-ErrorDescription DescribeError(const std::exception_ptr& error);
+TErrorDescription DescribeError(const std::exception_ptr& error);
 
 // Text of the "Application Error" box that ends the process.
-std::string ApplicationErrorText(const ErrorDescription& error);
+std::string ApplicationErrorText(const TErrorDescription& error);
 
 }  // namespace pk

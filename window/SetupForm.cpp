@@ -4,14 +4,18 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <initializer_list>
 #include <vector>
 
-#include "paktally/Locations.h"
 #include "platform/Exceptions.h"
 #include "platform/UserInterface.h"
+#include "printing/PrinterFont.h"
 #include "printing/XPrinter.h"
 #include "window/Application.h"
+#include "window/DesignMetrics.h"
 #include "window/EditorLaunch.h"
+#include "window/PrintedTable.h"
+#include "window/ScreenDpi.h"
 
 namespace pk {
 
@@ -19,13 +23,15 @@ namespace {
 
 constexpr const char* kFormClass = "TSetupForm";
 constexpr const char* kPanelClass = "PaktallyPanel";
-constexpr const char* kFontFace = "MS Sans Serif";
-constexpr int kFontHeight = -11;  // 8 points at 96 pixels per inch, whatever the screen's
-constexpr int kRowHeight = 20;
 constexpr int kSnapDistance = 10;
+constexpr int kHintWidth = 600;  // a long path and the hint below it, each on a line
 constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+// Moves the table's focus to an item; posted, since the list view is amid a change then.
+constexpr UINT kFocusItemMessage = WM_APP + 1;
 
-enum ControlId { IdClose = 101, IdEditText, IdUpdate, IdPrint, IdGrid };
+enum TControlId { IdClose = 101, IdEditText, IdUpdate, IdPrint, IdGrid, IdEditCell };
+
+ACCEL kEditCellKey = {FVIRTKEY, VK_F2, IdEditCell};  // F2 edits the focused row's pack set
 
 // The hints are Danish; the A functions take them in the ANSI code page (Windows-1252).
 constexpr const char* kHintEditText = "Edit\xE9r INI-filen i en teksteditor";
@@ -73,75 +79,88 @@ void RegisterWindowClasses(HINSTANCE instance, WNDPROC formProc)
     registered = true;
 }
 
-void Place(HWND control, const ControlRect& r)
+void Place(HWND control, const TControlRect& r)
 {
     MoveWindow(control, r.left, r.top, r.width, r.height, TRUE);
 }
 
-// The table grid as the printout reads it, taken when Print is pressed: cell texts, column
-// widths as the user dragged them. The spooler lets window messages through, and an update
-// pass started meanwhile must not change the table under the printout.
-class GridSnapshot : public PrintableGrid {
-public:
-    GridSnapshot(const SizeTable& table, HWND listView) : table(table)
-    {
-        for (int column = 0; column < kSizeColumnCount; ++column)
-            widths.push_back(
-                static_cast<int>(SendMessageA(listView, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0)));
-    }
-    int ColumnCount() const override { return kSizeColumnCount; }
-    int RowCount() const override { return table.RowCount(); }
-    int ColumnWidth(int column) const override { return widths.at(static_cast<size_t>(column)); }
-    std::string Cell(int column, int row) const override { return table.Cell(column, row); }
-    GridFont Font() const override
-    {
-        GridFont font;
-        font.face = kFontFace;
-        font.height = kFontHeight;
-        font.charSet = DEFAULT_CHARSET;
-        font.pitch = DEFAULT_PITCH;
-        font.color = GetSysColor(COLOR_WINDOWTEXT);
-        HDC screen = GetDC(nullptr);
-        font.screenPixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
-        ReleaseDC(nullptr, screen);
-        return font;
-    }
-    bool AllowsRangeSelection() const override { return false; }
-    GridSelection Selection() const override { return {0, 1, 0, 1}; }
+int CALLBACK NoteFontFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found)
+{
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
 
-private:
-    SizeTable table;
-    std::vector<int> widths;
-};
+bool FontInstalled(const char* face)
+{
+    LOGFONTA wanted = {};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(wanted.lfFaceName, face, LF_FACESIZE);
+    bool found = false;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExA(screen, &wanted, NoteFontFound, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
+// The raster font comes in a few sizes only: other resolutions take its outline twin, with
+// the same metrics, where the system has it.
+HFONT CreateWindowFont(int dpi)
+{
+    static const bool twinInstalled = FontInstalled(kScalableFontFace);
+    const char* face = dpi != kDesignDpi && twinInstalled ? kScalableFontFace : kWindowFontFace;
+    return CreateFontA(ScaleToDpi(kWindowFontHeight, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
+}
+
+int TextWidth(HWND control, HFONT font, const std::string& text)
+{
+    HDC dc = GetDC(control);
+    HGDIOBJ previous = SelectObject(dc, font);
+    SIZE extent = {};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    return extent.cx;
+}
 
 }  // namespace
 
-TSetupForm::TSetupForm()
+TSetupForm::TSetupForm(TKitPaths kit) : logic(*this, std::move(kit))
 {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     RegisterWindowClasses(instance, WindowProc);
-    font = CreateFontA(kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kFontFace);
+    dpi = DpiOf(nullptr);
+    font = CreateWindowFont(dpi);
     // The layout is in client pixels: the frame is whatever the system draws around them.
-    RECT outer = {0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRectEx(&outer, kFormStyle, FALSE, 0);
+    clientWidth = ScaleToDpi(kClientWidth, dpi);
+    clientHeight = ScaleToDpi(kClientHeight, dpi);
+    RECT outer = {0, 0, clientWidth, clientHeight};
+    AdjustWindowRectForDpi(outer, kFormStyle, dpi);
     int width = outer.right - outer.left, height = outer.bottom - outer.top;
     int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2, top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    // Owned by the application's window, which carries the taskbar button and the title.
     window = CreateWindowExA(0, kFormClass, "Tarvo SETUP.INI-file manipulation", kFormStyle, left, top, width,
-                             height, nullptr, nullptr, instance, this);
+                             height, TApplication::Instance().TaskbarWindow(), nullptr, instance, this);
     if (!window)
         throw Exception("Cannot create the main window");
     CreateControls();
     FormCreate();
+    // A monitor of another resolution than the system's.
+    if (int shown = DpiOf(window); shown != dpi)
+        ChangeDpi(shown, nullptr);
+    accelerators = CreateAcceleratorTableA(&kEditCellKey, 1);
 }
 
 TSetupForm::~TSetupForm()
 {
     if (IsWindow(window))
         DestroyWindow(window);
+    // The list view shares the image list, so it is ours to destroy, after the list view.
     if (rowHeight)
         ImageList_Destroy(rowHeight);
     DeleteObject(font);
+    if (accelerators)
+        DestroyAcceleratorTable(accelerators);
 }
 
 void TSetupForm::CreateControls()
@@ -159,36 +178,92 @@ void TSetupForm::CreateControls()
     buttonUpdate = control(window, 0, "BUTTON", "&Update", WS_TABSTOP | BS_PUSHBUTTON, IdUpdate);
     buttonPrint = control(window, 0, "BUTTON", "&Print", WS_TABSTOP | BS_PUSHBUTTON, IdPrint);
     panel = control(window, WS_EX_CONTROLPARENT, kPanelClass, "", WS_CLIPCHILDREN, 0);
-    labelPathPackFiles = control(window, 0, "STATIC", "Sti til PACKFILES:", SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_NOTIFY, 0);
+    labelPathPackFiles = control(window, 0, "STATIC", "Sti til PACKFILES:",
+                                 SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_NOTIFY | SS_PATHELLIPSIS, 0);
     labelPK = control(window, 0, "STATIC", "Directory PACKFILES:", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0);
     // No WS_TABSTOP: the Tab key skips the grid.
     stringGrid = control(panel, WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
-                         WS_CLIPCHILDREN | LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER, IdGrid);
+                         WS_CLIPCHILDREN | LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER | LVS_SHAREIMAGELISTS,
+                         IdGrid);
     SendMessageA(stringGrid, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES, LVS_EX_GRIDLINES);
-    // A list view's rows are as high as its small images.
-    rowHeight = ImageList_Create(1, kRowHeight, ILC_COLOR, 1, 0);
-    SendMessageA(stringGrid, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rowHeight));
+    SetRowHeight();
     for (int column = 0; column < kSizeColumnCount; ++column) {
         LVCOLUMNA lvColumn = {};
         lvColumn.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
         lvColumn.pszText = const_cast<char*>("");
-        lvColumn.cx = 150;
+        lvColumn.cx = ScaleToDpi(kDefaultColumnWidth, dpi);
         lvColumn.iSubItem = column;
         SendMessageA(stringGrid, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&lvColumn));
     }
-    editor.Attach(stringGrid, font, [this](int column, int row, const std::string& text) {
-        logic.StringGridSetEditText(column, row, text);
-    });
+    editor.Attach(
+        stringGrid, font,
+        [this](int column, int row, const std::string& text) { logic.StringGridSetEditText(column, row, text); },
+        [this] { logic.StringGridCancelEdit(); });
 
     hints = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance,
                             nullptr);
     SendMessageA(hints, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageA(hints, TTM_SETMAXTIPWIDTH, 0, ScaleToDpi(kHintWidth, dpi));
     AddHint(buttonEditText, kHintEditText);
     AddHint(buttonUpdate, kHintUpdate);
     AddHint(buttonPrint, kHintPrint);
     AddHint(labelPathPackFiles, kHintPackFiles);
+    cellTips.Attach(stringGrid, font, dpi, [this](int column, int row) { return logic.Table().Cell(column, row); });
     ApplyLayout();
+}
+
+void TSetupForm::SetRowHeight()
+{
+    // A list view's rows are as high as its small images.
+    HIMAGELIST previous = rowHeight;
+    rowHeight = ImageList_Create(1, ScaleToDpi(kRowHeight, dpi), ILC_COLOR, 1, 0);
+    SendMessageA(stringGrid, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rowHeight));
+    if (previous)
+        ImageList_Destroy(previous);
+}
+
+std::vector<int> TSetupForm::ColumnWidths() const
+{
+    std::vector<int> widths;
+    for (int column = 0; column < kSizeColumnCount; ++column)
+        widths.push_back(static_cast<int>(SendMessageA(stringGrid, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0)));
+    return widths;
+}
+
+void TSetupForm::SetHint(HWND control, const std::string& text)
+{
+    TTTOOLINFOA tool = {};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = const_cast<char*>(text.c_str());
+    SendMessageA(hints, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TSetupForm::ChangeDpi(int newDpi, const RECT* suggested)
+{
+    editor.End();
+    // Column widths as the user left them, at the new resolution.
+    std::vector<int> widths = ColumnWidths();
+    for (int column = 0; column < kSizeColumnCount; ++column)
+        SendMessageA(stringGrid, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
+                     MulDivRounded(widths[static_cast<size_t>(column)], newDpi, dpi));
+    dpi = newDpi;
+    HFONT previous = font;
+    font = CreateWindowFont(dpi);
+    for (HWND control : {buttonClose, buttonEditText, buttonUpdate, buttonPrint, labelPathPackFiles, labelPK,
+                         stringGrid, hints})
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    editor.SetFont(font);
+    cellTips.SetFont(font, dpi);
+    SendMessageA(hints, TTM_SETMAXTIPWIDTH, 0, ScaleToDpi(kHintWidth, dpi));
+    DeleteObject(previous);
+    SetRowHeight();
+    ApplyLayout();
+    if (suggested)
+        SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TSetupForm::AddHint(HWND control, const char* text)
@@ -207,22 +282,15 @@ void TSetupForm::FormCreate()
     logic.FormCreate();
     for (int column = 0; column < kSizeColumnCount; ++column)
         SendMessageA(stringGrid, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
-                     kSizeColumns[static_cast<size_t>(column)].width);
-    SetLabelPath(GetPackFilesDir());
+                     ScaleToDpi(kSizeColumns[static_cast<size_t>(column)].width, dpi));
+    SetLabelPath(logic.Kit().packFilesDir);
 }
 
 void TSetupForm::SetLabelPath(const std::string& path)
 {
+    packFilesPath = path;
     SetWindowTextA(labelPathPackFiles, path.c_str());
-    // The label is as wide as its text.
-    HDC dc = GetDC(labelPathPackFiles);
-    HGDIOBJ previous = SelectObject(dc, font);
-    SIZE extent = {};
-    GetTextExtentPoint32A(dc, path.c_str(), static_cast<int>(path.size()), &extent);
-    SelectObject(dc, previous);
-    ReleaseDC(labelPathPackFiles, dc);
-    layout.labelPathPackFiles.width = extent.cx;
-    Place(labelPathPackFiles, layout.labelPathPackFiles);
+    ApplyLayout();
 }
 
 void TSetupForm::SetCaption(const std::string& caption)
@@ -238,6 +306,13 @@ void TSetupForm::Show()
 
 void TSetupForm::ApplyLayout()
 {
+    TFormLayout layout = ScaleLayout(designLayout, dpi);
+    // The label is as wide as its text, up to the buttons; a path cut short shows whole in
+    // its hint.
+    int textWidth = TextWidth(labelPathPackFiles, font, packFilesPath);
+    layout.labelPathPackFiles.width = PathLabelWidth(textWidth, layout, dpi);
+    bool shortened = layout.labelPathPackFiles.width < textWidth;
+    SetHint(labelPathPackFiles, shortened ? packFilesPath + "\r\n" + kHintPackFiles : kHintPackFiles);
     Place(panel, layout.panel);
     Place(stringGrid, layout.grid);
     Place(buttonClose, layout.buttonClose);
@@ -255,7 +330,8 @@ void TSetupForm::FormResize(int width, int height)
         return;
     clientWidth = width;
     clientHeight = height;
-    layout = ResizedLayout(layout, width, height);
+    designLayout = ResizedLayout(designLayout, MulDivRounded(width, kDesignDpi, dpi),
+                                 MulDivRounded(height, kDesignDpi, dpi));
     ApplyLayout();
 }
 
@@ -265,10 +341,11 @@ void TSetupForm::SnapToScreenEdges(WINDOWPOS& position) const
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     GetWindowRect(window, &current);
     int width = current.right - current.left, height = current.bottom - current.top;
-    auto snap = [](int& start, int extent, int low, int high) {
-        if (std::abs(start - low) < kSnapDistance)
+    const int distance = ScaleToDpi(kSnapDistance, dpi);
+    auto snap = [distance](int& start, int extent, int low, int high) {
+        if (std::abs(start - low) < distance)
             start = low;
-        else if (std::abs(start + extent - high) < kSnapDistance)
+        else if (std::abs(start + extent - high) < distance)
             start = high - extent;
     };
     snap(position.x, width, work.left, work.right);
@@ -277,7 +354,7 @@ void TSetupForm::SnapToScreenEdges(WINDOWPOS& position) const
 
 void TSetupForm::ShowRows(int firstRow, int lastRow)
 {
-    const SizeTable& table = logic.Table();
+    const TSizeTable& table = logic.Table();
     int items = table.RowCount() - 1;  // the title row is the header
     int count = static_cast<int>(SendMessageA(stringGrid, LVM_GETITEMCOUNT, 0, 0));
     for (; count < items; ++count) {
@@ -324,14 +401,38 @@ void TSetupForm::OnGridCellClicked(POINT where)
         return;
     int row = hit.iItem + 1;
     if (logic.StringGridSelectCell(hit.iSubItem, row))
-        editor.Begin(hit.iSubItem, row, logic.Table().Cell(hit.iSubItem, row));
+        BeginEdit(hit.iSubItem, row);
 }
 
 void TSetupForm::EditFocusedRow()
 {
+    if (!IsWindowEnabled(stringGrid))
+        return;
+    // F2 also takes the keyboard into the table, which the Tab key skips.
     int item = static_cast<int>(SendMessageA(stringGrid, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
-    if (item >= 0 && logic.StringGridSelectCell(ColPackFiles, item + 1))
-        editor.Begin(ColPackFiles, item + 1, logic.Table().Cell(ColPackFiles, item + 1));
+    if (item < 0) {
+        item = 0;
+        FocusItem(item);
+    }
+    SetFocus(stringGrid);
+    if (logic.StringGridSelectCell(ColPackFiles, item + 1))
+        BeginEdit(ColPackFiles, item + 1);
+}
+
+void TSetupForm::BeginEdit(int column, int row)
+{
+    editor.End();
+    logic.StringGridBeginEdit(row);
+    editor.Begin(column, row, logic.Table().Cell(column, row));
+}
+
+void TSetupForm::FocusItem(int item)
+{
+    LVITEMA state = {};
+    state.stateMask = LVIS_FOCUSED;
+    state.state = LVIS_FOCUSED;
+    SendMessageA(stringGrid, LVM_SETITEMSTATE, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&state));
+    SendMessageA(stringGrid, LVM_ENSUREVISIBLE, static_cast<WPARAM>(item), FALSE);
 }
 
 LRESULT TSetupForm::OnGridNotify(const NMHDR& header)
@@ -348,14 +449,15 @@ LRESULT TSetupForm::OnGridNotify(const NMHDR& header)
         OnGridCellClicked(reinterpret_cast<const NMITEMACTIVATE&>(header).ptAction);
         return 0;
     case LVN_ITEMCHANGING: {
-        // Cells are chosen one by one; whole rows are never selected.
+        // Cells are chosen one by one; whole rows are never selected. The focus, which the
+        // list view moves together with the selection, still goes to the row.
         const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-        return (change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) ? TRUE : FALSE;
+        if (!(change.uChanged & LVIF_STATE) || !(change.uNewState & LVIS_SELECTED))
+            return FALSE;
+        if ((change.uNewState & LVIS_FOCUSED) && !(change.uOldState & LVIS_FOCUSED))
+            PostMessageA(window, kFocusItemMessage, static_cast<WPARAM>(change.iItem), 0);
+        return TRUE;
     }
-    case LVN_KEYDOWN:
-        if (reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_F2)
-            EditFocusedRow();
-        return 0;
     }
     return 0;
 }
@@ -371,6 +473,7 @@ void TSetupForm::OnCommand(int id)
     case IdEditText: ButtonEditTextClick(); break;
     case IdUpdate: ButtonUpdateClick(); break;
     case IdPrint: ButtonPrintClick(); break;
+    case IdEditCell: EditFocusedRow(); break;
     }
 }
 
@@ -393,9 +496,9 @@ void TSetupForm::ButtonUpdateClick()
 void TSetupForm::ButtonPrintClick()
 {
     editor.End();
-    GridSnapshot grid(logic.Table(), stringGrid);
+    PrintedTable table(logic.Table(), ColumnWidths(), dpi);
     TXPrinter printer;
-    printer.Print(&grid, false);
+    printer.Print(&table, false);
 }
 
 LRESULT CALLBACK TSetupForm::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -418,8 +521,12 @@ LRESULT TSetupForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_COMMAND:
+        // lParam 0: Enter, Escape or the F2 accelerator.
         if (lParam == 0 || HIWORD(wParam) == BN_CLICKED)
             OnCommand(LOWORD(wParam));
+        return 0;
+    case kFocusItemMessage:
+        FocusItem(static_cast<int>(wParam));
         return 0;
     case WM_NOTIFY:
         return OnGridNotify(*reinterpret_cast<const NMHDR*>(lParam));
@@ -430,8 +537,19 @@ LRESULT TSetupForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             FormResize(LOWORD(lParam), HIWORD(lParam));
         return 0;
     case WM_GETMINMAXINFO:
-        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {kMinOuterWidth, kMinOuterHeight};
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {ScaleToDpi(kMinOuterWidth, dpi),
+                                                                 ScaleToDpi(kMinOuterHeight, dpi)};
         return 0;
+    case WM_DPICHANGED:
+        ChangeDpi(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case WM_SYSCOMMAND:
+        // The application's window has the taskbar button: it is what minimises.
+        if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+            TApplication::Instance().Minimize(window);
+            return 0;
+        }
+        break;
     case WM_ENTERSIZEMOVE:
         draggedByUser = true;
         return 0;
@@ -444,7 +562,7 @@ LRESULT TSetupForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             SnapToScreenEdges(*reinterpret_cast<WINDOWPOS*>(lParam));
         break;  // the system keeps the size within the track limits
     case WM_SETCURSOR:
-        if (platform::UI().GetCursor() == platform::Cursor::HourGlass) {
+        if (platform::UI().GetCursor() == platform::TCursor::HourGlass) {
             SetCursor(LoadCursor(nullptr, IDC_WAIT));
             return TRUE;
         }
@@ -463,6 +581,10 @@ LRESULT TSetupForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (logic.FormClose())
             DestroyWindow(window);
         return 0;
+    case WM_QUERYENDSESSION:
+        // Logging off asks about unsaved edits as closing does; Cancel keeps the session.
+        editor.End();
+        return logic.FormClose() ? TRUE : FALSE;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;

@@ -1,72 +1,92 @@
 #include "window/SetupFormLogic.h"
 
-#include "inifile/LumInifile.h"
-#include "paktally/Locations.h"
+#include "inifile/LumMemIniFile.h"
 #include "platform/UserInterface.h"
 #include "survey/Survey.h"
 
 namespace pk {
 
-void SetupFormLogic::FormCreate()
+void TSetupFormLogic::FormCreate()
 {
     table.SetTitles();
     display.ShowRows(0, table.RowCount() - 1);
 }
 
-void SetupFormLogic::AddGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
+void TSetupFormLogic::AddGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
                                 int32_t newSize)
 {
     int row = table.AppendRow(FormatGridRow(section, packSet, storedSize, newSize));
     display.ShowRows(row, row + 1);
 }
 
-void SetupFormLogic::SaveGridChanges()
+void TSetupFormLogic::SaveGridChanges()
 {
-    TLumMemIniFile document(GetIniFileName());
+    TLumMemIniFile document(kit.iniFile);
     for (int row = table.FirstDataRow(); row <= table.LastDataRow(); ++row)
         SavePackFileColumn(document, table.Cell(ColSection, row), table.Cell(ColPackFiles, row));
     document.SaveFile();
     flow.GridModified = false;
 }
 
-void SetupFormLogic::ButtonUpdateClick()
+void TSetupFormLogic::ButtonUpdateClick()
 {
     if (passRunning)
         return;
-    switch (flow.BeforeUpdate(GetIniFileName())) {
-    case UpdateStep::Stop: return;
-    case UpdateStep::SaveThenUpdate: SaveGridChanges(); break;
-    case UpdateStep::Update: break;
+    switch (flow.BeforeUpdate(kit.iniFile)) {
+    case TUpdateStep::Stop: return;
+    case TUpdateStep::SaveThenUpdate: SaveGridChanges(); break;
+    case TUpdateStep::Update: break;
     }
-    platform::BusyCursor busy;
+    platform::TBusyCursor busy;
     passRunning = true;
-    struct PassEnd {
-        bool& running;
-        ~PassEnd() { running = false; }
-    } passEnd{passRunning};
+    display.EnableTable(false);
+    struct TPassEnd {
+        TSetupFormLogic& form;
+        ~TPassEnd()
+        {
+            form.passRunning = false;
+            form.display.EnableTable(true);
+        }
+    } passEnd{*this};
+    beforeEdit.reset();  // the rows it remembers are about to go
     table.CutBack();
     display.ShowRows(1, 1);
-    ScanSetupIni(*this, true, true);
+    ScanSetupIni(kit, *this, true, true);
 }
 
-bool SetupFormLogic::FormClose()
+bool TSetupFormLogic::FormClose()
 {
     if (passRunning)
         return false;
-    switch (flow.BeforeClose(GetIniFileName())) {
-    case CloseStep::SaveThenClose: SaveGridChanges(); return true;
-    case CloseStep::Close: return true;
-    case CloseStep::StayOpen: return false;
+    switch (flow.BeforeClose(kit.iniFile)) {
+    case TCloseStep::SaveThenClose: SaveGridChanges(); return true;
+    case TCloseStep::Close: return true;
+    case TCloseStep::StayOpen: return false;
     }
     return false;
 }
 
-void SetupFormLogic::ButtonEditTextClick(const EditorRunner& runEditor)
+void TSetupFormLogic::ButtonEditTextClick(const TEditorRunner& runEditor)
 {
-    OpenInTextEditor(GetIniFileName(), runEditor);
+    OpenInTextEditor(kit.iniFile, runEditor);
 }
 
-void SetupFormLogic::StringGridSetEditText(int column, int row, const std::string& text)
+void TSetupFormLogic::StringGridBeginEdit(int row)
+{
+    beforeEdit = RowBeforeEdit{row, table.Row(row), flow.GridModified};
+}
+
+void TSetupFormLogic::StringGridCancelEdit()
+{
+    if (!beforeEdit)
+        return;
+    table.Row(beforeEdit->row) = beforeEdit->texts;
+    display.ShowRows(beforeEdit->row, beforeEdit->row);
+    flow.GridModified = beforeEdit->gridModified;
+    beforeEdit.reset();
+}
+
+void TSetupFormLogic::StringGridSetEditText(int column, int row, const std::string& text)
 {
     table.SetCell(column, row, text);
     flow.GridModified = true;

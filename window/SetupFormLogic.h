@@ -1,8 +1,11 @@
 #pragma once
 // What the size table window does, apart from drawing it: the rows the survey appends, the
 // editing of the pack-set column, the save prompts, and the Update, Close and Edit buttons.
+#include <optional>
 #include <string>
+#include <utility>
 
+#include "survey/KitPaths.h"
 #include "survey/SurveyView.h"
 #include "window/EditFlow.h"
 #include "window/EditorLaunch.h"
@@ -11,27 +14,31 @@
 namespace pk {
 
 // The screen side of the table: told which rows to show again.
-class TableDisplay {
+class TTableDisplay {
 public:
-    virtual ~TableDisplay() = default;
+    virtual ~TTableDisplay() = default;
     // Rows first..last (inclusive) changed; the row count may have changed too.
     virtual void ShowRows(int firstRow, int lastRow) = 0;
     virtual void EnableTable(bool enabled) = 0;
 };
 
-class SetupFormLogic : public SurveyView {
+class TSetupFormLogic : public TSurveyView {
 public:
-    explicit SetupFormLogic(TableDisplay& display) : display(display) {}
+    TSetupFormLogic(TTableDisplay& display, TKitPaths kit) : display(display), kit(std::move(kit)) {}
 
-    const SizeTable& Table() const { return table; }
-    EditFlow& Flow() { return flow; }
-    const EditFlow& Flow() const { return flow; }
+    const TKitPaths& Kit() const { return kit; }
+
+    const TSizeTable& Table() const { return table; }
+    TEditFlow& Flow() { return flow; }
+    const TEditFlow& Flow() const { return flow; }
 
     void FormCreate();
 
     void AddGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
                     int32_t newSize) override;
-    void SetGridEnabled(bool enabled) override { display.EnableTable(enabled); }
+    // The survey opens the grid after its walk; the window keeps it closed until the whole
+    // pass is over, since messages handled during the pass could open an editor meanwhile.
+    void SetGridEnabled(bool enabled) override { display.EnableTable(enabled && !passRunning); }
     void SetIniUpdated() override { flow.IniUpdated = true; }
 
     void SaveGridChanges();
@@ -40,17 +47,28 @@ public:
     void ButtonUpdateClick();
     // True when the window may close; never while a pass runs.
     bool FormClose();
-    void ButtonEditTextClick(const EditorRunner& runEditor);
+    void ButtonEditTextClick(const TEditorRunner& runEditor);
 
-    // The row plays no part: even the empty last row's pack-set cell may be edited.
-    bool StringGridSelectCell(int column, int /*row*/) { return flow.MaySelectCell(column); }
+    // The row plays no part: even the empty last row's pack-set cell may be edited. Nothing
+    // is edited while a pass runs.
+    bool StringGridSelectCell(int column, int /*row*/) { return !passRunning && flow.MaySelectCell(column); }
     void StringGridSetEditText(int column, int row, const std::string& text);
+    // An editor opened on the row; cancelling it puts the row and the flag back as they were.
+    void StringGridBeginEdit(int row);
+    void StringGridCancelEdit();
 
 private:
-    TableDisplay& display;
-    SizeTable table;
-    EditFlow flow;
+    TTableDisplay& display;
+    TKitPaths kit;
+    TSizeTable table;
+    TEditFlow flow;
     bool passRunning = false;
+    struct RowBeforeEdit {
+        int row;
+        TGridRow texts;
+        bool gridModified;
+    };
+    std::optional<RowBeforeEdit> beforeEdit;
 };
 
 }  // namespace pk

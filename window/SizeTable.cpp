@@ -4,7 +4,7 @@
 
 namespace pk {
 
-const std::array<SizeColumnSpec, kSizeColumnCount> kSizeColumns = {{
+const std::array<TSizeColumnSpec, kSizeColumnCount> kSizeColumns = {{
     {kGridTitles[ColSection], 110},
     {kGridTitles[ColPackFiles], 350},
     {kGridTitles[ColPrevSize], 90},
@@ -12,52 +12,52 @@ const std::array<SizeColumnSpec, kSizeColumnCount> kSizeColumns = {{
     {kGridTitles[ColSizeChanged], 100},
 }};
 
-SizeTable::SizeTable() : rows(2) {}
+TSizeTable::TSizeTable() : rows(2) {}
 
-size_t SizeTable::RowIndex(int row) const
+size_t TSizeTable::RowIndex(int row) const
 {
     if (row < 0 || row >= RowCount())
         throw std::out_of_range("size table row " + std::to_string(row));
     return static_cast<size_t>(row);
 }
 
-GridRow& SizeTable::Row(int row)
+TGridRow& TSizeTable::Row(int row)
 {
     return rows[RowIndex(row)];
 }
 
-const std::string& SizeTable::Cell(int column, int row) const
+const std::string& TSizeTable::Cell(int column, int row) const
 {
     return rows[RowIndex(row)].at(static_cast<size_t>(column));
 }
 
-void SizeTable::SetCell(int column, int row, const std::string& text)
+void TSizeTable::SetCell(int column, int row, const std::string& text)
 {
     Row(row).at(static_cast<size_t>(column)) = text;
 }
 
-void SizeTable::SetTitles()
+void TSizeTable::SetTitles()
 {
     for (int c = 0; c < kSizeColumnCount; ++c)
         rows[0][static_cast<size_t>(c)] = kSizeColumns[static_cast<size_t>(c)].title;
 }
 
-int SizeTable::AppendRow(const GridRow& texts)
+int TSizeTable::AppendRow(const TGridRow& texts)
 {
     rows.back() = texts;
     rows.emplace_back();
     return RowCount() - 2;
 }
 
-void SizeTable::CutBack()
+void TSizeTable::CutBack()
 {
     rows.resize(2);
-    rows[1] = GridRow();
+    rows[1] = TGridRow();
 }
 
-void SizeTable::MarkEdited(int row)
+void TSizeTable::MarkEdited(int row)
 {
-    GridRow& cells = Row(row);
+    TGridRow& cells = Row(row);
     if (cells[ColNewSize] != kChangedMark) {
         cells[ColPrevSize] = cells[ColNewSize];
         cells[ColNewSize] = kChangedMark;

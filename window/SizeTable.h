@@ -11,19 +11,19 @@ namespace pk {
 
 inline constexpr int kSizeColumnCount = kGridColumns;
 
-using GridRow = GridRowTexts;
+using TGridRow = TGridRowTexts;
 
-struct SizeColumnSpec {
+struct TSizeColumnSpec {
     const char* title;
     int width;  // screen pixels
 };
-extern const std::array<SizeColumnSpec, kSizeColumnCount> kSizeColumns;
+extern const std::array<TSizeColumnSpec, kSizeColumnCount> kSizeColumns;
 
 inline constexpr const char* kChangedMark = "(changed)";
 
-class SizeTable {
+class TSizeTable {
 public:
-    SizeTable();
+    TSizeTable();
 
     int RowCount() const { return static_cast<int>(rows.size()); }
     // Rows 1 .. RowCount() - 2; the last row is always the empty one.
@@ -31,10 +31,11 @@ public:
     int LastDataRow() const { return RowCount() - 2; }
     const std::string& Cell(int column, int row) const;
     void SetCell(int column, int row, const std::string& text);
+    TGridRow& Row(int row);
 
     void SetTitles();
     // Fills the empty last row and adds a new empty one below; returns the filled row.
-    int AppendRow(const GridRow& texts);
+    int AppendRow(const TGridRow& texts);
     // Back to the title row and one empty row.
     void CutBack();
     // The first edit of a row moves its new size under the previous size and marks it
@@ -43,8 +44,7 @@ public:
 
 private:
     size_t RowIndex(int row) const;
-    GridRow& Row(int row);
-    std::vector<GridRow> rows;
+    std::vector<TGridRow> rows;
 };
 
 }  // namespace pk

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/Exceptions.h"
+#include "zipreader/ZipErrors.h"
 #include "zipreader/ZipRecords.h"
 
 namespace pk {
@@ -25,14 +25,14 @@ public:
     int32_t Count() const { return count; }
     T& Item(int32_t index) const
     {
-        Place place = PlaceOf(index);
+        TPlace place = PlaceOf(index);
         return *blocks[place.block][place.offset];
     }
     void Clear();
 
 protected:
     // A position in the blocks; the end of the list is the end of the last block.
-    struct Place {
+    struct TPlace {
         size_t block = 0;
         size_t offset = 0;
     };
@@ -40,17 +40,17 @@ protected:
     // The first place whose item is not below(item), the list being ordered so that below
     // holds for a leading run of items. Searches the blocks first, then within one.
     template <class Below>
-    Place FirstNotBelow(Below below) const;
+    TPlace FirstNotBelow(Below below) const;
     // Inserts the item before the one at place and takes it over.
-    void InsertAt(Place place, std::unique_ptr<T> item);
-    int32_t IndexOf(Place place) const;
-    bool AtEnd(Place place) const { return blocks.empty() || (place.block + 1 == blocks.size() && place.offset == blocks.back().size()); }
-    T& ItemAt(Place place) const { return *blocks[place.block][place.offset]; }
+    void InsertAt(TPlace place, std::unique_ptr<T> item);
+    int32_t IndexOf(TPlace place) const;
+    bool AtEnd(TPlace place) const { return blocks.empty() || (place.block + 1 == blocks.size() && place.offset == blocks.back().size()); }
+    T& ItemAt(TPlace place) const { return *blocks[place.block][place.offset]; }
 
 private:
     static constexpr size_t kBlockSize = 128;  // a full block splits into two of this size
 
-    Place PlaceOf(int32_t index) const;
+    TPlace PlaceOf(int32_t index) const;
     // Brings the block start indexes up to date; inserting only marks them stale, so that a
     // run of inserts at the front costs no renumbering.
     void UpdateStarts() const;
@@ -82,7 +82,7 @@ protected:
     virtual int Compare(const T& a, const T& b) const = 0;
 
 private:
-    typename TObjectList<T>::Place Search(const T& key, bool& found) const;
+    typename TObjectList<T>::TPlace Search(const T& key, bool& found) const;
 
     TDuplicates duplicates;
 };
@@ -118,7 +118,7 @@ void TObjectList<T>::UpdateStarts() const
 }
 
 template <class T>
-typename TObjectList<T>::Place TObjectList<T>::PlaceOf(int32_t index) const
+typename TObjectList<T>::TPlace TObjectList<T>::PlaceOf(int32_t index) const
 {
     UpdateStarts();
     if (blocks.empty())
@@ -130,7 +130,7 @@ typename TObjectList<T>::Place TObjectList<T>::PlaceOf(int32_t index) const
 }
 
 template <class T>
-int32_t TObjectList<T>::IndexOf(Place place) const
+int32_t TObjectList<T>::IndexOf(TPlace place) const
 {
     UpdateStarts();
     return blocks.empty() ? 0 : blockStarts[place.block] + static_cast<int32_t>(place.offset);
@@ -138,7 +138,7 @@ int32_t TObjectList<T>::IndexOf(Place place) const
 
 template <class T>
 template <class Below>
-typename TObjectList<T>::Place TObjectList<T>::FirstNotBelow(Below below) const
+typename TObjectList<T>::TPlace TObjectList<T>::FirstNotBelow(Below below) const
 {
     if (blocks.empty())
         return {};
@@ -162,7 +162,7 @@ typename TObjectList<T>::Place TObjectList<T>::FirstNotBelow(Below below) const
 }
 
 template <class T>
-void TObjectList<T>::InsertAt(Place place, std::unique_ptr<T> item)
+void TObjectList<T>::InsertAt(TPlace place, std::unique_ptr<T> item)
 {
     if (blocks.empty())
         blocks.emplace_back();
@@ -179,7 +179,7 @@ void TObjectList<T>::InsertAt(Place place, std::unique_ptr<T> item)
 }
 
 template <class T>
-typename TObjectList<T>::Place TSortedObjectList<T>::Search(const T& key, bool& found) const
+typename TObjectList<T>::TPlace TSortedObjectList<T>::Search(const T& key, bool& found) const
 {
     auto place = this->FirstNotBelow([&](const T& item) { return Compare(KeyOf(item), key) < 0; });
     found = !this->AtEnd(place) && Compare(KeyOf(this->ItemAt(place)), key) == 0;

@@ -1,14 +1,16 @@
 #include "zipreader/ZipReader.h"
 
 #include "platform/Exceptions.h"
+#include "platform/LittleEndian.h"
+#include "platform/Paths.h"
 #include "platform/TextServices.h"
 #include "platform/UserInterface.h"
 #include "zipreader/ZipUtil.h"
 
 namespace pk {
 
-using platform::SeekFrom;
-using platform::Share;
+using platform::TSeekFrom;
+using platform::TShare;
 
 namespace {
 
@@ -37,8 +39,8 @@ void TZipReader::SetZipName(const std::string& name)
         return;
     std::string chosen = name;
     if (!name.empty() && name.back() == '?') {
-        std::string folder = zip::ExtractFileDir(name);
-        platform::FileDialogSpec dialog{"Open a Zip File", kZipFileFilter,
+        std::string folder = paths::ExtractFileDir(name);
+        platform::TFileDialogSpec dialog{"Open a Zip File", kZipFileFilter,
                                         platform::DirectoryExists(folder) ? folder : "C:\\"};
         if (!platform::UI().ChooseFile(dialog, chosen))
             throw EUserCanceled("User canceled setting zip file name.");
@@ -71,10 +73,10 @@ void TZipReader::ClearDirectory()
 
 void TZipReader::LoadDirectory()
 {
-    platform::BusyCursor busy;
+    platform::TBusyCursor busy;
     try {
         if (!archiveFile.IsOpen())
-            archiveFile.Open(zipName, Share::DenyWrite);
+            archiveFile.Open(zipName, TShare::DenyWrite);
         if (!entryList || archiveFile.DosModificationTime() != loadedFileTime)
             ReadCentralDirectory();
     } catch (const EIncompleteZip&) {
@@ -113,10 +115,10 @@ bool TZipReader::EndRecordUsable() const
 
 bool TZipReader::FindCompanion(TArchiveStream& companion)
 {
-    std::string name = zip::ChangeFileExt(zipName, ".zfc");
+    std::string name = paths::ChangeFileExt(zipName, ".zfc");
     if (!platform::FileExists(name))
         return false;
-    companion.Open(name, Share::Exclusive);
+    companion.Open(name, TShare::Exclusive);
     if (endRecord.FindEndRecord(companion))
         return true;
     companion.Close();
@@ -147,9 +149,9 @@ void TZipReader::ReadCentralDirectory()
     TArchiveStream companion;
     bool fromCompanion = !found && FindCompanion(companion);
     // The companion lives only for this read; no pointer to it may outlast it.
-    struct SourceReset {
+    struct TSourceReset {
         TZipReader& reader;
-        ~SourceReset() { reader.source = &reader.archiveFile; }
+        ~TSourceReset() { reader.source = &reader.archiveFile; }
     } sourceReset{*this};
     if (fromCompanion) {
         found = true;
@@ -162,7 +164,7 @@ void TZipReader::ReadCentralDirectory()
     if (endRecord.TotalEntries != 0) {
         if (!fromCompanion && partMode != TPartMode::SinglePart && endRecord.CentralDirDisk != currentDisk)
             OpenPart(endRecord.CentralDirDisk + 1);
-        source->Seek(fromCompanion ? 0 : endRecord.CentralDirOffset, SeekFrom::Begin);
+        source->Seek(fromCompanion ? 0 : endRecord.CentralDirOffset, TSeekFrom::Begin);
     }
     if (!entryList)
         entryList = std::make_unique<TSortedEntries>(TDuplicates::Error);
@@ -187,7 +189,7 @@ void TZipReader::ReadEntries()
         bool read = entry->ReadCentralHeader(*source, request);
         if (!read && rememberedExtra != 0) {
             rememberedEntry->CentralExtraLength = 0;
-            source->Seek(-static_cast<int64_t>(rememberedExtra), SeekFrom::Current);
+            source->Seek(-static_cast<int64_t>(rememberedExtra), TSeekFrom::Current);
             read = entry->ReadCentralHeader(*source, request);
         }
         rememberedExtra = 0;
@@ -239,7 +241,7 @@ void TZipReader::MergeCentralHeader(const TZipEntryInfo& header)
 
 void TZipReader::SkipCentralTail(const TZipEntryInfo& header)
 {
-    source->Seek(static_cast<int64_t>(header.CentralExtraLength) + header.FileCommentLength, SeekFrom::Current);
+    source->Seek(static_cast<int64_t>(header.CentralExtraLength) + header.FileCommentLength, TSeekFrom::Current);
 }
 
 void TZipReader::ReadSplitArchiveComment(bool fromCompanion)
@@ -248,7 +250,7 @@ void TZipReader::ReadSplitArchiveComment(bool fromCompanion)
         return;
     if (!fromCompanion && endRecord.ThisDisk != currentDisk)
         OpenPart(endRecord.ThisDisk + 1);
-    source->Seek(endRecord.CommentOffset, SeekFrom::Begin);
+    source->Seek(endRecord.CommentOffset, TSeekFrom::Begin);
     std::string comment(endRecord.CommentLength, '\0');
     comment.resize(source->Read(comment.data(), comment.size()));
     endRecord.Comment = comment;
@@ -260,11 +262,11 @@ bool TZipReader::RebuildFromLocalHeaders()
         return false;
     rebuilt = true;
     FreeEntries();
-    int64_t start = zip::UpperCaseAscii(zip::ExtractFileExt(zipName)) == ".EXE" ? kSelfExtractorStubSize : 0;
+    int64_t start = zip::UpperCaseAscii(paths::ExtractFileExt(zipName)) == ".EXE" ? kSelfExtractorStubSize : 0;
     int64_t first = ScanForLocalHeader(start);
     if (first < 0)
         return false;
-    source->Seek(first, SeekFrom::Begin);
+    source->Seek(first, TSeekFrom::Begin);
     entryList = std::make_unique<TSortedEntries>(TDuplicates::Error);
     for (;;) {
         auto entry = std::make_unique<TZipEntryInfo>(OEMConvert);
@@ -277,7 +279,7 @@ bool TZipReader::RebuildFromLocalHeaders()
         // A negative size that leads back to this header or before it would go round for ever.
         if (source->Position() + skip <= headerStart)
             break;
-        source->Seek(skip, SeekFrom::Current);
+        source->Seek(skip, TSeekFrom::Current);
     }
     endRecord.ThisDisk = 0;
     currentDisk = 0;
@@ -296,7 +298,7 @@ int64_t TZipReader::ScanForLocalHeader(int64_t from)
     std::vector<uint8_t> chunk(kChunk + kLookahead);
     int64_t otherBytes = 0;
     for (int64_t at = from;; at += kChunk) {
-        source->Seek(at, SeekFrom::Begin);
+        source->Seek(at, TSeekFrom::Begin);
         size_t got = source->Read(chunk.data(), chunk.size());
         size_t positions = got == chunk.size() ? kChunk : got;
         for (size_t i = 0; i < positions; ++i) {
@@ -306,7 +308,7 @@ int64_t TZipReader::ScanForLocalHeader(int64_t from)
                     platform::UI().ProcessMessages();
                 continue;
             }
-            if (i + 6 <= got && zip::GetU32(p) == kLocalHeaderSignature && p[5] < 10)
+            if (i + 6 <= got && le::GetU32(p) == kLocalHeaderSignature && p[zipfield::kLocalVersionNeededHigh] < 10)
                 return at + static_cast<int64_t>(i);
         }
         if (got < chunk.size())
@@ -336,7 +338,7 @@ void TZipReader::OpenPart(int32_t partNumber)
         if (platform::FileExists(candidate) || partMode != TPartMode::RemovableDisks)
             break;
     }
-    archiveFile.Open(candidate, Share::Exclusive);
+    archiveFile.Open(candidate, TShare::Exclusive);
     currentDisk = partNumber - 1;
     loadedFileTime = archiveFile.DosModificationTime();
     zipName = candidate;
@@ -345,18 +347,18 @@ void TZipReader::OpenPart(int32_t partNumber)
 void TZipReader::DefaultNextPart(TZipReader& sender, int32_t partNumber, std::string& fileName)
 {
     if (sender.PartMode() != TPartMode::RemovableDisks) {
-        fileName = zip::ChangeFileExt(fileName, std::string(".").append(zip::ThreeDigits(partNumber)));
+        fileName = paths::ChangeFileExt(fileName, std::string(".").append(zip::ThreeDigits(partNumber)));
         return;
     }
-    platform::BusyCursor arrow(platform::Cursor::Default);
-    platform::MessageBoxSpec box;
+    platform::TBusyCursor arrow(platform::TCursor::Default);
+    platform::TMessageBoxSpec box;
     // Appended piece by piece: MinGW's g++ 12 misreads the temporaries of "text" + string.
     box.text = "Please insert disk ";
     box.text += std::to_string(partNumber);
     box.text += " of the multi-disk set.";
-    box.buttons = platform::BoxButtons::OKCancel;
+    box.buttons = platform::TBoxButtons::OKCancel;
     box.ownerless = true;
-    if (platform::UI().ShowMessageBox(box) == platform::BoxResult::Cancel)
+    if (platform::UI().ShowMessageBox(box) == platform::TBoxResult::Cancel)
         fileName.clear();
 }
 

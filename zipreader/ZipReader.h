@@ -6,16 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "zipreader/ReadAheadStream.h"
+#include "zipreader/ArchiveStream.h"
 #include "zipreader/SortedList.h"
+#include "zipreader/ZipErrors.h"
 #include "zipreader/ZipRecords.h"
 
 namespace pk {
-
-// Sum of the uncompressed sizes of the archive's entries whose leaf name matches one of the
-// masks; 0 or more. Every failure is an exception (EFOpenError, EBadZipFile, EUserCanceled,
-// ERangeError, EMaskException, ...).
-int32_t ZipFileSize(const std::string& path, const std::vector<std::string>& masks);
 
 class TZipReader;
 

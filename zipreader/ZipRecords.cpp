@@ -3,14 +3,17 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/LittleEndian.h"
+#include "platform/Paths.h"
 #include "platform/TextServices.h"
 #include "zipreader/ZipUtil.h"
 
 namespace pk {
 
-using platform::SeekFrom;
-using zip::GetU16;
-using zip::GetU32;
+using platform::TSeekFrom;
+using le::GetU16;
+using le::GetU32;
+using namespace zipfield;
 
 void TEndOfCentralDir::Reset()
 {
@@ -30,20 +33,20 @@ bool TEndOfCentralDir::FindEndRecord(TBufferedStream& file)
         return size == 0;
     int64_t windowStart = size - std::min<int64_t>(kEndRecordWindow, size);
     std::vector<uint8_t> window(static_cast<size_t>(size - windowStart));
-    file.Seek(windowStart, SeekFrom::Begin);
+    file.Seek(windowStart, TSeekFrom::Begin);
     if (file.Read(window.data(), window.size()) != window.size())
         return false;
     for (size_t at = window.size() - kEndRecordSize + 1; at-- > 0;) {
         const uint8_t* p = window.data() + at;
         if (p[0] != 0x50 || GetU32(p) != kEndRecordSignature)
             continue;
-        ThisDisk = GetU16(p + 4);
-        CentralDirDisk = GetU16(p + 6);
-        EntriesOnThisDisk = GetU16(p + 8);
-        TotalEntries = GetU16(p + 10);
-        CentralDirSize = GetU32(p + 12);
-        CentralDirOffset = GetU32(p + 16);
-        CommentLength = GetU16(p + 20);
+        ThisDisk = GetU16(p + kEndThisDisk);
+        CentralDirDisk = GetU16(p + kEndCentralDirDisk);
+        EntriesOnThisDisk = GetU16(p + kEndEntriesOnThisDisk);
+        TotalEntries = GetU16(p + kEndTotalEntries);
+        CentralDirSize = GetU32(p + kEndCentralDirSize);
+        CentralDirOffset = GetU32(p + kEndCentralDirOffset);
+        CommentLength = GetU16(p + kEndCommentLength);
         CommentOffset = static_cast<int32_t>(windowStart + static_cast<int64_t>(at) + kEndRecordSize);
         return true;
     }
@@ -52,7 +55,7 @@ bool TEndOfCentralDir::FindEndRecord(TBufferedStream& file)
 
 void TZipEntryInfo::SetFileName(const std::string& name)
 {
-    size_t delimiter = zip::LastPathDelimiter(name);
+    size_t delimiter = paths::LastPathDelimiter(name);
     if (delimiter == std::string::npos) {
         DirectoryName.clear();
         LeafName = name;
@@ -89,19 +92,19 @@ bool TZipEntryInfo::ReadCentralHeader(TBufferedStream& file, const TNextPartRequ
     }
     std::string name;
     if (got != sizeof h || GetU32(h) != kCentralHeaderSignature ||
-        !ReadName(*in, GetU16(h + 28), h[5] == 0 && OEMConvert, name)) {
-        in->Seek(start, SeekFrom::Begin);
+        !ReadName(*in, GetU16(h + kCentralFileNameLength), h[kCentralHostSystem] == 0 && OEMConvert, name)) {
+        in->Seek(start, TSeekFrom::Begin);
         return false;
     }
-    VersionMadeBy = GetU16(h + 4);
-    ReadSharedFields(h + 6);
-    CentralExtraLength = GetU16(h + 30);
+    VersionMadeBy = GetU16(h + kCentralVersionMadeBy);
+    ReadSharedFields(h + kCentralShared);
+    CentralExtraLength = GetU16(h + kCentralExtraLength);
     LocalExtraLength = 0;
-    FileCommentLength = GetU16(h + 32);
-    DiskNumberStart = GetU16(h + 34);
-    InternalAttributes = GetU16(h + 36);
-    ExternalAttributes = GetU32(h + 38);
-    LocalHeaderOffset = GetU32(h + 42);
+    FileCommentLength = GetU16(h + kCentralCommentLength);
+    DiskNumberStart = GetU16(h + kCentralDiskNumberStart);
+    InternalAttributes = GetU16(h + kCentralInternalAttributes);
+    ExternalAttributes = GetU32(h + kCentralExternalAttributes);
+    LocalHeaderOffset = GetU32(h + kCentralLocalHeaderOffset);
     CentralHeaderOffset = static_cast<int32_t>(start);
     SetFileName(name);
     return true;
@@ -109,13 +112,13 @@ bool TZipEntryInfo::ReadCentralHeader(TBufferedStream& file, const TNextPartRequ
 
 void TZipEntryInfo::ReadSharedFields(const uint8_t* p)
 {
-    VersionNeeded = GetU16(p);
-    BitFlag = GetU16(p + 2);
-    CompressionMethod = GetU16(p + 4);
-    FileDateTime = GetU32(p + 6);
-    Crc32 = GetU32(p + 10);
-    CompressedSize = static_cast<int32_t>(GetU32(p + 14));
-    UncompressedSize = GetU32(p + 18);
+    VersionNeeded = GetU16(p + kSharedVersionNeeded);
+    BitFlag = GetU16(p + kSharedBitFlag);
+    CompressionMethod = GetU16(p + kSharedCompressionMethod);
+    FileDateTime = GetU32(p + kSharedFileDateTime);
+    Crc32 = GetU32(p + kSharedCrc32);
+    CompressedSize = static_cast<int32_t>(GetU32(p + kSharedCompressedSize));
+    UncompressedSize = GetU32(p + kSharedUncompressedSize);
 }
 
 bool TZipEntryInfo::ReadLocalHeader(TBufferedStream& file)
@@ -124,14 +127,14 @@ bool TZipEntryInfo::ReadLocalHeader(TBufferedStream& file)
     uint8_t h[kLocalHeaderSize];
     std::string name;
     if (file.Read(h, sizeof h) != sizeof h || GetU32(h) != kLocalHeaderSignature ||
-        !ReadName(file, GetU16(h + 26), OEMConvert, name)) {
-        file.Seek(start, SeekFrom::Begin);
+        !ReadName(file, GetU16(h + kLocalFileNameLength), OEMConvert, name)) {
+        file.Seek(start, TSeekFrom::Begin);
         return false;
     }
     VersionMadeBy = 0;
-    ReadSharedFields(h + 4);
+    ReadSharedFields(h + kLocalShared);
     CentralExtraLength = 0;
-    LocalExtraLength = GetU16(h + 28);
+    LocalExtraLength = GetU16(h + kLocalExtraLength);
     FileCommentLength = 0;
     DiskNumberStart = 0;
     InternalAttributes = 0;

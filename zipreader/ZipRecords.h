@@ -1,11 +1,12 @@
 #pragma once
 // The records of the ZIP format as the reader holds them: the end of central directory record
 // and one directory entry, with the operations that find and read them in an archive file.
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
 
-#include "zipreader/ReadAheadStream.h"
+#include "zipreader/BufferedStream.h"
 
 namespace pk {
 
@@ -16,6 +17,42 @@ inline constexpr uint32_t kEndRecordSignature = 0x06054B50;
 inline constexpr int kEndRecordSize = 22;
 inline constexpr int kCentralHeaderSize = 46;
 inline constexpr int kLocalHeaderSize = 30;
+// Offsets of the fields within the records, counted from the signature.
+namespace zipfield {
+// End of central directory record.
+inline constexpr size_t kEndThisDisk = 4;
+inline constexpr size_t kEndCentralDirDisk = 6;
+inline constexpr size_t kEndEntriesOnThisDisk = 8;
+inline constexpr size_t kEndTotalEntries = 10;
+inline constexpr size_t kEndCentralDirSize = 12;
+inline constexpr size_t kEndCentralDirOffset = 16;
+inline constexpr size_t kEndCommentLength = 20;
+// Central header; its fields from "version needed" on are the shared ones below.
+inline constexpr size_t kCentralVersionMadeBy = 4;
+inline constexpr size_t kCentralHostSystem = 5;  // high byte of "version made by"
+inline constexpr size_t kCentralShared = 6;
+inline constexpr size_t kCentralFileNameLength = 28;
+inline constexpr size_t kCentralExtraLength = 30;
+inline constexpr size_t kCentralCommentLength = 32;
+inline constexpr size_t kCentralDiskNumberStart = 34;
+inline constexpr size_t kCentralInternalAttributes = 36;
+inline constexpr size_t kCentralExternalAttributes = 38;
+inline constexpr size_t kCentralLocalHeaderOffset = 42;
+// Local header.
+inline constexpr size_t kLocalShared = 4;
+inline constexpr size_t kLocalVersionNeededHigh = 5;  // high byte of "version needed"
+inline constexpr size_t kLocalFileNameLength = 26;
+inline constexpr size_t kLocalExtraLength = 28;
+// The fields that both headers share, counted from "version needed".
+inline constexpr size_t kSharedVersionNeeded = 0;
+inline constexpr size_t kSharedBitFlag = 2;
+inline constexpr size_t kSharedCompressionMethod = 4;
+inline constexpr size_t kSharedFileDateTime = 6;
+inline constexpr size_t kSharedCrc32 = 10;
+inline constexpr size_t kSharedCompressedSize = 14;
+inline constexpr size_t kSharedUncompressedSize = 18;
+}  // namespace zipfield
+
 // The fixed part of the end record plus the longest comment it can announce.
 inline constexpr int kEndRecordWindow = kEndRecordSize + 65535;
 

@@ -82,11 +82,11 @@ uint32_t OpenLocked(int& fd, const std::string& path, int flags, int lock)
 
 }  // namespace
 
-File::~File() { Close(); }
+TFile::~TFile() { Close(); }
 
-File::File(File&& other) noexcept : fd(other.fd) { other.fd = -1; }
+TFile::TFile(TFile&& other) noexcept : fd(other.fd) { other.fd = -1; }
 
-File& File::operator=(File&& other) noexcept
+TFile& TFile::operator=(TFile&& other) noexcept
 {
     if (this != &other) {
         Close();
@@ -96,19 +96,19 @@ File& File::operator=(File&& other) noexcept
     return *this;
 }
 
-uint32_t File::OpenRead(const std::string& path, Share share)
+uint32_t TFile::OpenRead(const std::string& path, TShare share)
 {
     Close();
-    return OpenLocked(fd, path, O_RDONLY, share == Share::DenyWrite ? LOCK_SH : LOCK_EX);
+    return OpenLocked(fd, path, O_RDONLY, share == TShare::DenyWrite ? LOCK_SH : LOCK_EX);
 }
 
-uint32_t File::OpenWriteExisting(const std::string& path)
+uint32_t TFile::OpenWriteExisting(const std::string& path)
 {
     Close();
     return OpenLocked(fd, path, O_WRONLY, LOCK_EX);
 }
 
-uint32_t File::Create(const std::string& path)
+uint32_t TFile::Create(const std::string& path)
 {
     Close();
     // Truncate only once the lock is held, so a file in use elsewhere is left whole.
@@ -120,9 +120,9 @@ uint32_t File::Create(const std::string& path)
     return err;
 }
 
-bool File::IsOpen() const { return fd >= 0; }
+bool TFile::IsOpen() const { return fd >= 0; }
 
-void File::Close()
+void TFile::Close()
 {
     if (fd >= 0) {
         ::close(fd);
@@ -154,19 +154,19 @@ size_t ReadFully(size_t count, ReadChunk readChunk)
 
 }  // namespace
 
-size_t File::Read(void* buffer, size_t count)
+size_t TFile::SystemRead(void* buffer, size_t count)
 {
     return ReadFully(count, [&](size_t done) { return ::read(fd, static_cast<char*>(buffer) + done, count - done); });
 }
 
-size_t File::ReadAt(int64_t offset, void* buffer, size_t count)
+size_t TFile::SystemReadAt(int64_t offset, void* buffer, size_t count)
 {
     return ReadFully(count, [&](size_t done) {
         return ::pread(fd, static_cast<char*>(buffer) + done, count - done, static_cast<off_t>(offset + done));
     });
 }
 
-size_t File::Write(const void* buffer, size_t count)
+size_t TFile::SystemWrite(const void* buffer, size_t count)
 {
     size_t total = 0;
     while (total < count) {
@@ -180,23 +180,23 @@ size_t File::Write(const void* buffer, size_t count)
     return total;
 }
 
-uint32_t File::Flush()
+uint32_t TFile::Flush()
 {
     return fsync(fd) == 0 ? 0 : static_cast<uint32_t>(errno);
 }
 
-int64_t File::Seek(int64_t offset, SeekFrom from)
+int64_t TFile::Seek(int64_t offset, TSeekFrom from)
 {
-    int whence = from == SeekFrom::Begin ? SEEK_SET : from == SeekFrom::Current ? SEEK_CUR : SEEK_END;
+    int whence = from == TSeekFrom::Begin ? SEEK_SET : from == TSeekFrom::Current ? SEEK_CUR : SEEK_END;
     off_t pos = ::lseek(fd, static_cast<off_t>(offset), whence);
     if (pos < 0)
         RaiseIoError();
     return pos;
 }
 
-int64_t File::Position() { return Seek(0, SeekFrom::Current); }
+int64_t TFile::Position() { return Seek(0, TSeekFrom::Current); }
 
-int64_t File::Size()
+int64_t TFile::Size()
 {
     struct stat st;
     if (fstat(fd, &st) != 0)
@@ -204,7 +204,7 @@ int64_t File::Size()
     return st.st_size;
 }
 
-uint32_t File::DosModificationTime()
+uint32_t TFile::DosModificationTime()
 {
     struct stat st;
     if (fstat(fd, &st) != 0)

@@ -21,12 +21,32 @@ const unsigned char kOem437To1252[128] = {
     0x5F, 0xB1, 0x5F, 0x5F, 0x5F, 0x5F, 0xF7, 0x5F, 0xB0, 0x95, 0xB7, 0x5F, 0x5F, 0xB2, 0x5F, 0xA0,
 };
 
+// Windows-1252 bytes 0x80..0x9F as Unicode; the other bytes are Latin-1.
+const uint16_t kCp1252High[32] = {0x20AC, 0x81, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x8D, 0x017D, 0x8F,
+                                  0x90, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D, 0x017E, 0x0178};
+
+void AppendUtf8(std::string& out, uint32_t code)
+{
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
 char FoldAscii(char c)
 {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-class NoRemovableDrives : public Drives {
+class TNoRemovableDrives : public TDrives {
 public:
     bool IsRemovable(const std::string&) override { return false; }
     std::string VolumeLabel(const std::string&) override { return {}; }
@@ -41,6 +61,18 @@ void OemToAnsi(std::string& text)
         if (b >= 0x80)
             c = static_cast<char>(kOem437To1252[b - 0x80]);
     }
+}
+
+// The native flavour's ANSI code page is Windows-1252, as on the systems the kits come from.
+std::string AnsiToUtf8(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        auto b = static_cast<unsigned char>(c);
+        AppendUtf8(out, b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : b);
+    }
+    return out;
 }
 
 bool SameText(std::string_view a, std::string_view b)
@@ -61,9 +93,9 @@ std::string NameKey(std::string_view name)
     return key;
 }
 
-Drives& DefaultDrives()
+TDrives& DefaultDrives()
 {
-    static NoRemovableDrives drives;
+    static TNoRemovableDrives drives;
     return drives;
 }
 

@@ -8,27 +8,27 @@ namespace {
 
 // Without a window system the boxes go to standard error and get the answer that changes
 // nothing.
-class ConsoleUserInterface : public UserInterface {
+class TConsoleUserInterface : public TUserInterface {
 public:
-    BoxResult ShowMessageBox(const MessageBoxSpec& box) override
+    TBoxResult ShowMessageBox(const TMessageBoxSpec& box) override
     {
         std::fprintf(stderr, "%s%s%s\n", box.title.c_str(), box.title.empty() ? "" : ": ", box.text.c_str());
         return AnswerThatChangesNothing(box.buttons);
     }
-    bool ChooseFile(const FileDialogSpec&, std::string&) override { return false; }
-    Cursor GetCursor() override { return cursor; }
-    void SetCursor(Cursor shape) override { cursor = shape; }
+    bool ChooseFile(const TFileDialogSpec&, std::string&) override { return false; }
+    TCursor GetCursor() override { return cursor; }
+    void SetCursor(TCursor shape) override { cursor = shape; }
     void ProcessMessages() override {}
 
 private:
-    Cursor cursor = Cursor::Default;
+    TCursor cursor = TCursor::Default;
 };
 
 }  // namespace
 
-UserInterface& DefaultUserInterface()
+TUserInterface& DefaultUserInterface()
 {
-    static ConsoleUserInterface sink;
+    static TConsoleUserInterface sink;
     return sink;
 }
 

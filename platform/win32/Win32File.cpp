@@ -58,11 +58,11 @@ uint32_t OpenHandle(void*& handle, const std::string& path, DWORD access, DWORD 
 
 }  // namespace
 
-File::~File() { Close(); }
+TFile::~TFile() { Close(); }
 
-File::File(File&& other) noexcept : handle(other.handle) { other.handle = nullptr; }
+TFile::TFile(TFile&& other) noexcept : handle(other.handle) { other.handle = nullptr; }
 
-File& File::operator=(File&& other) noexcept
+TFile& TFile::operator=(TFile&& other) noexcept
 {
     if (this != &other) {
         Close();
@@ -72,27 +72,27 @@ File& File::operator=(File&& other) noexcept
     return *this;
 }
 
-uint32_t File::OpenRead(const std::string& path, Share share)
+uint32_t TFile::OpenRead(const std::string& path, TShare share)
 {
     Close();
-    return OpenHandle(handle, path, GENERIC_READ, share == Share::DenyWrite ? FILE_SHARE_READ : 0, OPEN_EXISTING);
+    return OpenHandle(handle, path, GENERIC_READ, share == TShare::DenyWrite ? FILE_SHARE_READ : 0, OPEN_EXISTING);
 }
 
-uint32_t File::OpenWriteExisting(const std::string& path)
+uint32_t TFile::OpenWriteExisting(const std::string& path)
 {
     Close();
     return OpenHandle(handle, path, GENERIC_WRITE, 0, OPEN_EXISTING);
 }
 
-uint32_t File::Create(const std::string& path)
+uint32_t TFile::Create(const std::string& path)
 {
     Close();
     return OpenHandle(handle, path, GENERIC_WRITE, 0, CREATE_ALWAYS);
 }
 
-bool File::IsOpen() const { return handle != nullptr; }
+bool TFile::IsOpen() const { return handle != nullptr; }
 
-void File::Close()
+void TFile::Close()
 {
     if (handle) {
         CloseHandle(handle);
@@ -129,12 +129,12 @@ size_t ReadFully(HANDLE handle, void* buffer, size_t count, Position at)
 
 }  // namespace
 
-size_t File::Read(void* buffer, size_t count)
+size_t TFile::SystemRead(void* buffer, size_t count)
 {
     return ReadFully(handle, buffer, count, [](size_t) -> OVERLAPPED* { return nullptr; });
 }
 
-size_t File::ReadAt(int64_t offset, void* buffer, size_t count)
+size_t TFile::SystemReadAt(int64_t offset, void* buffer, size_t count)
 {
     OVERLAPPED at;
     return ReadFully(handle, buffer, count, [&](size_t done) {
@@ -146,7 +146,7 @@ size_t File::ReadAt(int64_t offset, void* buffer, size_t count)
     });
 }
 
-size_t File::Write(const void* buffer, size_t count)
+size_t TFile::SystemWrite(const void* buffer, size_t count)
 {
     size_t total = 0;
     while (total < count) {
@@ -158,24 +158,24 @@ size_t File::Write(const void* buffer, size_t count)
     return total;
 }
 
-uint32_t File::Flush()
+uint32_t TFile::Flush()
 {
     return FlushFileBuffers(handle) ? 0 : GetLastError();
 }
 
-int64_t File::Seek(int64_t offset, SeekFrom from)
+int64_t TFile::Seek(int64_t offset, TSeekFrom from)
 {
     LARGE_INTEGER distance, result;
     distance.QuadPart = offset;
-    DWORD method = from == SeekFrom::Begin ? FILE_BEGIN : from == SeekFrom::Current ? FILE_CURRENT : FILE_END;
+    DWORD method = from == TSeekFrom::Begin ? FILE_BEGIN : from == TSeekFrom::Current ? FILE_CURRENT : FILE_END;
     if (!SetFilePointerEx(handle, distance, &result, method))
         RaiseIoError();
     return result.QuadPart;
 }
 
-int64_t File::Position() { return Seek(0, SeekFrom::Current); }
+int64_t TFile::Position() { return Seek(0, TSeekFrom::Current); }
 
-int64_t File::Size()
+int64_t TFile::Size()
 {
     LARGE_INTEGER size;
     if (!GetFileSizeEx(handle, &size))
@@ -183,7 +183,7 @@ int64_t File::Size()
     return size.QuadPart;
 }
 
-uint32_t File::DosModificationTime()
+uint32_t TFile::DosModificationTime()
 {
     FILETIME written, local;
     WORD date = 0, time = 0;

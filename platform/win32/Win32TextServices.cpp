@@ -17,6 +17,20 @@ void OemToAnsi(std::string& text)
         OemToCharBuffA(text.data(), text.data(), static_cast<DWORD>(text.size()));
 }
 
+std::string AnsiToUtf8(const std::string& text)
+{
+    if (text.empty())
+        return {};
+    const int length = static_cast<int>(text.size());
+    int wide = MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
+    std::wstring utf16(static_cast<size_t>(wide), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), length, utf16.data(), wide);
+    int bytes = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), wide, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), wide, out.data(), bytes, nullptr, nullptr);
+    return out;
+}
+
 bool SameText(std::string_view a, std::string_view b)
 {
     // An empty view may have no data pointer, which the comparison refuses.
@@ -42,7 +56,7 @@ std::string NameKey(std::string_view name)
 
 namespace {
 
-class Win32Drives : public Drives {
+class Win32Drives : public TDrives {
 public:
     bool IsRemovable(const std::string& root) override { return GetDriveTypeA(root.c_str()) == DRIVE_REMOVABLE; }
     std::string VolumeLabel(const std::string& root) override
@@ -56,7 +70,7 @@ public:
 
 }  // namespace
 
-Drives& DefaultDrives()
+TDrives& DefaultDrives()
 {
     static Win32Drives drives;
     return drives;

@@ -2,36 +2,37 @@
 
 #include <commdlg.h>
 
+#include "platform/Process.h"
 #include "platform/UserInterface.h"
 
 namespace pk::platform {
 
 namespace {
 
-UINT IconFlag(BoxIcon icon)
+UINT IconFlag(TBoxIcon icon)
 {
     switch (icon) {
-    case BoxIcon::Error: return MB_ICONERROR;
-    case BoxIcon::Question: return MB_ICONQUESTION;
-    case BoxIcon::Information: return MB_ICONINFORMATION;
+    case TBoxIcon::Error: return MB_ICONERROR;
+    case TBoxIcon::Question: return MB_ICONQUESTION;
+    case TBoxIcon::Information: return MB_ICONINFORMATION;
     default: return 0;
     }
 }
 
-UINT ButtonFlag(BoxButtons buttons)
+UINT ButtonFlag(TBoxButtons buttons)
 {
     switch (buttons) {
-    case BoxButtons::OKCancel: return MB_OKCANCEL;
-    case BoxButtons::YesNo: return MB_YESNO;
-    case BoxButtons::YesNoCancel: return MB_YESNOCANCEL;
+    case TBoxButtons::OKCancel: return MB_OKCANCEL;
+    case TBoxButtons::YesNo: return MB_YESNO;
+    case TBoxButtons::YesNoCancel: return MB_YESNOCANCEL;
     default: return MB_OK;
     }
 }
 
 // Real modal boxes, the application-wide cursor and the message pump of the Win32 flavour.
-class Win32UserInterface : public UserInterface {
+class Win32UserInterface : public TUserInterface {
 public:
-    BoxResult ShowMessageBox(const MessageBoxSpec& box) override
+    TBoxResult ShowMessageBox(const TMessageBoxSpec& box) override
     {
         HWND owner = box.ownerless ? nullptr : GetActiveWindow();
         UINT flags = IconFlag(box.icon) | ButtonFlag(box.buttons) | (owner ? MB_APPLMODAL : MB_TASKMODAL);
@@ -40,14 +41,14 @@ public:
         int answer = MessageBoxA(owner, box.text.c_str(), box.title.c_str(), flags);
         ::SetCursor(previous);
         switch (answer) {
-        case IDOK: return BoxResult::OK;
-        case IDYES: return BoxResult::Yes;
-        case IDNO: return BoxResult::No;
-        default: return BoxResult::Cancel;
+        case IDOK: return TBoxResult::OK;
+        case IDYES: return TBoxResult::Yes;
+        case IDNO: return TBoxResult::No;
+        default: return TBoxResult::Cancel;
         }
     }
 
-    bool ChooseFile(const FileDialogSpec& dialog, std::string& chosen) override
+    bool ChooseFile(const TFileDialogSpec& dialog, std::string& chosen) override
     {
         std::string filter = dialog.filter;
         for (char& c : filter)
@@ -65,18 +66,23 @@ public:
         ofn.lpstrInitialDir = dialog.initialDirectory.c_str();
         ofn.lpstrTitle = dialog.title.c_str();
         ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER;
-        if (!GetOpenFileNameA(&ofn))
+        // The dialog moves the current folder as the user browses (OFN_NOCHANGEDIR does not
+        // stop that for an open dialog); the kit's relative paths must keep their meaning.
+        const std::string folder = CurrentDirectory();
+        BOOL picked = GetOpenFileNameA(&ofn);
+        SetCurrentDirectoryA(folder.c_str());
+        if (!picked)
             return false;
         chosen = file;
         return true;
     }
 
-    Cursor GetCursor() override { return cursor; }
+    TCursor GetCursor() override { return cursor; }
 
-    void SetCursor(Cursor shape) override
+    void SetCursor(TCursor shape) override
     {
         cursor = shape;
-        ::SetCursor(LoadCursor(nullptr, shape == Cursor::HourGlass ? IDC_WAIT : IDC_ARROW));
+        ::SetCursor(LoadCursor(nullptr, shape == TCursor::HourGlass ? IDC_WAIT : IDC_ARROW));
     }
 
     void ProcessMessages() override
@@ -93,12 +99,12 @@ public:
     }
 
 private:
-    Cursor cursor = Cursor::Default;
+    TCursor cursor = TCursor::Default;
 };
 
 }  // namespace
 
-UserInterface& DefaultUserInterface()
+TUserInterface& DefaultUserInterface()
 {
     static Win32UserInterface sink;
     return sink;

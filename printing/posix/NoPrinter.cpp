@@ -7,15 +7,15 @@ namespace {
 
 // The workbench flavour has no printers: every use of the printer meets a machine without a
 // default printer, as a Windows machine without one would.
-class NoPrinter final : public PrinterDevice {
+class TNoPrinter final : public TPrinterDevice {
 public:
-    int DeviceCaps(DeviceCap) override { Fail(); }
-    DevicePoint PhysicalPageSize() override { Fail(); }
-    DevicePoint PrintingOffset() override { Fail(); }
-    bool SetViewportOrigin(DevicePoint) override { Fail(); }
-    bool GetWindowOrigin(DevicePoint&) override { Fail(); }
-    bool SetWindowOrigin(DevicePoint) override { Fail(); }
-    void TextRect(const DeviceRect&, int, int, const std::string&) override { Fail(); }
+    int DeviceCaps(TDeviceCap) override { Fail(); }
+    TDevicePoint PhysicalPageSize() override { Fail(); }
+    TDevicePoint PrintingOffset() override { Fail(); }
+    bool SetViewportOrigin(TDevicePoint) override { Fail(); }
+    bool GetWindowOrigin(TDevicePoint&) override { Fail(); }
+    bool SetWindowOrigin(TDevicePoint) override { Fail(); }
+    void TextRect(const TDeviceRect&, int, int, const std::string&) override { Fail(); }
     void TextAt(int, int, const std::string&) override { Fail(); }
 
 protected:
@@ -23,7 +23,7 @@ protected:
     void StartNextPage() override { Fail(); }
     void EndDocument() override { Fail(); }
     void AbortDocument() noexcept override {}
-    void SelectFont(const PrinterFont&) override { Fail(); }
+    void SelectFont(const TPrinterFont&) override { Fail(); }
 
 private:
     [[noreturn]] static void Fail() { throw EPrinter(kNoDefaultPrinter); }
@@ -31,9 +31,9 @@ private:
 
 }  // namespace
 
-PrinterDevice& DefaultPrinter()
+TPrinterDevice& DefaultPrinter()
 {
-    static NoPrinter printer;
+    static TNoPrinter printer;
     return printer;
 }
 

@@ -49,7 +49,7 @@ std::string DefaultPrinterName()
 
 // The system's default printer through GDI. The device context is opened on first use and
 // kept for later printouts, with its font, white brush and origins.
-class Win32Printer final : public PrinterDevice {
+class Win32Printer final : public TPrinterDevice {
 public:
     ~Win32Printer() override
     {
@@ -59,26 +59,27 @@ public:
             DeleteObject(font);
     }
 
-    int DeviceCaps(DeviceCap cap) override
+    int DeviceCaps(TDeviceCap cap) override
     {
         switch (cap) {
-        case DeviceCap::LogPixelsX: return GetDeviceCaps(Handle(), LOGPIXELSX);
-        case DeviceCap::LogPixelsY: return GetDeviceCaps(Handle(), LOGPIXELSY);
-        case DeviceCap::VertRes: return GetDeviceCaps(Handle(), VERTRES);
+        case TDeviceCap::LogPixelsX: return GetDeviceCaps(Handle(), LOGPIXELSX);
+        case TDeviceCap::LogPixelsY: return GetDeviceCaps(Handle(), LOGPIXELSY);
+        case TDeviceCap::HorzRes: return GetDeviceCaps(Handle(), HORZRES);
+        case TDeviceCap::VertRes: return GetDeviceCaps(Handle(), VERTRES);
         }
         return 0;
     }
 
     // Drivers that do not answer the escapes still report the same sizes as device caps.
-    DevicePoint PhysicalPageSize() override { return Query(GETPHYSPAGESIZE, PHYSICALWIDTH, PHYSICALHEIGHT); }
-    DevicePoint PrintingOffset() override { return Query(GETPRINTINGOFFSET, PHYSICALOFFSETX, PHYSICALOFFSETY); }
+    TDevicePoint PhysicalPageSize() override { return Query(GETPHYSPAGESIZE, PHYSICALWIDTH, PHYSICALHEIGHT); }
+    TDevicePoint PrintingOffset() override { return Query(GETPRINTINGOFFSET, PHYSICALOFFSETX, PHYSICALOFFSETY); }
 
-    bool SetViewportOrigin(DevicePoint origin) override
+    bool SetViewportOrigin(TDevicePoint origin) override
     {
         return SetViewportOrgEx(Handle(), origin.x, origin.y, nullptr);
     }
 
-    bool GetWindowOrigin(DevicePoint& origin) override
+    bool GetWindowOrigin(TDevicePoint& origin) override
     {
         POINT point;
         if (!GetWindowOrgEx(Handle(), &point))
@@ -87,12 +88,12 @@ public:
         return true;
     }
 
-    bool SetWindowOrigin(DevicePoint origin) override
+    bool SetWindowOrigin(TDevicePoint origin) override
     {
         return SetWindowOrgEx(Handle(), origin.x, origin.y, nullptr);
     }
 
-    void TextRect(const DeviceRect& rect, int x, int y, const std::string& text) override
+    void TextRect(const TDeviceRect& rect, int x, int y, const std::string& text) override
     {
         RECT area{rect.left, rect.top, rect.right, rect.bottom};
         Draw(x, y, ETO_CLIPPED | ETO_OPAQUE, &area, text);
@@ -141,7 +142,7 @@ protected:
             ::AbortDoc(dc);
     }
 
-    void SelectFont(const PrinterFont& wanted) override
+    void SelectFont(const TPrinterFont& wanted) override
     {
         HFONT created = CreateFontA(wanted.height, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, wanted.italic,
                                     wanted.underline, wanted.strikeOut, wanted.charSet, OUT_DEFAULT_PRECIS,
@@ -172,7 +173,7 @@ private:
         return dc;
     }
 
-    DevicePoint Query(int escape, int widthCap, int heightCap)
+    TDevicePoint Query(int escape, int widthCap, int heightCap)
     {
         POINT point{};
         if (Escape(Handle(), escape, 0, nullptr, &point) > 0)
@@ -192,7 +193,7 @@ private:
 
 }  // namespace
 
-PrinterDevice& DefaultPrinter()
+TPrinterDevice& DefaultPrinter()
 {
     static Win32Printer printer;
     return printer;

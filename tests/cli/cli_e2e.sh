@@ -1,13 +1,22 @@
 #!/usr/bin/env bash
-# Runs the console front end on kits written here: listing, update, a failing section, an
-# error that ends the pass, JSON read back. Usage: cli_e2e.sh COMMAND... (the program to run,
-# e.g. the native binary, or tools/wine-run.sh with the .exe).
+# Runs the console front end on kits written here: listing, update, check, diff, a failing
+# section, an error that ends the pass, TSV and JSON read back.
+# Usage: cli_e2e.sh [RUNNER...] PROGRAM
+#   PROGRAM is the native binary or the .exe; RUNNER is what starts it (tools/wine-run.sh,
+#   wine64, ...). A lone .exe runs under $PK_WINE (default: wine).
 set -uo pipefail
 cli=("$@")
+if [ "$#" -eq 1 ] && [[ "$1" == *.exe ]]; then
+  read -ra runner <<<"${PK_WINE:-wine}"
+  cli=("${runner[@]}" "$1")
+fi
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fails=0
-check() { if eval "$2"; then echo "ok   $1"; else echo "FAIL $1"; fails=$((fails + 1)); fi; }
+trap '[ -n "${PK_KEEP:-}" ] || rm -rf "$work"' EXIT
+fails=0 count=0
+check() {
+  count=$((count + 1))
+  if eval "$2"; then echo "ok   $1"; else echo "FAIL $1"; fails=$((fails + 1)); fi
+}
 
 python3 - "$work" <<'PY'
 import os, struct, sys, zipfile
@@ -21,39 +30,118 @@ def wrp(name, blocks):
 wrp("A.WRP", [(1000, b"xx"), (234, b"y")])
 with zipfile.ZipFile(os.path.join(kit, "B.ZIP"), "w") as z:
     z.writestr("SETUP.EXE", b"e" * 5000); z.writestr("README.TXT", b"r" * 70)
-ini = "[BDE]\nSize=1\nPackfile=B.ZIP\nFiles=*.EXE\n[IMainOption1]\nx=1\n[ISubOption1.1]\nSize=5\nPackFile=A.WRP\n"
-open(os.path.join(kit, "SETUP.INI"), "w", newline="").write(ini)
-open(os.path.join(kit, "FAIL.INI"), "w", newline="").write(ini + "[ISubOption1.2]\nSize=7\nPackFile=GONE.WRP\n")
-open(os.path.join(kit, "ERROR.INI"), "w", newline="").write(ini + "[ISubOption1.2]\nSize=7\nPackFile=GONE.ZIP\n")
+def write(name, text):
+    open(os.path.join(kit, name), "wb").write(text.encode("cp1252"))
+# Mixed line ends, runs of blank lines, a comment and no line end at the very end: the update
+# rewrites the layout as well as the sizes, and the diff must carry all of it.
+base = ("; kit\r\n[BDE]\r\nSize=1\r\nPackfile=B.ZIP\r\nFiles=*.EXE\r\n\r\n\r\n[IMainOption1]\nx=1\n"
+        "[ISubOption1.1]\r\nSize=5\r\nPackFile=A.WRP\r\n[ISubOption1.2]\r\nPackFile=Caf\u00e9.WRP")
+write("STALE.INI", base)
+write("FAIL.INI", base + "\r\n[ISubOption1.3]\r\nSize=7\r\nPackFile=GONE.WRP\r\n")
+write("ERROR.INI", base + "\r\n[ISubOption1.3]\r\nSize=7\r\nPackFile=GONE.ZIP\r\n")
 PY
 
 cd "$work"
-out=$("${cli[@]}" SETUP.INI); rc=$?
+run() { "${cli[@]}" "$@"; }
+
+# Listing
+cp STALE.INI list.ini
+out=$(run list.ini); rc=$?
 check "listing exits 0" '[ $rc -eq 0 ]'
 check "listing shows NOT UPDATED" 'grep -q "ISubOption1.1 .*NOT UPDATED" <<<"$out"'
-check "listing writes nothing" 'grep -q "^Size=5" SETUP.INI'
+check "listing writes nothing" 'cmp -s list.ini STALE.INI'
 
-out=$("${cli[@]}" --update --format tsv SETUP.INI); rc=$?
-check "update exits 0" '[ $rc -eq 0 ]'
-check "update rows" 'grep -qP "^BDE\tB.ZIP\t1\t5000\tX  \(4999\)" <<<"$out"'
-check "update writes sizes" 'tr -d "\r" < SETUP.INI | grep -q "^Size=1234$"'
+# Check on a stale kit: exit 4, the file untouched, the diff that the update would apply
+cp STALE.INI stale.ini
+run --check stale.ini >/dev/null 2>err.txt; rc=$?
+check "check on a stale kit exits 4" '[ $rc -eq 4 ]'
+check "check on a stale kit writes nothing" 'cmp -s stale.ini STALE.INI && [ "$(ls stale.ini*)" = stale.ini ]'
+run --check --diff stale.ini >check.diff 2>err.txt; rc=$?
+check "check --diff exits 4 and writes nothing" '[ $rc -eq 4 ] && cmp -s stale.ini STALE.INI'
+check "the diff shows the new size" 'grep -q "^+Size=5000" check.diff && grep -q "^-Size=1" check.diff'
 
-cp FAIL.INI before.ini
-out=$("${cli[@]}" --update --format json FAIL.INI 2>err.txt); rc=$?
-check "a failing section exits 3" '[ $rc -eq 3 ]'
-check "its message on standard error" 'grep -q "GONE.WRP\" does not exist" err.txt'
-check "json reads back" 'python3 -c "import json,sys; r=json.loads(sys.argv[1]); assert r[2][\"newSize\"]==\"(Error)\" and r[2][\"messages\"], r" "$out"'
+cp STALE.INI updated.ini
+run --update --diff updated.ini >update.diff 2>err.txt; rc=$?
+check "update --diff exits 0" '[ $rc -eq 0 ]'
+check "update writes CR LF lines" '[ "$(grep -c $'"'"'\r$'"'"' updated.ini)" -eq "$(wc -l <updated.ini)" ]'
+check "update and check print the same diff" '[ -s update.diff ] && sed "s/stale.ini/updated.ini/" check.diff | cmp -s - update.diff'
+cp STALE.INI patched.ini
+check "the diff applied with patch gives the updated bytes" \
+  'patch -s patched.ini <update.diff && cmp patched.ini updated.ini'
 
-cp ERROR.INI before.ini
-"${cli[@]}" --update ERROR.INI >out.txt 2>err.txt; rc=$?
-check "an error that ends the pass exits 1" '[ $rc -eq 1 ]'
-check "the file is untouched" 'cmp -s ERROR.INI before.ini'
+# Check on an up-to-date kit: exit 0, nothing written, an empty diff
+cp updated.ini fresh.ini
+run --check fresh.ini >/dev/null; rc=$?
+check "check on an up-to-date kit exits 0" '[ $rc -eq 0 ] && cmp -s fresh.ini updated.ini'
+out=$(run --check --diff fresh.ini); rc=$?
+check "its diff is empty" '[ $rc -eq 0 ] && [ -z "$out" ] && cmp -s fresh.ini updated.ini'
+
+# TSV carries plain numbers
+cp STALE.INI tsv.ini
+out=$(run --check --format tsv tsv.ini | tr -d '\r'); rc=$?
+check "tsv header" 'grep -qP "^section\tpackSet\tstoredSize\tmeasuredSize\tstatus\tchanged$" <<<"$out"'
+check "tsv rows carry plain numbers" 'grep -qP "^BDE\tB.ZIP\t1\t5000\tmeasured\ttrue$" <<<"$out" &&
+  grep -qP "^ISubOption1.1\tA.WRP\t5\t1234\tmeasured\ttrue$" <<<"$out" &&
+  LC_ALL=C grep -qP "^ISubOption1.2\tCaf\xC3\xA9.WRP\t\t\tnot-updated\tfalse$" <<<"$out"'
+
+# JSON, checked against the documented fields
+validate() {  # validate EXPECTED-EXIT-CODE: the JSON on standard input
+  python3 -c '
+import json, sys
+r = json.load(sys.stdin)
+want = int(sys.argv[1])
+assert r["version"] == 1, r
+assert set(r) == {"version", "mode", "iniFile", "packFilesDir", "sections", "error", "summary"}, r.keys()
+assert r["mode"] in ("list", "update", "check") and isinstance(r["iniFile"], str) and isinstance(r["packFilesDir"], str)
+for s in r["sections"]:
+    assert set(s) == {"name", "packSet", "storedSize", "measuredSize", "status", "changed", "messages"}, s
+    assert s["status"] in ("measured", "failed", "not-updated"), s
+    for k in ("storedSize", "measuredSize"):
+        assert s[k] is None or type(s[k]) is int, s
+    assert (s["measuredSize"] is not None) == (s["status"] == "measured"), s
+    assert s["changed"] == (s["status"] == "measured" and s["measuredSize"] != s["storedSize"]), s
+    assert all(isinstance(m, str) for m in s["messages"]), s
+m = r["summary"]
+assert m["exitCode"] == want and (r["error"] is None) == (want != 1), r
+assert m["sections"] == len(r["sections"])
+for key, status in (("measured", "measured"), ("failed", "failed"), ("notUpdated", "not-updated")):
+    assert m[key] == sum(s["status"] == status for s in r["sections"]), (key, m)
+assert m["changed"] == sum(s["changed"] for s in r["sections"])
+print(json.dumps(r))
+' "$1"
+}
+cp FAIL.INI fail.ini
+run --check --format json fail.ini >fail.json 2>err.txt; rc=$?
+check "check with a failing section exits 3" '[ $rc -eq 3 ]'
+check "its message is on standard error" 'grep -q "GONE.WRP\" does not exist" err.txt'
+check "check with a failing section writes nothing" 'cmp -s fail.ini FAIL.INI'
+check "json of the failing kit matches the schema" 'validate 3 <fail.json >fail.checked'
+check "json sections" 'python3 -c "
+import json, sys
+s = {x[\"name\"]: x for x in json.load(open(\"fail.json\"))[\"sections\"]}
+assert s[\"BDE\"][\"storedSize\"] == 1 and s[\"BDE\"][\"measuredSize\"] == 5000 and s[\"BDE\"][\"changed\"]
+assert s[\"ISubOption1.2\"][\"packSet\"] == \"Caf\u00e9.WRP\" and s[\"ISubOption1.2\"][\"storedSize\"] is None
+g = s[\"ISubOption1.3\"]
+assert g[\"status\"] == \"failed\" and g[\"measuredSize\"] is None and \"GONE.WRP\" in g[\"messages\"][0], g
+"'
+
+cp ERROR.INI error.ini
+run --check --format json error.ini >error.json 2>err.txt; rc=$?
+check "an error that ends the pass exits 1" '[ $rc -eq 1 ] && cmp -s error.ini ERROR.INI'
 check "the error is on standard error" 'grep -q "Cannot open file" err.txt'
+check "json of the failed pass names the error" 'validate 1 <error.json | grep -q "Cannot open file"'
+run --update error.ini >/dev/null 2>&1; rc=$?
+check "update with that error exits 1 and writes nothing" '[ $rc -eq 1 ] && cmp -s error.ini ERROR.INI'
 
-"${cli[@]}" --update MISSING.INI >/dev/null 2>err.txt; rc=$?
+# Usage
+run --check MISSING.INI >/dev/null 2>err.txt; rc=$?
 check "a missing SETUP.INI exits 1" '[ $rc -eq 1 ] && grep -q "does not exist" err.txt'
-"${cli[@]}" --format xml >/dev/null 2>&1; rc=$?
+run --format xml >/dev/null 2>&1; rc=$?
 check "bad usage exits 2" '[ $rc -eq 2 ]'
+run --diff stale.ini >/dev/null 2>&1; rc=$?
+check "--diff alone is bad usage" '[ $rc -eq 2 ]'
+out=$(run --help); rc=$?
+check "help lists every exit code" '[ $rc -eq 0 ] && for c in 0 1 2 3 4; do grep -q "^  $c  " <<<"$out" || exit 1; done'
 
-echo "$((14 - fails)) passed, $fails failed"
+echo "$((count - fails)) passed, $fails failed"
 [ "$fails" -eq 0 ]

@@ -12,9 +12,9 @@ namespace pk::e2e {
 namespace {
 
 // Memory in the driven process: list view messages only take pointers into it.
-class RemoteBuffer {
+class TRemoteBuffer {
 public:
-    RemoteBuffer(HANDLE process, size_t size) : process(process), size(size)
+    TRemoteBuffer(HANDLE process, size_t size) : process(process), size(size)
     {
         // The list view reads its structures in its own process's layout, whose pointers are as
         // wide as the driver's only when both are built by the same flavour.
@@ -26,9 +26,9 @@ public:
         if (!address)
             throw std::runtime_error("VirtualAllocEx failed");
     }
-    ~RemoteBuffer() { VirtualFreeEx(process, address, 0, MEM_RELEASE); }
-    RemoteBuffer(const RemoteBuffer&) = delete;
-    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+    ~TRemoteBuffer() { VirtualFreeEx(process, address, 0, MEM_RELEASE); }
+    TRemoteBuffer(const TRemoteBuffer&) = delete;
+    TRemoteBuffer& operator=(const TRemoteBuffer&) = delete;
 
     char* At(size_t offset) const { return static_cast<char*>(address) + offset; }
     void Write(size_t offset, const void* data, size_t length) const
@@ -56,6 +56,10 @@ private:
 
 constexpr size_t kTextOffset = 256, kTextCapacity = 1024;
 
+// Places and sizes as the screen shows them, also of a program that scales its own window:
+// Wine scales them for programs unaware of the screen's resolution.
+[[maybe_unused]] const BOOL dpiAware = SetProcessDPIAware();
+
 BOOL CALLBACK CollectWindow(HWND window, LPARAM list)
 {
     reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
@@ -71,7 +75,7 @@ std::vector<HWND> Children(HWND parent)
 
 }  // namespace
 
-DrivenProgram::DrivenProgram(const std::string& exe, const std::string& arguments)
+TDrivenProgram::TDrivenProgram(const std::string& exe, const std::string& arguments)
 {
     std::string folder = exe.substr(0, exe.find_last_of('\\'));
     std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
@@ -82,7 +86,7 @@ DrivenProgram::DrivenProgram(const std::string& exe, const std::string& argument
         throw std::runtime_error("cannot start " + exe);
 }
 
-DrivenProgram::~DrivenProgram()
+TDrivenProgram::~TDrivenProgram()
 {
     if (Running()) {
         TerminateProcess(process.hProcess, 99);
@@ -92,30 +96,31 @@ DrivenProgram::~DrivenProgram()
     CloseHandle(process.hProcess);
 }
 
-bool DrivenProgram::Running() const
+bool TDrivenProgram::Running() const
 {
     return WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT;
 }
 
-std::vector<HWND> DrivenProgram::TopLevelWindows(const std::string& windowClass) const
+std::vector<HWND> TDrivenProgram::TopLevelWindows(const std::string& windowClass) const
 {
     return TopLevelWindowsOf(windowClass, true);
 }
 
-std::vector<HWND> DrivenProgram::TopLevelWindowsOf(const std::string& windowClass, bool visibleOnly) const
+std::vector<HWND> TDrivenProgram::TopLevelWindowsOf(const std::string& windowClass, bool visibleOnly) const
 {
     std::vector<HWND> all, found;
     EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&all));
     for (HWND window : all) {
         DWORD pid = 0;
         GetWindowThreadProcessId(window, &pid);
-        if (pid == process.dwProcessId && (!visibleOnly || IsWindowVisible(window)) && ClassOf(window) == windowClass)
+        if (pid == process.dwProcessId && (!visibleOnly || IsWindowVisible(window)) &&
+            (windowClass.empty() || ClassOf(window) == windowClass))
             found.push_back(window);
     }
     return found;
 }
 
-HWND DrivenProgram::WaitForWindow(const std::string& windowClass, std::chrono::milliseconds timeout) const
+HWND TDrivenProgram::WaitForWindow(const std::string& windowClass, std::chrono::milliseconds timeout) const
 {
     HWND found = nullptr;
     WaitUntil(
@@ -128,9 +133,9 @@ HWND DrivenProgram::WaitForWindow(const std::string& windowClass, std::chrono::m
     return found;
 }
 
-Box DrivenProgram::WaitForBox(std::chrono::milliseconds timeout) const
+TBox TDrivenProgram::WaitForBox(std::chrono::milliseconds timeout) const
 {
-    Box box;
+    TBox box;
     box.handle = WaitForWindow("#32770", timeout);
     if (!box.handle)
         return box;
@@ -152,7 +157,7 @@ Box DrivenProgram::WaitForBox(std::chrono::milliseconds timeout) const
     return box;
 }
 
-void DrivenProgram::Answer(const Box& box, const std::string& button) const
+void TDrivenProgram::Answer(const TBox& box, const std::string& button) const
 {
     HWND target = FindChild(box.handle, "Button", button);
     if (!target)
@@ -161,7 +166,7 @@ void DrivenProgram::Answer(const Box& box, const std::string& button) const
     WaitUntil([&] { return !IsWindow(box.handle) || !IsWindowVisible(box.handle); }, 10s);
 }
 
-int DrivenProgram::WaitForExit(std::chrono::milliseconds timeout) const
+int TDrivenProgram::WaitForExit(std::chrono::milliseconds timeout) const
 {
     if (WaitForSingleObject(process.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0)
         return -1;
@@ -170,13 +175,13 @@ int DrivenProgram::WaitForExit(std::chrono::milliseconds timeout) const
     return static_cast<int>(code);
 }
 
-Table DrivenProgram::ReadTable(HWND listView) const
+TTable TDrivenProgram::ReadTable(HWND listView) const
 {
-    RemoteBuffer remote(process.hProcess, kTextOffset + kTextCapacity);
+    TRemoteBuffer remote(process.hProcess, kTextOffset + kTextCapacity);
     HWND header = reinterpret_cast<HWND>(SendMessageA(listView, LVM_GETHEADER, 0, 0));
     int columns = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
     int items = static_cast<int>(SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
-    Table table(static_cast<size_t>(items) + 1, std::vector<std::string>(static_cast<size_t>(columns)));
+    TTable table(static_cast<size_t>(items) + 1, std::vector<std::string>(static_cast<size_t>(columns)));
     for (int c = 0; c < columns; ++c) {
         LVCOLUMNA column = {};
         column.mask = LVCF_TEXT;
@@ -200,7 +205,7 @@ Table DrivenProgram::ReadTable(HWND listView) const
     return table;
 }
 
-std::vector<int> DrivenProgram::ColumnWidths(HWND listView) const
+std::vector<int> TDrivenProgram::ColumnWidths(HWND listView) const
 {
     HWND header = reinterpret_cast<HWND>(SendMessageA(listView, LVM_GETHEADER, 0, 0));
     int columns = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
@@ -210,29 +215,77 @@ std::vector<int> DrivenProgram::ColumnWidths(HWND listView) const
     return widths;
 }
 
-std::vector<std::pair<HWND, std::string>> DrivenProgram::Hints() const
+LRESULT TDrivenProgram::SendDpiChanged(HWND window, int dpi, const RECT& suggested) const
+{
+    // The system hands the suggested rectangle over in the window's own process.
+    TRemoteBuffer remote(process.hProcess, sizeof suggested);
+    remote.Write(0, &suggested, sizeof suggested);
+    return SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote.At(0)));
+}
+
+std::vector<std::pair<HWND, std::string>> TDrivenProgram::ToolsOf(HWND tips) const
+{
+    // The ANSI messages copy 80 characters at most; the wide one copies up to the tooltip's
+    // own limit of 1024.
+    constexpr size_t kWideCapacity = 1024 * sizeof(WCHAR);
+    std::vector<std::pair<HWND, std::string>> tools;
+    TRemoteBuffer remote(process.hProcess, kTextOffset + kWideCapacity);
+    int count = static_cast<int>(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        TTTOOLINFOW tool = {};
+        tool.cbSize = sizeof tool;
+        remote.Write(0, &tool, sizeof tool);
+        SendMessageW(tips, TTM_ENUMTOOLSW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(remote.At(0)));
+        remote.Read(0, &tool, sizeof tool);
+        tool.lpszText = reinterpret_cast<LPWSTR>(remote.At(kTextOffset));
+        remote.Write(0, &tool, sizeof tool);
+        remote.Write(kTextOffset, L"", sizeof(WCHAR));
+        SendMessageW(tips, TTM_GETTEXTW, kWideCapacity / sizeof(WCHAR), reinterpret_cast<LPARAM>(remote.At(0)));
+        std::wstring wide(kWideCapacity / sizeof(WCHAR), L'\0');
+        remote.Read(kTextOffset, wide.data(), kWideCapacity);
+        wide.resize(wide.find(L'\0'));
+        std::string text(wide.size() * 2 + 1, '\0');
+        int length = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, text.data(), static_cast<int>(text.size()),
+                                         nullptr, nullptr);
+        text.resize(length > 0 ? static_cast<size_t>(length - 1) : 0);
+        tools.emplace_back(reinterpret_cast<HWND>(tool.uId), text);
+    }
+    return tools;
+}
+
+std::vector<std::pair<HWND, std::string>> TDrivenProgram::Hints() const
 {
     std::vector<std::pair<HWND, std::string>> hints;
-    for (HWND tips : TopLevelWindowsOf(TOOLTIPS_CLASSA, false)) {
-        RemoteBuffer remote(process.hProcess, kTextOffset + kTextCapacity);
-        int count = static_cast<int>(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0));
-        for (int i = 0; i < count; ++i) {
-            TTTOOLINFOA tool = {};
-            tool.cbSize = sizeof tool;
-            tool.lpszText = remote.At(kTextOffset);
-            remote.Write(0, &tool, sizeof tool);
-            remote.Write(kTextOffset, "", 1);
-            SendMessageA(tips, TTM_ENUMTOOLSA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(remote.At(0)));
-            remote.Read(0, &tool, sizeof tool);
-            hints.emplace_back(reinterpret_cast<HWND>(tool.uId), remote.ReadText(kTextOffset, kTextCapacity));
-        }
-    }
+    for (HWND tips : TopLevelWindowsOf(TOOLTIPS_CLASSA, false))
+        for (auto& tool : ToolsOf(tips))
+            hints.push_back(std::move(tool));
     return hints;
 }
 
-RECT DrivenProgram::CellRect(HWND listView, int item, int column) const
+std::string TDrivenProgram::ShownTip(HWND control) const
 {
-    RemoteBuffer remote(process.hProcess, sizeof(RECT));
+    for (HWND tips : TopLevelWindowsOf(TOOLTIPS_CLASSA, true))
+        for (const auto& [owner, text] : ToolsOf(tips))
+            if (owner == control)
+                return text;
+    return "";
+}
+
+std::vector<HWND> TDrivenProgram::TaskbarWindows() const
+{
+    // The shell's rule: shown, and either marked for the taskbar or neither owned nor a tool window.
+    std::vector<HWND> listed;
+    for (HWND window : TopLevelWindowsOf("", true)) {
+        LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
+        if ((exStyle & WS_EX_APPWINDOW) || (!GetWindow(window, GW_OWNER) && !(exStyle & WS_EX_TOOLWINDOW)))
+            listed.push_back(window);
+    }
+    return listed;
+}
+
+RECT TDrivenProgram::CellRect(HWND listView, int item, int column) const
+{
+    TRemoteBuffer remote(process.hProcess, sizeof(RECT));
     RECT cell = {};
     cell.top = column;
     cell.left = LVIR_BOUNDS;
@@ -286,7 +339,7 @@ HWND FindChildOfClass(HWND parent, const std::string& windowClass)
     return nullptr;
 }
 
-Rect PlaceOf(HWND control)
+TRect PlaceOf(HWND control)
 {
     RECT r;
     GetWindowRect(control, &r);
@@ -339,6 +392,25 @@ bool RunHostTool(const std::string& commandLine)
     CloseHandle(child.hThread);
     CloseHandle(child.hProcess);
     return true;
+}
+
+int ScreenDpi()
+{
+    HDC screen = GetDC(nullptr);
+    int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+bool TypeOnDisplay(const std::string& xdotoolCommands)
+{
+    return RunHostTool("xdotool " + xdotoolCommands);
+}
+
+bool BringToFront(HWND window)
+{
+    SetForegroundWindow(window);
+    return WaitUntil([&] { return GetForegroundWindow() == window; }, 10s);
 }
 
 void DragWithMouse(POINT from, POINT to)

@@ -55,7 +55,7 @@ std::string HostPath(std::string path)
 
 }  // namespace
 
-Kit::Kit()
+TKit::TKit()
 {
     WriteIni(Ini());
     dir.Write("BDE.WRP", testing::WrpFile({{1000, std::string(40, 'a')}, {234, std::string(7, 'b')}}));
@@ -64,12 +64,12 @@ Kit::Kit()
     dir.Write("TOOLS.ZIP", testing::ZipArchive({{"A.EXE", 300}, {"B.DLL", 20}, {"C.TXT", 999}}));
 }
 
-std::string Kit::Ini()
+std::string TKit::Ini()
 {
     return IniWithSizes("100", "1", "77");
 }
 
-std::string Kit::UpdatedIni()
+std::string TKit::UpdatedIni()
 {
     return IniWithSizes("1234", "5320", "0");
 }

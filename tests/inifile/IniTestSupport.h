@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "inifile/LumInifile.h"
+#include "inifile/LumMemIniFile.h"
 #include "tests/support/TempDir.h"
 
 namespace pk::testing {
@@ -47,7 +47,7 @@ protected:
         return lines;
     }
 
-    TempDir dir;
+    TTempDir dir;
     const std::string path = dir.File("SETUP.INI");
 };
 

@@ -7,13 +7,13 @@
 namespace pk::testing {
 namespace {
 
-using Strings = std::vector<std::string>;
+using TStrings = std::vector<std::string>;
 using LoadTest = IniFileTest;
 
 TEST_F(LoadTest, AnyLineEndSplitsAndEmptyLinesAreDropped)
 {
     auto ini = Load("a\r\nb\nc\rd\r\r\n\n\n[S]\r\n   \r\nk=v");
-    EXPECT_EQ(ini->RenderLines(), (Strings{"a", "b", "c", "d", "", "[S]", "   ", "k=v", ""}));
+    EXPECT_EQ(ini->RenderLines(), (TStrings{"a", "b", "c", "d", "", "[S]", "   ", "k=v", ""}));
     EXPECT_EQ(ini->ReadText("S", "k", "-"), "v") << "a last line without a line end counts";
     EXPECT_FALSE(ini->IsModified());
 }
@@ -21,9 +21,9 @@ TEST_F(LoadTest, AnyLineEndSplitsAndEmptyLinesAreDropped)
 TEST_F(LoadTest, HeadersAreWholeUntrimmedLinesInBrackets)
 {
     auto ini = Load("[\n [A]\n[]\nk=1\n[a]b]\n[ A ]\n[A]x\n[A\n");
-    EXPECT_EQ(Sections(*ini), (Strings{"", "a]b", " A "}));
+    EXPECT_EQ(Sections(*ini), (TStrings{"", "a]b", " A "}));
     EXPECT_EQ(ini->ReadText("", "k", "-"), "1");
-    EXPECT_EQ(Lines(*ini, " a "), (Strings{"[A]x", "[A"}));
+    EXPECT_EQ(Lines(*ini, " a "), (TStrings{"[A]x", "[A"}));
     EXPECT_EQ(ini->ReadText("A", "x", "-"), "-");
     EXPECT_EQ(ini->RenderLines().front(), "[") << "lines before the first header are kept";
     EXPECT_EQ(ini->RenderLines()[1], " [A]");
@@ -35,7 +35,7 @@ TEST_F(LoadTest, DuplicateSectionsStayAndTheFirstOneAnswers)
     EXPECT_EQ(ini->ReadText("A", "k", "-"), "1");
     EXPECT_EQ(ini->ReadText("A", "m", "-"), "-");
     ini->WriteText("A", "k", "9");
-    EXPECT_EQ(ini->RenderLines(), (Strings{"[A]", "k=9", "", "[B]", "", "[a]", "k=2", "m=3", ""}));
+    EXPECT_EQ(ini->RenderLines(), (TStrings{"[A]", "k=9", "", "[B]", "", "[a]", "k=2", "m=3", ""}));
 }
 
 TEST_F(LoadTest, BytesPassThroughUnchanged)
@@ -68,10 +68,10 @@ TEST_F(LoadTest, NoFileGivesAnEmptyDocument)
 TEST_F(LoadTest, AFileLockedByAnotherHandleCannotBeOpened)
 {
     dir.Write("SETUP.INI", std::string("[A]\r\nk=1\r\n"));
-    platform::File holder;
-    ASSERT_EQ(holder.OpenRead(path, platform::Share::Exclusive), 0u);
-    platform::File probe;
-    uint32_t code = probe.OpenRead(path, platform::Share::DenyWrite);
+    platform::TFile holder;
+    ASSERT_EQ(holder.OpenRead(path, platform::TShare::Exclusive), 0u);
+    platform::TFile probe;
+    uint32_t code = probe.OpenRead(path, platform::TShare::DenyWrite);
     ASSERT_NE(code, 0u);
     try {
         TLumMemIniFile ini(path);

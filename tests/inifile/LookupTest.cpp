@@ -4,7 +4,7 @@
 namespace pk::testing {
 namespace {
 
-using Strings = std::vector<std::string>;
+using TStrings = std::vector<std::string>;
 using LookupTest = IniFileTest;
 
 TEST_F(LookupTest, KeysMatchWholeTextBeforeTheFirstEqualsIgnoringCase)
@@ -24,8 +24,8 @@ TEST_F(LookupTest, WriteTextReplacesInPlaceWithTheCallersSpelling)
 {
     auto ini = Load("[A]\nPackFile=x\nother=1\n");
     ini->WriteText("a", "Packfile", "y");
-    EXPECT_EQ(Lines(*ini, "A"), (Strings{"Packfile=y", "other=1"}));
-    EXPECT_EQ(Sections(*ini), (Strings{"A"}));
+    EXPECT_EQ(Lines(*ini, "A"), (TStrings{"Packfile=y", "other=1"}));
+    EXPECT_EQ(Sections(*ini), (TStrings{"A"}));
 }
 
 TEST_F(LookupTest, WriteTextAppendsAfterTheLastLineOrAddsTheSectionAtTheEnd)
@@ -34,7 +34,7 @@ TEST_F(LookupTest, WriteTextAppendsAfterTheLastLineOrAddsTheSectionAtTheEnd)
     ini->WriteText("A", "k", "v");
     ini->WriteText("New", "Size", "0");
     EXPECT_EQ(ini->RenderLines(),
-              (Strings{"[A]", "x=1", ";note", "k=v", "", "[B]", "y=2", "", "[New]", "Size=0", ""}));
+              (TStrings{"[A]", "x=1", ";note", "k=v", "", "[B]", "y=2", "", "[New]", "Size=0", ""}));
 }
 
 TEST_F(LookupTest, HasSectionNeedsAStoredLineInTheFirstNamesake)
@@ -46,7 +46,7 @@ TEST_F(LookupTest, HasSectionNeedsAStoredLineInTheFirstNamesake)
     EXPECT_FALSE(ini->HasSection("Missing"));
     std::vector<std::string> keys{"stale"};
     ini->ListKeys("Comment", keys);
-    EXPECT_EQ(keys, (Strings{""})) << "a line without = lists as an empty key";
+    EXPECT_EQ(keys, (TStrings{""})) << "a line without = lists as an empty key";
     ini->ListKeys("Missing", keys);
     EXPECT_TRUE(keys.empty());
 }
@@ -67,7 +67,7 @@ TEST_F(LookupTest, ChangesSetModifiedOnlyWhereTheyShould)
 
     again->RemoveKey("a", "K");
     again->RemoveSection("b");
-    EXPECT_EQ(again->RenderLines(), (Strings{"[A]", ""}));
+    EXPECT_EQ(again->RenderLines(), (TStrings{"[A]", ""}));
 }
 
 TEST_F(LookupTest, ManySectionsEachAnswerWithTheirFirstNamesake)
@@ -85,7 +85,7 @@ TEST_F(LookupTest, ManySectionsEachAnswerWithTheirFirstNamesake)
 
     ini->WriteText("Opt300", "k", "new");
     ini->WriteText("opt300", "m", "again");
-    EXPECT_EQ(Lines(*ini, "OPT300"), (Strings{"k=new", "m=again"})) << "an added section is found at once";
+    EXPECT_EQ(Lines(*ini, "OPT300"), (TStrings{"k=new", "m=again"})) << "an added section is found at once";
 }
 
 TEST_F(LookupTest, RemovingASectionLetsItsNextNamesakeAnswer)
@@ -96,7 +96,7 @@ TEST_F(LookupTest, RemovingASectionLetsItsNextNamesakeAnswer)
     EXPECT_EQ(ini->ReadText("C", "k", "-"), "c") << "later sections moved down";
     ini->RemoveSection("A");
     EXPECT_EQ(ini->ReadText("A", "k", "-"), "-");
-    EXPECT_EQ(Sections(*ini), (Strings{"B", "C"}));
+    EXPECT_EQ(Sections(*ini), (TStrings{"B", "C"}));
 }
 
 TEST_F(LookupTest, LongLinesAndKeyRemovalKeepTheirNeighbours)
@@ -106,7 +106,7 @@ TEST_F(LookupTest, LongLinesAndKeyRemovalKeepTheirNeighbours)
     ini->RemoveKey("A", "first");
     ini->WriteText("A", "long", "short");
     ini->WriteText("A", "last", longValue);
-    EXPECT_EQ(Lines(*ini, "A"), (Strings{"long=short", "last=" + longValue}));
+    EXPECT_EQ(Lines(*ini, "A"), (TStrings{"long=short", "last=" + longValue}));
 }
 
 }  // namespace

@@ -1,16 +1,22 @@
 // Saves that cannot happen raise the named error and leave the file as it was.
-#include <cstdlib>
 #include <filesystem>
 
 #include "platform/Exceptions.h"
 #include "platform/File.h"
 #include "platform/Process.h"
 #include "tests/inifile/IniTestSupport.h"
+#include "tests/support/FaultyFiles.h"
 
 namespace pk::testing {
 namespace {
 
 const std::string kOriginal = Crlf({"[A]", "k=1", ""});
+
+#ifdef _WIN32
+constexpr uint32_t kDiskFull = 112;  // ERROR_DISK_FULL
+#else
+constexpr uint32_t kDiskFull = 28;  // ENOSPC
+#endif
 
 class SaveFailureTest : public IniFileTest {
 protected:
@@ -38,7 +44,7 @@ protected:
     // The system's reason why a file cannot be opened for writing now.
     static std::string WhyNotWritable(const std::string& file)
     {
-        platform::File probe;
+        platform::TFile probe;
         uint32_t code = probe.OpenWriteExisting(file);
         EXPECT_NE(code, 0u) << file << " is writable";
         return platform::OsErrorText(code);
@@ -48,8 +54,8 @@ protected:
 TEST_F(SaveFailureTest, ATargetHeldByAnotherHandleStaysUntouched)
 {
     auto ini = Changed();
-    platform::File holder;
-    ASSERT_EQ(holder.OpenRead(path, platform::Share::Exclusive), 0u);
+    platform::TFile holder;
+    ASSERT_EQ(holder.OpenRead(path, platform::TShare::Exclusive), 0u);
     ExpectRefused(*ini, path, WhyNotWritable(path));
     ini.reset();  // the destructor's save fails quietly
     holder.Close();
@@ -80,7 +86,7 @@ TEST_F(SaveFailureTest, ATemporaryFileThatCannotBeCreatedNamesTheTarget)
 {
     auto ini = Changed();
     dir.Write("SETUP.INI.~tmp/x", std::string("x"));
-    platform::File blocked;
+    platform::TFile blocked;
     uint32_t code = blocked.Create(dir.File("SETUP.INI.~tmp"));
     ASSERT_NE(code, 0u);
     ExpectRefused(*ini, path, platform::OsErrorText(code));
@@ -97,27 +103,52 @@ TEST_F(SaveFailureTest, ADocumentCutShortByANulByteIsNeverSaved)
     EXPECT_EQ(dir.Read("SETUP.INI"), withNul);
 }
 
-// Run by the test that starts this program under a file size limit (PK_FILE_SIZE_LIMIT_KB),
-// so that the write of a large document stops short as on a full disk.
-TEST_F(SaveFailureTest, AShortWriteKeepsTheOriginal)
-{
-    const char* limit = std::getenv("PK_FILE_SIZE_LIMIT_KB");
-    if (!limit)
-        GTEST_SKIP() << "runs only under a file size limit";
-    auto ini = Changed();
-    const std::string value(64 * 1024, 'v');
-    for (long bytes = 0; bytes < 2 * 1024 * std::atol(limit); bytes += 64 * 1024)
-        ini->WriteText("Big", std::to_string(bytes), value);
-    const auto before = dir.List();
-    try {
-        ini->SaveFile();
-        ADD_FAILURE() << "the save succeeded";
-    } catch (const EWriteError& e) {
-        EXPECT_EQ(e.Message(), "Stream write error");
+// A write that stops short, however it happens, leaves SETUP.INI as it was and nothing beside it.
+class ShortWriteTest : public SaveFailureTest {
+protected:
+    void ExpectWriteError()
+    {
+        auto ini = Changed();
+        const auto before = dir.List();
+        try {
+            ini->SaveFile();
+            ADD_FAILURE() << "the save succeeded";
+        } catch (const EWriteError& e) {
+            EXPECT_EQ(e.Message(), "Stream write error");
+        }
+        EXPECT_EQ(dir.List(), before);
+        EXPECT_EQ(dir.Read("SETUP.INI"), kOriginal);
+        EXPECT_TRUE(ini->IsModified());
+        EXPECT_EQ(faults.Writes(), 1) << "a failed save is not retried";
     }
-    EXPECT_EQ(dir.List(), before);
-    EXPECT_EQ(dir.Read("SETUP.INI"), kOriginal);
-    EXPECT_TRUE(ini->IsModified());
+
+    TFaultyFiles faults;
+};
+
+TEST_F(ShortWriteTest, AFullDisk)
+{
+    faults.DiskFullAfter(5);
+    ExpectWriteError();
+}
+
+TEST_F(ShortWriteTest, AWriteThatMovesFewerBytes)
+{
+    faults.ShortWrites(1);
+    ExpectWriteError();
+}
+
+TEST_F(ShortWriteTest, AWriteThatFails)
+{
+    faults.FailWrite(1, kDiskFull);
+    ExpectWriteError();
+}
+
+TEST_F(ShortWriteTest, TheDocumentSavesOnceTheDiskHasRoom)
+{
+    faults.DiskFullAfter(kOriginal.size() + 1);
+    auto ini = Changed();
+    ini->SaveFile();
+    EXPECT_EQ(dir.Read("SETUP.INI"), Crlf({"[A]", "k=2", ""}));
 }
 
 }  // namespace

@@ -37,18 +37,18 @@ void SetRegister(uc_engine* engine, int id, uint32_t value) {
 
 }  // namespace
 
-EmulatedGlossa::EmulatedGlossa(const PeImage& image, std::map<uint16_t, std::string> loaderTexts)
+TEmulatedGlossa::TEmulatedGlossa(const TPeImage& image, std::map<uint16_t, std::string> loaderTexts)
     : imageBase_(image.ImageBase()), loaderTexts_(std::move(loaderTexts)) {
-  const PeExports exports = image.Exports();
+  const TPeExports exports = image.Exports();
   const auto ls = std::find_if(exports.entries.begin(), exports.entries.end(),
-                               [](const PeExport& e) { return e.name == "ls"; });
+                               [](const TPeExport& e) { return e.name == "ls"; });
   if (ls == exports.entries.end()) throw std::runtime_error("no export ls");
   ls_ = imageBase_ + ls->rva;
 
   Check(uc_open(UC_ARCH_X86, UC_MODE_32, &engine_), "opening the emulator");
   try {
     Check(uc_mem_map(engine_, imageBase_, PageUp(image.SizeOfImage()), UC_PROT_ALL), "mapping the image");
-    for (const PeSection& section : image.Sections()) {
+    for (const TPeSection& section : image.Sections()) {
       const uint32_t stored = section.virtualSize == 0 ? section.fileSize
                                                        : std::min(section.virtualSize, section.fileSize);
       if (uint64_t{section.rva} + stored > image.SizeOfImage())
@@ -57,11 +57,11 @@ EmulatedGlossa::EmulatedGlossa(const PeImage& image, std::map<uint16_t, std::str
       Write(imageBase_ + section.rva, bytes.data(), bytes.size());
     }
 
-    const std::vector<PeImport> imports = image.Imports();
+    const std::vector<TPeImport> imports = image.Imports();
     if (imports.empty()) throw std::runtime_error("the module imports nothing, not even its loader");
     Check(uc_mem_map(engine_, kStubs, PageUp(uint64_t{imports.size() + 1} * kStubSize), UC_PROT_ALL),
           "mapping the import stubs");
-    for (const PeImport& import : imports) {
+    for (const TPeImport& import : imports) {
       const uint32_t stub = kStubs + static_cast<uint32_t>(stubs_.size()) * kStubSize;
       stubs_.push_back(Stub{import.module + "!" + import.function});
       // LoadStringA is stdcall with four arguments; the hook fills in its result first.
@@ -82,10 +82,10 @@ EmulatedGlossa::EmulatedGlossa(const PeImage& image, std::map<uint16_t, std::str
   }
 }
 
-EmulatedGlossa::~EmulatedGlossa() { uc_close(engine_); }
+TEmulatedGlossa::~TEmulatedGlossa() { uc_close(engine_); }
 
-void EmulatedGlossa::OnStub(uc_engine* engine, uint64_t address, uint32_t, void* user) {
-  auto& self = *static_cast<EmulatedGlossa*>(user);
+void TEmulatedGlossa::OnStub(uc_engine* engine, uint64_t address, uint32_t, void* user) {
+  auto& self = *static_cast<TEmulatedGlossa*>(user);
   const Stub& stub = self.stubs_.at((address - kStubs) / kStubSize);
   if (stub.name == "USER32.dll!LoadStringA") {
     self.ServeLoadString();
@@ -97,9 +97,9 @@ void EmulatedGlossa::OnStub(uc_engine* engine, uint64_t address, uint32_t, void*
 
 // LoadStringA(instance, number, buffer, size): copies at most size - 1 bytes, adds a zero and
 // returns the count; 0 when the number has no text.
-void EmulatedGlossa::ServeLoadString() {
+void TEmulatedGlossa::ServeLoadString() {
   const uint32_t esp = Register(engine_, UC_X86_REG_ESP);
-  const LoaderCall call{Read32(esp + 4), Read32(esp + 8), Read32(esp + 16)};
+  const TLoaderCall call{Read32(esp + 4), Read32(esp + 8), Read32(esp + 16)};
   const uint32_t buffer = Read32(esp + 12);
   loaderCalls_.push_back(call);
   if (call.bufferSize == 0) {
@@ -116,19 +116,19 @@ void EmulatedGlossa::ServeLoadString() {
   SetRegister(engine_, UC_X86_REG_EAX, static_cast<uint32_t>(count));
 }
 
-uint32_t EmulatedGlossa::Read32(uint32_t address) const {
+uint32_t TEmulatedGlossa::Read32(uint32_t address) const {
   uint32_t value = 0;
   Check(uc_mem_read(engine_, address, &value, 4), "reading emulated memory");
   return value;
 }
 
-void EmulatedGlossa::Write(uint32_t address, const void* bytes, size_t size) {
+void TEmulatedGlossa::Write(uint32_t address, const void* bytes, size_t size) {
   Check(uc_mem_write(engine_, address, bytes, size), "writing emulated memory");
 }
 
-LsResult EmulatedGlossa::CallLs(uint32_t number, const CalleeSaved& load) {
-  LsResult result{};
-  result.bytes.fill(LsResult::kFill);
+TLsResult TEmulatedGlossa::CallLs(uint32_t number, const TCalleeSaved& load) {
+  TLsResult result{};
+  result.bytes.fill(TLsResult::kFill);
   Write(kBuffer, result.bytes.data(), result.bytes.size());
   loaderCalls_.clear();
   stoppedAt_.clear();
@@ -138,7 +138,7 @@ LsResult EmulatedGlossa::CallLs(uint32_t number, const CalleeSaved& load) {
   Write(esp - 4, &kReturnAddress, 4);
   SetRegister(engine_, UC_X86_REG_ESP, esp - 4);
   SetRegister(engine_, UC_X86_REG_EAX, number);
-  SetRegister(engine_, UC_X86_REG_EDX, kBuffer + LsResult::kGuard);
+  SetRegister(engine_, UC_X86_REG_EDX, kBuffer + TLsResult::kGuard);
   SetRegister(engine_, UC_X86_REG_ECX, 0xC0C0C0C0);
   SetRegister(engine_, UC_X86_REG_EBX, load.ebx);
   SetRegister(engine_, UC_X86_REG_ESI, load.esi);
@@ -154,7 +154,7 @@ LsResult EmulatedGlossa::CallLs(uint32_t number, const CalleeSaved& load) {
                              std::to_string(eip));
 
   Check(uc_mem_read(engine_, kBuffer, result.bytes.data(), result.bytes.size()), "reading the buffer");
-  result.record.registers = CalleeSaved{Register(engine_, UC_X86_REG_EBX),
+  result.record.registers = TCalleeSaved{Register(engine_, UC_X86_REG_EBX),
                                         Register(engine_, UC_X86_REG_ESI),
                                         Register(engine_, UC_X86_REG_EDI),
                                         Register(engine_, UC_X86_REG_EBP)};

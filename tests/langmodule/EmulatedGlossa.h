@@ -12,25 +12,25 @@ struct uc_struct;
 namespace pk::test {
 
 // What the module passed to the system's string loader on one call.
-struct LoaderCall {
+struct TLoaderCall {
   uint32_t instance, number, bufferSize;
 };
 
 // The module's image mapped at its preferred base in an i386 CPU emulator, so that ls runs on
 // hosts that cannot execute 32-bit code. Its one system call, LoadStringA, is served from
 // `loaderTexts` (what the ANSI loader yields, by number); any other import stops the call.
-class EmulatedGlossa {
+class TEmulatedGlossa {
  public:
-  EmulatedGlossa(const PeImage& image, std::map<uint16_t, std::string> loaderTexts);
-  ~EmulatedGlossa();
-  EmulatedGlossa(const EmulatedGlossa&) = delete;
-  EmulatedGlossa& operator=(const EmulatedGlossa&) = delete;
+  TEmulatedGlossa(const TPeImage& image, std::map<uint16_t, std::string> loaderTexts);
+  ~TEmulatedGlossa();
+  TEmulatedGlossa(const TEmulatedGlossa&) = delete;
+  TEmulatedGlossa& operator=(const TEmulatedGlossa&) = delete;
 
   // Calls ls with the number in EAX and the buffer in EDX, holding `load` in EBX/ESI/EDI/EBP.
   // Throws std::runtime_error when the call faults, reaches another import or does not return.
-  LsResult CallLs(uint32_t number, const CalleeSaved& load = kMarkedRegisters);
+  TLsResult CallLs(uint32_t number, const TCalleeSaved& load = kMarkedRegisters);
   // The loader calls of the last CallLs.
-  const std::vector<LoaderCall>& LoaderCalls() const { return loaderCalls_; }
+  const std::vector<TLoaderCall>& LoaderCalls() const { return loaderCalls_; }
 
  private:
   struct Stub {
@@ -46,7 +46,7 @@ class EmulatedGlossa {
   uint32_t ls_ = 0;
   std::map<uint16_t, std::string> loaderTexts_;
   std::vector<Stub> stubs_;
-  std::vector<LoaderCall> loaderCalls_;
+  std::vector<TLoaderCall> loaderCalls_;
   std::string stoppedAt_;
 };
 

@@ -26,9 +26,9 @@ class EmulatedLs : public GlossaImage {
 
 TEST_F(EmulatedLs, EveryNumberYieldsItsTextAndKeepsTheCallingContract) {
   std::map<uint16_t, std::string> expected;
-  for (const ExpectedMessage& m : ExpectedMessages()) expected[m.number] = Utf8ToCp1250(m.utf8);
-  EmulatedGlossa glossa(Image(), LoaderTexts());
-  const CalleeSaved patterns[] = {
+  for (const TExpectedMessage& m : ExpectedMessages()) expected[m.number] = Utf8ToCp1250(m.utf8);
+  TEmulatedGlossa glossa(Image(), LoaderTexts());
+  const TCalleeSaved patterns[] = {
       {0x11111111, 0x22222222, 0x33333333, 0x44444444},
       {0xFFFFFFFF, 0x00000000, 0x80000001, 0x7FFFFFFE},
   };
@@ -37,7 +37,7 @@ TEST_F(EmulatedLs, EveryNumberYieldsItsTextAndKeepsTheCallingContract) {
   for (uint32_t number = 0; number <= 0xFFFF; ++number) {
     // Only the low 16 bits count, so the high ones carry noise; failures list the low ones.
     const uint32_t argument = number | (number % 3) * 0x5A5A0000u;
-    const LsResult result = glossa.CallLs(argument, patterns[number % 2]);
+    const TLsResult result = glossa.CallLs(argument, patterns[number % 2]);
     const auto entry = expected.find(static_cast<uint16_t>(number));
     if (result.Text() != (entry == expected.end() ? "" : entry->second)) wrongText.push_back(number);
     if (!result.RestUntouched()) strayWrites.push_back(number);
@@ -51,10 +51,10 @@ TEST_F(EmulatedLs, EveryNumberYieldsItsTextAndKeepsTheCallingContract) {
 }
 
 TEST_F(EmulatedLs, LoadsFromItsOwnInstanceIntoA1024ByteWorkingBuffer) {
-  EmulatedGlossa glossa(Image(), LoaderTexts());
+  TEmulatedGlossa glossa(Image(), LoaderTexts());
   glossa.CallLs(65536 + 5);
   ASSERT_EQ(glossa.LoaderCalls().size(), 1u);
-  const LoaderCall& call = glossa.LoaderCalls()[0];
+  const TLoaderCall& call = glossa.LoaderCalls()[0];
   EXPECT_EQ(call.instance, Image().ImageBase());
   EXPECT_EQ(call.number, 5u);
   EXPECT_EQ(call.bufferSize, 1024u);
@@ -62,9 +62,9 @@ TEST_F(EmulatedLs, LoadsFromItsOwnInstanceIntoA1024ByteWorkingBuffer) {
 
 TEST_F(EmulatedLs, CutsALongerTextAfterItsLast255thByte) {
   const std::string longText(2000, 'x');
-  EmulatedGlossa glossa(Image(), {{7, std::string(256, 'y')}, {8, longText}});
+  TEmulatedGlossa glossa(Image(), {{7, std::string(256, 'y')}, {8, longText}});
   for (uint32_t number : {7u, 8u}) {
-    const LsResult result = glossa.CallLs(number);
+    const TLsResult result = glossa.CallLs(number);
     EXPECT_EQ(result.Length(), 255) << number;
     EXPECT_EQ(result.Text(), std::string(255, number == 7 ? 'y' : 'x')) << number;
     EXPECT_TRUE(result.RestUntouched()) << number;

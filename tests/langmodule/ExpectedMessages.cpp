@@ -5,7 +5,7 @@
 namespace pk::test {
 namespace {
 
-constexpr ExpectedMessage kMessages[] = {
+constexpr TExpectedMessage kMessages[] = {
     {1, "Chyba: Nedostatek volné paměti !!!!"},
     {2, "Vítejte v instalačním programu %s"},
     {3, "Vyberte Instalovat nebo Update a pokračujte kliknutím na tlačítko Další ! "},
@@ -271,7 +271,7 @@ char32_t DecodeUtf8(std::string_view utf8, size_t& pos) {
 
 }  // namespace
 
-std::span<const ExpectedMessage> ExpectedMessages() { return kMessages; }
+std::span<const TExpectedMessage> ExpectedMessages() { return kMessages; }
 
 std::string Utf8ToCp1250(std::string_view utf8) { return Utf16ToCp1250(Utf8ToUtf16(utf8)); }
 

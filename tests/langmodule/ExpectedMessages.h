@@ -6,13 +6,13 @@
 
 namespace pk::test {
 
-struct ExpectedMessage {
+struct TExpectedMessage {
   uint16_t number;
   std::string_view utf8;
 };
 
 // The Czech message table, kept here as UTF-8 independently of the module's resource script.
-std::span<const ExpectedMessage> ExpectedMessages();
+std::span<const TExpectedMessage> ExpectedMessages();
 
 // What LoadStringA yields for a table text under the ANSI code page 1250.
 // Throws std::invalid_argument for a character outside the small map the table needs.

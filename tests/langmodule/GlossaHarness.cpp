@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <stdexcept>
 
-// cdecl: CallLsWithRegisters(ls, number, buffer, const CalleeSaved* load, LsCallRecord* record)
+// cdecl: CallLsWithRegisters(ls, number, buffer, const TCalleeSaved* load, TLsCallRecord* record)
 asm(R"(
     .text
     .globl _CallLsWithRegisters
@@ -38,15 +38,15 @@ _CallLsWithRegisters:
 )");
 
 extern "C" void CallLsWithRegisters(const void* ls, uint32_t number, uint8_t* buffer,
-                                    const pk::test::CalleeSaved* load,
-                                    pk::test::LsCallRecord* record);
+                                    const pk::test::TCalleeSaved* load,
+                                    pk::test::TLsCallRecord* record);
 
 namespace pk::test {
 
 // The assembly above addresses these fields by offset.
-static_assert(offsetof(CalleeSaved, ebx) == 0 && offsetof(CalleeSaved, esi) == 4 &&
-              offsetof(CalleeSaved, edi) == 8 && offsetof(CalleeSaved, ebp) == 12);
-static_assert(offsetof(LsCallRecord, espBefore) == 16 && offsetof(LsCallRecord, espAfter) == 20);
+static_assert(offsetof(TCalleeSaved, ebx) == 0 && offsetof(TCalleeSaved, esi) == 4 &&
+              offsetof(TCalleeSaved, edi) == 8 && offsetof(TCalleeSaved, ebp) == 12);
+static_assert(offsetof(TLsCallRecord, espBefore) == 16 && offsetof(TLsCallRecord, espAfter) == 20);
 
 namespace {
 
@@ -59,7 +59,7 @@ std::string OwnFolder() {
 
 }  // namespace
 
-GlossaModule::GlossaModule()
+TGlossaModule::TGlossaModule()
     : path_(OwnFolder() + "Glossa.dll"), module_(LoadLibraryA(path_.c_str())), ls_(nullptr) {
   if (module_ == nullptr) throw std::runtime_error("cannot load " + path_);
   ls_ = reinterpret_cast<const void*>(GetProcAddress(module_, "ls"));
@@ -69,16 +69,16 @@ GlossaModule::GlossaModule()
   }
 }
 
-GlossaModule::~GlossaModule() { FreeLibrary(module_); }
+TGlossaModule::~TGlossaModule() { FreeLibrary(module_); }
 
-LsResult CallLs(const void* ls, uint32_t number, const CalleeSaved& load) {
-  LsResult result{};
-  result.bytes.fill(LsResult::kFill);
+TLsResult CallLs(const void* ls, uint32_t number, const TCalleeSaved& load) {
+  TLsResult result{};
+  result.bytes.fill(TLsResult::kFill);
   CallLsWithRegisters(ls, number, result.Buffer(), &load, &result.record);
   return result;
 }
 
-LsResult CallLs(const void* ls, uint32_t number) {
+TLsResult CallLs(const void* ls, uint32_t number) {
   return CallLs(ls, number, kMarkedRegisters);
 }
 

@@ -9,12 +9,12 @@
 namespace pk::test {
 
 // The module loaded from the test's own folder, as an installer loads it from its own.
-class GlossaModule {
+class TGlossaModule {
  public:
-  GlossaModule();
-  ~GlossaModule();
-  GlossaModule(const GlossaModule&) = delete;
-  GlossaModule& operator=(const GlossaModule&) = delete;
+  TGlossaModule();
+  ~TGlossaModule();
+  TGlossaModule(const TGlossaModule&) = delete;
+  TGlossaModule& operator=(const TGlossaModule&) = delete;
 
   HMODULE Handle() const { return module_; }
   const void* Ls() const { return ls_; }
@@ -27,7 +27,7 @@ class GlossaModule {
 };
 
 // Calls ls with the number in EAX and the buffer in EDX, holding `load` in EBX/ESI/EDI/EBP.
-LsResult CallLs(const void* ls, uint32_t number, const CalleeSaved& load);
-LsResult CallLs(const void* ls, uint32_t number);
+TLsResult CallLs(const void* ls, uint32_t number, const TCalleeSaved& load);
+TLsResult CallLs(const void* ls, uint32_t number);
 
 }  // namespace pk::test

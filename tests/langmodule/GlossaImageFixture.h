@@ -18,7 +18,7 @@ class GlossaImage : public testing::Test {
  protected:
   static void SetUpTestSuite() {
     if (std::filesystem::exists(GLOSSA_DLL))
-      image_ = std::make_unique<PeImage>(ReadWholeFile(GLOSSA_DLL));
+      image_ = std::make_unique<TPeImage>(ReadWholeFile(GLOSSA_DLL));
   }
   static void TearDownTestSuite() { image_.reset(); }
   void SetUp() override {
@@ -27,18 +27,18 @@ class GlossaImage : public testing::Test {
                               << " is missing (build it with the win32 preset)";
   }
 
-  static const PeImage& Image() { return *image_; }
+  static const TPeImage& Image() { return *image_; }
 
   // The module's Czech texts by number, as stored.
   static std::map<uint16_t, std::u16string> CzechTexts() {
     std::map<uint16_t, std::u16string> texts;
-    for (const TableString& s : DecodeStringTable(Image().Resources()))
+    for (const TTableString& s : DecodeStringTable(Image().Resources()))
       if (s.language == kCzech) texts[s.number] = s.text;
     return texts;
   }
 
  private:
-  static inline std::unique_ptr<PeImage> image_;
+  static inline std::unique_ptr<TPeImage> image_;
 };
 
 }  // namespace pk::test

@@ -21,9 +21,9 @@ constexpr uint16_t kFileIsDll = 0x2000;
 constexpr uint32_t kSectionExecutes = 0x20000000;
 constexpr uint16_t kVersionType = 16;
 
-VersionNode Version(const PeImage& image) {
-  for (const PeResource& r : image.Resources())
-    if (r.type == ResourceName{kVersionType, u""} && r.name == ResourceName{1, u""})
+TVersionNode Version(const TPeImage& image) {
+  for (const TPeResource& r : image.Resources())
+    if (r.type == TResourceName{kVersionType, u""} && r.name == TResourceName{1, u""})
       return ParseVersionResource(r.data.data(), r.data.size());
   throw std::runtime_error("no version resource");
 }
@@ -34,7 +34,7 @@ TEST_F(GlossaImage, IsA32BitI386Dll) {
 }
 
 TEST_F(GlossaImage, ExportsOnlyLsAtOrdinalOneOfGlossaDll) {
-  const PeExports exports = Image().Exports();
+  const TPeExports exports = Image().Exports();
   EXPECT_EQ(exports.moduleName, "Glossa.dll");
   ASSERT_EQ(exports.entries.size(), 1u);
   EXPECT_EQ(exports.entries[0].name, "ls");
@@ -42,7 +42,7 @@ TEST_F(GlossaImage, ExportsOnlyLsAtOrdinalOneOfGlossaDll) {
 
   const uint32_t entry = exports.entries[0].rva;
   bool inCode = false;
-  for (const PeSection& section : Image().Sections())
+  for (const TPeSection& section : Image().Sections())
     if (entry >= section.rva && entry - section.rva < section.virtualSize)
       inCode = (section.characteristics & kSectionExecutes) != 0;
   EXPECT_TRUE(inCode) << "ls points outside the code";
@@ -50,7 +50,7 @@ TEST_F(GlossaImage, ExportsOnlyLsAtOrdinalOneOfGlossaDll) {
 
 TEST_F(GlossaImage, StringTableHoldsExactlyTheExpectedTexts) {
   std::map<uint16_t, std::u16string> expected;
-  for (const ExpectedMessage& m : ExpectedMessages()) expected[m.number] = Utf8ToUtf16(m.utf8);
+  for (const TExpectedMessage& m : ExpectedMessages()) expected[m.number] = Utf8ToUtf16(m.utf8);
   const std::map<uint16_t, std::u16string> stored = CzechTexts();
 
   for (const auto& [number, text] : expected) {
@@ -66,7 +66,7 @@ TEST_F(GlossaImage, StringTableHoldsExactlyTheExpectedTexts) {
 
 TEST_F(GlossaImage, EveryTextLoadsUncutAsCodePage1250Bytes) {
   std::map<uint16_t, std::string> expected;
-  for (const ExpectedMessage& m : ExpectedMessages()) expected[m.number] = Utf8ToCp1250(m.utf8);
+  for (const TExpectedMessage& m : ExpectedMessages()) expected[m.number] = Utf8ToCp1250(m.utf8);
 
   for (const auto& [number, text] : CzechTexts()) {
     std::string ansi;
@@ -83,11 +83,11 @@ TEST_F(GlossaImage, EveryTextLoadsUncutAsCodePage1250Bytes) {
 
 TEST_F(GlossaImage, StringBlocksAreCzechOnly) {
   std::map<uint16_t, std::set<uint16_t>> languagesByBlock;
-  for (const PeResource& r : Image().Resources())
-    if (r.type == ResourceName{6, u""}) languagesByBlock[r.name.id].insert(r.language);
+  for (const TPeResource& r : Image().Resources())
+    if (r.type == TResourceName{6, u""}) languagesByBlock[r.name.id].insert(r.language);
 
   std::map<uint16_t, std::set<uint16_t>> expected;
-  for (const ExpectedMessage& m : ExpectedMessages()) expected[m.number / 16 + 1] = {kCzech};
+  for (const TExpectedMessage& m : ExpectedMessages()) expected[m.number / 16 + 1] = {kCzech};
   EXPECT_EQ(languagesByBlock, expected);
 }
 

@@ -6,24 +6,24 @@
 
 namespace pk::test {
 
-struct CalleeSaved {
+struct TCalleeSaved {
   uint32_t ebx, esi, edi, ebp;
-  bool operator==(const CalleeSaved&) const = default;
+  bool operator==(const TCalleeSaved&) const = default;
 };
 
 // What the register-convention call left behind: the callee-saved registers and the stack pointer.
-struct LsCallRecord {
-  CalleeSaved registers;
+struct TLsCallRecord {
+  TCalleeSaved registers;
   uint32_t espBefore, espAfter;
 };
 
 // A 256-byte result buffer with guard bytes on both sides, so stray writes show.
-struct LsResult {
+struct TLsResult {
   static constexpr size_t kGuard = 64;
   static constexpr size_t kBuffer = 256;
   static constexpr uint8_t kFill = 0xA5;
   std::array<uint8_t, kGuard + kBuffer + kGuard> bytes;
-  LsCallRecord record;
+  TLsCallRecord record;
 
   uint8_t* Buffer() { return bytes.data() + kGuard; }
   uint8_t Length() const { return bytes[kGuard]; }
@@ -33,6 +33,6 @@ struct LsResult {
 };
 
 // The callee-saved values the tests load when the registers themselves are not the point.
-inline constexpr CalleeSaved kMarkedRegisters{0x0B0B0B0B, 0x5E5E5E5E, 0xD1D1D1D1, 0xB9B9B9B9};
+inline constexpr TCalleeSaved kMarkedRegisters{0x0B0B0B0B, 0x5E5E5E5E, 0xD1D1D1D1, 0xB9B9B9B9};
 
 }  // namespace pk::test

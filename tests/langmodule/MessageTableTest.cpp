@@ -11,15 +11,15 @@
 namespace pk::test {
 namespace {
 
-class MessageTable : public testing::Test {
+class TMessageTable : public testing::Test {
  protected:
   void SetUp() override { ASSERT_EQ(GetACP(), 1250u) << "the tests need the Czech locale"; }
-  GlossaModule glossa_;
+  TGlossaModule glossa_;
 };
 
-TEST_F(MessageTable, ExpectedTableCoversTheNumbersOneTo237ExceptTheGaps) {
+TEST_F(TMessageTable, ExpectedTableCoversTheNumbersOneTo237ExceptTheGaps) {
   std::set<uint16_t> numbers;
-  for (const ExpectedMessage& m : ExpectedMessages()) numbers.insert(m.number);
+  for (const TExpectedMessage& m : ExpectedMessages()) numbers.insert(m.number);
   std::set<uint16_t> gaps;
   for (uint16_t n = 1; n <= 237; ++n)
     if (!numbers.contains(n)) gaps.insert(n);
@@ -27,13 +27,13 @@ TEST_F(MessageTable, ExpectedTableCoversTheNumbersOneTo237ExceptTheGaps) {
   EXPECT_EQ(numbers.size(), ExpectedMessages().size()) << "a number is listed twice";
 }
 
-TEST_F(MessageTable, EveryNumberYieldsExactlyItsTextInCp1250) {
+TEST_F(TMessageTable, EveryNumberYieldsExactlyItsTextInCp1250) {
   std::map<uint32_t, std::string> expected;
-  for (const ExpectedMessage& m : ExpectedMessages()) expected[m.number] = Utf8ToCp1250(m.utf8);
+  for (const TExpectedMessage& m : ExpectedMessages()) expected[m.number] = Utf8ToCp1250(m.utf8);
 
   std::vector<uint32_t> wrong;
   for (uint32_t number = 0; number <= 0xFFFF; ++number) {
-    const LsResult result = CallLs(glossa_.Ls(), number);
+    const TLsResult result = CallLs(glossa_.Ls(), number);
     const auto entry = expected.find(number);
     const std::string want = entry == expected.end() ? std::string() : entry->second;
     if (result.Text() != want || !result.RestUntouched()) wrong.push_back(number);
@@ -41,7 +41,7 @@ TEST_F(MessageTable, EveryNumberYieldsExactlyItsTextInCp1250) {
   EXPECT_EQ(wrong, std::vector<uint32_t>{});
 }
 
-TEST_F(MessageTable, CopyrightEntryNamesTheMaker) {
+TEST_F(TMessageTable, CopyrightEntryNamesTheMaker) {
   const std::string copyright = CallLs(glossa_.Ls(), 134).Text();
   EXPECT_NE(copyright.find("Tarvo"), std::string::npos);
   EXPECT_NE(copyright.find('\xA9'), std::string::npos);
@@ -60,13 +60,13 @@ BOOL CALLBACK CollectBlock(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR blo
   return TRUE;
 }
 
-TEST_F(MessageTable, StringTableIsCzechOnly) {
+TEST_F(TMessageTable, StringTableIsCzechOnly) {
   std::map<uintptr_t, std::set<WORD>> languagesByBlock;
   EnumResourceNamesA(glossa_.Handle(), RT_STRING, CollectBlock,
                      reinterpret_cast<LONG_PTR>(&languagesByBlock));
 
   std::map<uintptr_t, std::set<WORD>> expected;
-  for (const ExpectedMessage& m : ExpectedMessages()) expected[m.number / 16 + 1] = {1029};
+  for (const TExpectedMessage& m : ExpectedMessages()) expected[m.number / 16 + 1] = {1029};
   EXPECT_EQ(languagesByBlock, expected);
 }
 

@@ -10,14 +10,14 @@
 namespace pk::test {
 namespace {
 
-class ModuleImage : public testing::Test {
+class TModuleImage : public testing::Test {
  protected:
   const uint8_t* Base() const { return reinterpret_cast<const uint8_t*>(glossa_.Handle()); }
   const IMAGE_NT_HEADERS32& Headers() const {
     const auto& dos = *reinterpret_cast<const IMAGE_DOS_HEADER*>(Base());
     return *reinterpret_cast<const IMAGE_NT_HEADERS32*>(Base() + dos.e_lfanew);
   }
-  VersionNode Version() const {
+  TVersionNode Version() const {
     HRSRC info = FindResourceA(glossa_.Handle(), MAKEINTRESOURCEA(1), RT_VERSION);
     if (info == nullptr) throw std::runtime_error("no version resource");
     const HGLOBAL resource = LoadResource(glossa_.Handle(), info);
@@ -25,15 +25,15 @@ class ModuleImage : public testing::Test {
     return ParseVersionResource(data, SizeofResource(glossa_.Handle(), info));
   }
 
-  GlossaModule glossa_;
+  TGlossaModule glossa_;
 };
 
-TEST_F(ModuleImage, IsA32BitDll) {
+TEST_F(TModuleImage, IsA32BitDll) {
   EXPECT_EQ(Headers().FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
   EXPECT_NE(Headers().FileHeader.Characteristics & IMAGE_FILE_DLL, 0);
 }
 
-TEST_F(ModuleImage, ExportsOnlyLsByNameAsOrdinalOneOfGlossaDll) {
+TEST_F(TModuleImage, ExportsOnlyLsByNameAsOrdinalOneOfGlossaDll) {
   const IMAGE_DATA_DIRECTORY& directory =
       Headers().OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
   ASSERT_NE(directory.VirtualAddress, 0u);
@@ -54,11 +54,11 @@ TEST_F(ModuleImage, ExportsOnlyLsByNameAsOrdinalOneOfGlossaDll) {
             glossa_.Ls());
 }
 
-TEST_F(ModuleImage, FixedVersionIs8001ForAPlainWindowsDll) {
+TEST_F(TModuleImage, FixedVersionIs8001ForAPlainWindowsDll) {
   ExpectFixedVersion8001ForAPlainWindowsDll(Version());
 }
 
-TEST_F(ModuleImage, OneCzechCp1250StringBlockWithExactlyTheModuleValues) {
+TEST_F(TModuleImage, OneCzechCp1250StringBlockWithExactlyTheModuleValues) {
   ExpectOneCzechCp1250StringBlockWithTheModuleValues(Version());
 }
 

@@ -33,7 +33,7 @@ uint32_t Le32(std::span<const uint8_t> bytes, uint64_t offset, const char* what)
 
 }  // namespace
 
-PeImage::PeImage(std::vector<uint8_t> file) : file_(std::move(file)) {
+TPeImage::TPeImage(std::vector<uint8_t> file) : file_(std::move(file)) {
   const std::span<const uint8_t> bytes(file_);
   if (Le16(bytes, 0, "DOS header") != 0x5A4D) Malformed("no MZ signature");
   const uint32_t pe = Le32(bytes, 0x3C, "DOS header");
@@ -63,7 +63,7 @@ PeImage::PeImage(std::vector<uint8_t> file) : file_(std::move(file)) {
   const uint64_t table = coff + 20 + optionalSize;
   for (uint16_t i = 0; i < sectionCount; ++i) {
     const auto header = Slice(bytes, table + i * 40u, 40, "section table");
-    PeSection section;
+    TPeSection section;
     section.name.assign(header.begin(), std::find(header.begin(), header.begin() + 8, 0));
     section.virtualSize = Le32(header, 8, "section table");
     section.rva = Le32(header, 12, "section table");
@@ -75,10 +75,10 @@ PeImage::PeImage(std::vector<uint8_t> file) : file_(std::move(file)) {
   }
 }
 
-std::span<const uint8_t> PeImage::Bytes(uint32_t rva, uint32_t size) const {
+std::span<const uint8_t> TPeImage::Bytes(uint32_t rva, uint32_t size) const {
   const uint64_t end = uint64_t{rva} + size;
   if (end <= sizeOfHeaders_) return Slice(file_, rva, size, "headers");
-  for (const PeSection& section : sections_) {
+  for (const TPeSection& section : sections_) {
     // Bytes past the stored data are zero when loaded; nothing here needs to read them.
     const uint32_t stored = section.virtualSize == 0
                                 ? section.fileSize
@@ -89,7 +89,7 @@ std::span<const uint8_t> PeImage::Bytes(uint32_t rva, uint32_t size) const {
   Malformed("RVA " + std::to_string(rva) + "+" + std::to_string(size) + " is not stored in the file");
 }
 
-std::string PeImage::CString(uint32_t rva) const {
+std::string TPeImage::CString(uint32_t rva) const {
   std::string text;
   for (uint32_t at = rva;; ++at) {
     if (at < rva) Malformed("unterminated string");
@@ -99,8 +99,8 @@ std::string PeImage::CString(uint32_t rva) const {
   }
 }
 
-PeExports PeImage::Exports() const {
-  PeExports result;
+TPeExports TPeImage::Exports() const {
+  TPeExports result;
   if (exports_.rva == 0) return result;
   const auto directory = Bytes(exports_.rva, 40);
   result.moduleName = CString(Le32(directory, 12, "export directory"));
@@ -124,13 +124,13 @@ PeExports PeImage::Exports() const {
   }
   for (uint32_t i = 0; i < functionCount; ++i) {
     const uint32_t rva = Le32(functions, i * 4ull, "export addresses");
-    if (rva != 0) result.entries.push_back(PeExport{base + i, nameOf[i], rva});  // 0: unused
+    if (rva != 0) result.entries.push_back(TPeExport{base + i, nameOf[i], rva});  // 0: unused
   }
   return result;
 }
 
-std::vector<PeImport> PeImage::Imports() const {
-  std::vector<PeImport> result;
+std::vector<TPeImport> TPeImage::Imports() const {
+  std::vector<TPeImport> result;
   if (imports_.rva == 0) return result;
   for (uint64_t descriptor = imports_.rva;; descriptor += 20) {
     if (descriptor > UINT32_MAX) Malformed("import directory unterminated");
@@ -147,7 +147,7 @@ std::vector<PeImport> PeImage::Imports() const {
         Malformed("import table unterminated");
       const uint32_t thunk = Le32(Bytes(static_cast<uint32_t>(names + slot), 4), 0, "import");
       if (thunk == 0) break;
-      PeImport entry{module, "", 0, static_cast<uint32_t>(addresses + slot)};
+      TPeImport entry{module, "", 0, static_cast<uint32_t>(addresses + slot)};
       Bytes(entry.addressRva, 4);
       if (thunk & kHighBit)
         entry.ordinal = static_cast<uint16_t>(thunk);
@@ -158,21 +158,21 @@ std::vector<PeImport> PeImage::Imports() const {
   }
 }
 
-ResourceName PeImage::ReadResourceName(uint32_t nameField) const {
-  if (!(nameField & kHighBit)) return ResourceName{static_cast<uint16_t>(nameField), u""};
+TResourceName TPeImage::ReadResourceName(uint32_t nameField) const {
+  if (!(nameField & kHighBit)) return TResourceName{static_cast<uint16_t>(nameField), u""};
   const uint64_t at = uint64_t{resources_.rva} + (nameField & ~kHighBit);
   if (at + 2 > UINT32_MAX) Malformed("resource name out of range");
   const uint16_t length = Le16(Bytes(static_cast<uint32_t>(at), 2), 0, "resource name");
   const auto chars = Bytes(static_cast<uint32_t>(at + 2), length * 2u);
-  ResourceName name;
+  TResourceName name;
   for (size_t i = 0; i < length; ++i)
     name.text.push_back(static_cast<char16_t>(Le16(chars, i * 2, "resource name")));
   if (name.text.empty()) Malformed("empty resource name");
   return name;
 }
 
-void PeImage::WalkResources(uint32_t offset, int level, PeResource& path,
-                            std::vector<PeResource>& found, size_t& visits) const {
+void TPeImage::WalkResources(uint32_t offset, int level, TPeResource& path,
+                            std::vector<TPeResource>& found, size_t& visits) const {
   const uint64_t at = uint64_t{resources_.rva} + offset;
   if (at + 16 > UINT32_MAX) Malformed("resource directory out of range");
   const auto header = Bytes(static_cast<uint32_t>(at), 16);
@@ -201,10 +201,10 @@ void PeImage::WalkResources(uint32_t offset, int level, PeResource& path,
   }
 }
 
-std::vector<PeResource> PeImage::Resources() const {
-  std::vector<PeResource> found;
+std::vector<TPeResource> TPeImage::Resources() const {
+  std::vector<TPeResource> found;
   if (resources_.rva == 0) return found;
-  PeResource path;
+  TPeResource path;
   size_t visits = 0;
   WalkResources(0, 0, path, found, visits);
   return found;

@@ -10,10 +10,10 @@ constexpr uint16_t kStringsPerBlock = 16;
 
 }  // namespace
 
-std::vector<TableString> DecodeStringTable(std::span<const PeResource> resources) {
-  std::vector<TableString> strings;
-  for (const PeResource& block : resources) {
-    if (block.type != ResourceName{kStringType, u""}) continue;
+std::vector<TTableString> DecodeStringTable(std::span<const TPeResource> resources) {
+  std::vector<TTableString> strings;
+  for (const TPeResource& block : resources) {
+    if (block.type != TResourceName{kStringType, u""}) continue;
     if (!block.name.text.empty() || block.name.id == 0 || block.name.id > 0x1000)
       throw std::runtime_error("string block without a valid number");
     const auto data = block.data;
@@ -23,7 +23,7 @@ std::vector<TableString> DecodeStringTable(std::span<const PeResource> resources
       const size_t length = data[offset] | data[offset + 1] << 8;
       offset += 2;
       if (length * 2 > data.size() - offset) throw std::runtime_error("string runs past its block");
-      TableString entry{static_cast<uint16_t>((block.name.id - 1) * kStringsPerBlock + slot),
+      TTableString entry{static_cast<uint16_t>((block.name.id - 1) * kStringsPerBlock + slot),
                         block.language, u""};
       for (size_t i = 0; i < length; ++i, offset += 2)
         entry.text.push_back(static_cast<char16_t>(data[offset] | data[offset + 1] << 8));

@@ -22,7 +22,7 @@ constexpr uint32_t kDll = 2;                 // VFT_DLL
 
 }  // namespace
 
-void ExpectFixedVersion8001ForAPlainWindowsDll(const VersionNode& root) {
+void ExpectFixedVersion8001ForAPlainWindowsDll(const TVersionNode& root) {
   EXPECT_EQ(root.key, u"VS_VERSION_INFO");
   ASSERT_EQ(root.value.size(), sizeof(FixedFileInfo));
   FixedFileInfo fixed;
@@ -38,17 +38,17 @@ void ExpectFixedVersion8001ForAPlainWindowsDll(const VersionNode& root) {
   EXPECT_EQ(fixed.fileSubtype, 0u);
 }
 
-void ExpectOneCzechCp1250StringBlockWithTheModuleValues(const VersionNode& root) {
+void ExpectOneCzechCp1250StringBlockWithTheModuleValues(const TVersionNode& root) {
   ASSERT_EQ(root.children.size(), 2u);
-  const VersionNode& strings = root.children[0];
-  const VersionNode& translations = root.children[1];
+  const TVersionNode& strings = root.children[0];
+  const TVersionNode& translations = root.children[1];
   EXPECT_EQ(strings.key, u"StringFileInfo");
   EXPECT_EQ(translations.key, u"VarFileInfo");
 
   ASSERT_EQ(strings.children.size(), 1u);
   EXPECT_EQ(strings.children[0].key, u"040504E2");
   std::map<std::u16string, std::u16string> values;
-  for (const VersionNode& value : strings.children[0].children) {
+  for (const TVersionNode& value : strings.children[0].children) {
     EXPECT_EQ(value.type, 1) << std::string(value.key.begin(), value.key.end());
     values[value.key] = value.TextValue();
   }

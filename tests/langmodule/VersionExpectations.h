@@ -5,7 +5,7 @@ namespace pk::test {
 
 // The module's version resource as the installer's maker states it; non-fatal gtest checks,
 // shared by the test that loads the module and the one that only reads its file.
-void ExpectFixedVersion8001ForAPlainWindowsDll(const VersionNode& root);
-void ExpectOneCzechCp1250StringBlockWithTheModuleValues(const VersionNode& root);
+void ExpectFixedVersion8001ForAPlainWindowsDll(const TVersionNode& root);
+void ExpectOneCzechCp1250StringBlockWithTheModuleValues(const TVersionNode& root);
 
 }  // namespace pk::test

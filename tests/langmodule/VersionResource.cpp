@@ -19,9 +19,9 @@ uint16_t ReadWord(const uint8_t* data, size_t offset, size_t end) {
 constexpr int kMaxDepth = 8;
 
 // Offsets count from the start of the resource, which is where the 32-bit alignment is anchored.
-VersionNode ParseNode(const uint8_t* data, size_t begin, size_t limit, int depth) {
+TVersionNode ParseNode(const uint8_t* data, size_t begin, size_t limit, int depth) {
   if (depth > kMaxDepth) throw std::runtime_error("version nodes nested too deep");
-  VersionNode node;
+  TVersionNode node;
   node.length = ReadWord(data, begin, limit);
   const uint16_t valueLength = ReadWord(data, begin + 2, limit);
   node.type = ReadWord(data, begin + 4, limit);
@@ -46,7 +46,7 @@ VersionNode ParseNode(const uint8_t* data, size_t begin, size_t limit, int depth
 
 }  // namespace
 
-std::u16string VersionNode::TextValue() const {
+std::u16string TVersionNode::TextValue() const {
   std::u16string text;
   for (size_t i = 0; i + 1 < value.size(); i += 2)
     text.push_back(static_cast<char16_t>(value[i] | value[i + 1] << 8));
@@ -54,7 +54,7 @@ std::u16string VersionNode::TextValue() const {
   return text;
 }
 
-VersionNode ParseVersionResource(const uint8_t* data, size_t size) {
+TVersionNode ParseVersionResource(const uint8_t* data, size_t size) {
   return ParseNode(data, 0, size, 0);
 }
 

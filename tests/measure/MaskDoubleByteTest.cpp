@@ -9,10 +9,10 @@ namespace pk {
 namespace {
 
 class DoubleByteMaskTest : public ::testing::Test {
-    test::UseLeadBytes cp932{test::Cp932LeadBytes()};
+    testing::TUseLeadBytes cp932{testing::Cp932LeadBytes()};
 };
 
-using test::CompileError;
+using testing::CompileError;
 
 TEST_F(DoubleByteMaskTest, ATwoByteCharacterMatchesBothBytesExactly)
 {

@@ -18,7 +18,7 @@ unsigned char Upper(unsigned char c)
     return c >= 'a' && c <= 'z' ? c - 32 : c;
 }
 
-struct Token {
+struct TToken {
     enum { Star, Any, Bytes, Set } kind;
     std::string bytes{};                                          // Bytes: exact, or one folded byte
     std::vector<std::pair<unsigned char, unsigned char>> ranges{};  // Set: single members are (c, c)
@@ -34,19 +34,19 @@ struct Token {
 };
 
 // Tokens of the mask, or nothing when the mask is invalid.
-std::optional<std::vector<Token>> ReferenceParse(const std::string& mask)
+std::optional<std::vector<TToken>> ReferenceParse(const std::string& mask)
 {
     const auto& lead = platform::IsLeadByte;
-    std::vector<Token> tokens;
+    std::vector<TToken> tokens;
     for (size_t i = 0; i < mask.size(); ++i) {
         const auto c = static_cast<unsigned char>(mask[i]);
         if (c == '*') {
-            tokens.push_back({Token::Star});
+            tokens.push_back({TToken::Star});
         } else if (c == '?') {
-            if (tokens.empty() || tokens.back().kind != Token::Star)
-                tokens.push_back({Token::Any});
+            if (tokens.empty() || tokens.back().kind != TToken::Star)
+                tokens.push_back({TToken::Any});
         } else if (c == '[') {
-            Token set{Token::Set};
+            TToken set{TToken::Set};
             size_t j = i + 1;
             set.negated = j < mask.size() && mask[j] == '!';
             j += set.negated;
@@ -69,16 +69,16 @@ std::optional<std::vector<Token>> ReferenceParse(const std::string& mask)
             tokens.push_back(set);
             i = j;
         } else if (lead(c) && i + 1 < mask.size()) {
-            tokens.push_back({Token::Bytes, mask.substr(i, 2)});
+            tokens.push_back({TToken::Bytes, mask.substr(i, 2)});
             ++i;
         } else {
-            tokens.push_back({Token::Bytes, std::string(1, static_cast<char>(Upper(c)))});
+            tokens.push_back({TToken::Bytes, std::string(1, static_cast<char>(Upper(c)))});
         }
     }
     return tokens;
 }
 
-bool ReferenceMatch(const std::vector<Token>& tokens, const std::string& name)
+bool ReferenceMatch(const std::vector<TToken>& tokens, const std::string& name)
 {
     std::vector<std::vector<std::optional<bool>>> memo(tokens.size() + 1,
                                                        std::vector<std::optional<bool>>(name.size() + 2));
@@ -87,21 +87,21 @@ bool ReferenceMatch(const std::vector<Token>& tokens, const std::string& name)
             return p == name.size();
         if (memo[t][p])
             return *memo[t][p];
-        const Token& token = tokens[t];
+        const TToken& token = tokens[t];
         const bool more = p < name.size();
         const auto c = more ? static_cast<unsigned char>(name[p]) : 0;
         bool result = false;
         switch (token.kind) {
-        case Token::Star:
+        case TToken::Star:
             result = self(self, t + 1, p) || (more && self(self, t, p + 1));
             break;
-        case Token::Any:
+        case TToken::Any:
             result = more && self(self, t + 1, p + 1);
             break;
-        case Token::Set:
+        case TToken::Set:
             result = more && token.InSet(Upper(c)) != token.negated && self(self, t + 1, p + 1);
             break;
-        case Token::Bytes:
+        case TToken::Bytes:
             if (token.bytes.size() == 1)
                 result = more && Upper(c) == static_cast<unsigned char>(token.bytes[0]) && self(self, t + 1, p + 1);
             else
@@ -141,7 +141,7 @@ void CompareWithReference(const std::string& maskAlphabet, const std::string& na
     for (int m = 0; m < 4000; ++m) {
         const std::string mask = RandomText(random, maskAlphabet, 9);
         const auto tokens = ReferenceParse(mask);
-        ASSERT_EQ(test::CompileError(mask) == "valid", tokens.has_value()) << "mask " << Visible(mask);
+        ASSERT_EQ(testing::CompileError(mask) == "valid", tokens.has_value()) << "mask " << Visible(mask);
         if (!tokens) {
             ++invalid;
             continue;
@@ -161,13 +161,13 @@ void CompareWithReference(const std::string& maskAlphabet, const std::string& na
 
 TEST(MaskReferenceTest, AgreesInASingleByteCodePage)
 {
-    test::UseLeadBytes singleByte{test::NoLeadBytes()};
+    testing::TUseLeadBytes singleByte{testing::NoLeadBytes()};
     CompareWithReference("**??aB.[]!-", "aAbB.]-", 1);
 }
 
 TEST(MaskReferenceTest, AgreesWithTwoByteCharacters)
 {
-    test::UseLeadBytes cp932{test::Cp932LeadBytes()};
+    testing::TUseLeadBytes cp932{testing::Cp932LeadBytes()};
     CompareWithReference("**?aB.[]!-\x82\xA0", "aAB.]\x82\xA0", 2);
 }
 

@@ -7,13 +7,13 @@
 #include "platform/Exceptions.h"
 #include "platform/TextServices.h"
 
-namespace pk::test {
+namespace pk::testing {
 
 // Code page 932 (Japanese).
-inline const platform::LeadByteTable& Cp932LeadBytes()
+inline const platform::TLeadByteTable& Cp932LeadBytes()
 {
-    static const platform::LeadByteTable table = [] {
-        platform::LeadByteTable t{};
+    static const platform::TLeadByteTable table = [] {
+        platform::TLeadByteTable t{};
         for (int b = 0; b < 256; ++b)
             t[b] = (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
         return t;
@@ -22,19 +22,19 @@ inline const platform::LeadByteTable& Cp932LeadBytes()
 }
 
 // Any single-byte code page.
-inline const platform::LeadByteTable& NoLeadBytes()
+inline const platform::TLeadByteTable& NoLeadBytes()
 {
-    static const platform::LeadByteTable table{};
+    static const platform::TLeadByteTable table{};
     return table;
 }
 
 // Installs a table for the scope's lifetime.
-class UseLeadBytes {
+class TUseLeadBytes {
 public:
-    explicit UseLeadBytes(const platform::LeadByteTable& table) { platform::OverrideLeadBytes(&table); }
-    ~UseLeadBytes() { platform::OverrideLeadBytes(nullptr); }
-    UseLeadBytes(const UseLeadBytes&) = delete;
-    UseLeadBytes& operator=(const UseLeadBytes&) = delete;
+    explicit TUseLeadBytes(const platform::TLeadByteTable& table) { platform::OverrideLeadBytes(&table); }
+    ~TUseLeadBytes() { platform::OverrideLeadBytes(nullptr); }
+    TUseLeadBytes(const TUseLeadBytes&) = delete;
+    TUseLeadBytes& operator=(const TUseLeadBytes&) = delete;
 };
 
 // The exact message of the error that compiling the mask raises, or "valid".
@@ -48,4 +48,4 @@ inline std::string CompileError(const std::string& mask)
     return "valid";
 }
 
-}  // namespace pk::test
+}  // namespace pk::testing

@@ -8,19 +8,19 @@
 namespace pk {
 namespace {
 
-struct Case {
+struct TCase {
     std::string mask;
     std::string name;
     bool matches;
 };
 
-void ExpectCases(const std::vector<Case>& cases)
+void ExpectCases(const std::vector<TCase>& cases)
 {
-    for (const Case& c : cases)
+    for (const TCase& c : cases)
         EXPECT_EQ(MatchOneMask(c.name, c.mask), c.matches) << "mask '" << c.mask << "', name '" << c.name << "'";
 }
 
-using test::CompileError;
+using testing::CompileError;
 
 std::string Repeat(const std::string& text, int times)
 {
@@ -31,7 +31,7 @@ std::string Repeat(const std::string& text, int times)
 }
 
 class MaskTest : public ::testing::Test {
-    test::UseLeadBytes singleByte{test::NoLeadBytes()};
+    testing::TUseLeadBytes singleByte{testing::NoLeadBytes()};
 };
 
 TEST_F(MaskTest, StarsNeedTheCharactersBetweenThem)

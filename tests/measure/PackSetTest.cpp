@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "measure/Masks.h"
 #include "measure/PackSet.h"
-#include "paktally/Locations.h"
 #include "platform/Exceptions.h"
-#include "platform/Process.h"
+#include "platform/Paths.h"
 #include "tests/support/PackFiles.h"
 #include "tests/support/RecordingUserInterface.h"
 #include "tests/support/TempDir.h"
@@ -27,19 +27,21 @@ TEST(SplitListTest, SeparatorsFollowTheListRules)
     EXPECT_EQ(SplitList(";"), V{""});
 }
 
-// Pack files live in a temporary PACKFILES folder named on the command line.
+// Pack files live in a temporary PACKFILES folder.
 class PackSetTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        platform::OverrideCommandLine("Paktally.exe /B \"" + dir.File("SETUP.INI") + "\" \"" + dir.Path() + "\"");
         dir.Write("A.WRP", WrpFile({{1000, "aa"}, {234, "b"}}));
         dir.Write("B.ZIP", ZipArchive({{"SETUP.EXE", 5000}, {"README.TXT", 70}, {"sub/TOOL.EXE", 300}}));
     }
-    void TearDown() override { platform::OverrideCommandLine(std::nullopt); }
+    int32_t ComputePackSize(const std::string& packSet, const std::string& masks)
+    {
+        return pk::ComputePackSize(dir.Path(), packSet, masks);
+    }
 
-    testing::TempDir dir;
-    testing::RecordingUserInterface ui;
+    testing::TTempDir dir;
+    testing::TRecordingUserInterface ui;
 };
 
 TEST_F(PackSetTest, MixedSetsSumBlockFilesAndMatchingZipEntries)
@@ -68,7 +70,7 @@ TEST_F(PackSetTest, TheFirstFailureEndsTheSet)
 {
     EXPECT_EQ(ComputePackSize("A.WRP; B.WRP", "*.*"), -1) << "names are not trimmed";
     ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].text, "PACKFile \"" + AddPath(dir.Path(), " B.WRP") + "\" does not exist");
+    EXPECT_EQ(ui.boxes[0].text, "PACKFile \"" + paths::AddPath(dir.Path(), " B.WRP") + "\" does not exist");
 
     EXPECT_EQ(ComputePackSize("GONE.WRP;ALSO.WRP", "*.*"), -1);
     ASSERT_EQ(ui.boxes.size(), 2u) << "the second file is never looked at";

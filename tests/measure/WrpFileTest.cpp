@@ -3,6 +3,7 @@
 #include "measure/WrpFile.h"
 #include "platform/Exceptions.h"
 #include "platform/File.h"
+#include "tests/support/FaultyFiles.h"
 #include "tests/support/PackFiles.h"
 #include "tests/support/RecordingUserInterface.h"
 #include "tests/support/TempDir.h"
@@ -10,7 +11,7 @@
 namespace pk {
 namespace {
 
-using testing::WrpBlock;
+using testing::TWrpBlock;
 using testing::WrpFile;
 using testing::WrpHeader;
 
@@ -23,8 +24,8 @@ protected:
     }
     std::string Quoted() const { return "\"" + dir.File("P.WRP") + "\""; }
 
-    testing::TempDir dir;
-    testing::RecordingUserInterface ui;
+    testing::TTempDir dir;
+    testing::TRecordingUserInterface ui;
 };
 
 TEST_F(WrpFileTest, SumsTheUnpackedSizesOfAllBlocks)
@@ -47,7 +48,7 @@ TEST_F(WrpFileTest, WhatIsReadAtTheEndOfTheFileIsNotCounted)
 
 TEST_F(WrpFileTest, AForeignTagOrANegativeSizeEndsTheWalkAfterCountingIt)
 {
-    std::vector<WrpBlock> blocks = {{1, "a"}, {2, "b"}, {4, "c"}, {8, "d"}, {16, "e"}};
+    std::vector<TWrpBlock> blocks = {{1, "a"}, {2, "b"}, {4, "c"}, {8, "d"}, {16, "e"}};
     blocks[2].tag = 0x42;
     EXPECT_EQ(Measure(WrpFile(blocks)), 7) << "the third header has another tag";
     EXPECT_EQ(Measure(WrpFile({{5, "a"}, {-3, "b"}, {100, "c"}, {1, "d"}})), 2);
@@ -67,7 +68,7 @@ TEST_F(WrpFileTest, TheFirstHeaderIsChecked)
 {
     EXPECT_THROW(Measure(WrpFile({{70000, "x"}})), ERangeError);
     EXPECT_THROW(Measure(WrpFile({{-1, "x"}})), ERangeError);
-    WrpBlock negativeLength{10, "x"};
+    TWrpBlock negativeLength{10, "x"};
     negativeLength.dataLength = -5;
     EXPECT_EQ(Measure(WrpFile({negativeLength})), -1);
     EXPECT_TRUE(ui.boxes.empty()) << "a negative first length fails silently";
@@ -75,7 +76,7 @@ TEST_F(WrpFileTest, TheFirstHeaderIsChecked)
 
 TEST_F(WrpFileTest, ALaterNegativeLengthIsADamagedFileNotALoop)
 {
-    WrpBlock back{20, "yy"};
+    TWrpBlock back{20, "yy"};
     back.dataLength = -54;  // would lead back to the first header
     EXPECT_EQ(Measure(WrpFile({{10, "x"}, back, {30, "z"}})), -1);
     ASSERT_EQ(ui.boxes.size(), 1u);
@@ -94,8 +95,8 @@ TEST_F(WrpFileTest, MissingAndUnopenableFilesShowTheirBoxes)
     EXPECT_EQ(ui.boxes[0].text, "PACKFile \"" + dir.File("NONE.WRP") + "\" does not exist");
 
     dir.Write("P.WRP", WrpFile({{1, "a"}}));
-    platform::File holder;
-    ASSERT_EQ(holder.OpenRead(dir.File("P.WRP"), platform::Share::Exclusive), 0u);
+    platform::TFile holder;
+    ASSERT_EQ(holder.OpenRead(dir.File("P.WRP"), platform::TShare::Exclusive), 0u);
     EXPECT_EQ(PackFileSize(dir.File("P.WRP")), -1);
     ASSERT_EQ(ui.boxes.size(), 2u);
     const std::string prefix = "I/O error reading " + dir.File("P.WRP") + "   I/O errorcode:";
@@ -103,6 +104,24 @@ TEST_F(WrpFileTest, MissingAndUnopenableFilesShowTheirBoxes)
     std::string code = ui.boxes[1].text.substr(prefix.size());
     EXPECT_FALSE(code.empty());
     EXPECT_EQ(code.find_first_not_of("0123456789"), std::string::npos) << code;
+}
+
+TEST_F(WrpFileTest, AReadFailureInsideAnOpenFileEndsThePass)
+{
+    dir.Write("P.WRP", WrpFile({{100, "abc"}, {200, "defgh"}, {300, "i"}}));
+    for (int failing = 1; failing <= 3; ++failing) {
+        testing::TFaultyFiles faults;
+        faults.FailRead(failing, 5);
+        try {
+            PackFileSize(dir.File("P.WRP"));
+            ADD_FAILURE() << "read " << failing << " failed unseen";
+        } catch (const EInOutError& e) {
+            EXPECT_EQ(e.ErrorCode(), 5u);
+            EXPECT_EQ(e.Message(), platform::OsErrorText(5));
+        }
+        EXPECT_EQ(faults.Reads(), failing) << "no read after the failure";
+    }
+    EXPECT_TRUE(ui.boxes.empty()) << "raised, not shown";
 }
 
 }  // namespace

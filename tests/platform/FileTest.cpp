@@ -7,30 +7,32 @@
 #include "platform/Process.h"
 #include "tests/support/TempDir.h"
 
-namespace pk::platform {
+namespace pk {
 namespace {
 
-using pk::testing::TempDir;
+using namespace platform;
+
+using pk::testing::TTempDir;
 
 TEST(FileTest, ReadsSeeksAndReportsSize)
 {
-    TempDir dir;
+    TTempDir dir;
     dir.Write("a.bin", std::string("0123456789"));
-    File f;
-    ASSERT_EQ(f.OpenRead(dir.File("a.bin"), Share::DenyWrite), 0u);
+    TFile f;
+    ASSERT_EQ(f.OpenRead(dir.File("a.bin"), TShare::DenyWrite), 0u);
     EXPECT_EQ(f.Size(), 10);
     char buf[4] = {};
-    EXPECT_EQ(f.Seek(6, SeekFrom::Begin), 6);
+    EXPECT_EQ(f.Seek(6, TSeekFrom::Begin), 6);
     EXPECT_EQ(f.Read(buf, 4), 4u);
     EXPECT_EQ(std::string(buf, 4), "6789");
     EXPECT_EQ(f.Read(buf, 4), 0u);
-    EXPECT_EQ(f.Seek(-3, SeekFrom::End), 7);
+    EXPECT_EQ(f.Seek(-3, TSeekFrom::End), 7);
     EXPECT_NE(f.DosModificationTime(), 0u);
 }
 
 TEST(FileTest, ExistenceTellsFilesFromFolders)
 {
-    TempDir dir;
+    TTempDir dir;
     dir.Write("f.txt", std::string("x"));
     EXPECT_TRUE(FileExists(dir.File("f.txt")));
     EXPECT_FALSE(FileExists(dir.Path()));
@@ -41,9 +43,9 @@ TEST(FileTest, ExistenceTellsFilesFromFolders)
 
 TEST(FileTest, OpeningAMissingFileGivesTheOsCodeAndText)
 {
-    TempDir dir;
-    File f;
-    uint32_t code = f.OpenRead(dir.File("missing.bin"), Share::DenyWrite);
+    TTempDir dir;
+    TFile f;
+    uint32_t code = f.OpenRead(dir.File("missing.bin"), TShare::DenyWrite);
     EXPECT_NE(code, 0u);
     EXPECT_FALSE(f.IsOpen());
     std::string text = OsErrorText(code);
@@ -54,42 +56,42 @@ TEST(FileTest, OpeningAMissingFileGivesTheOsCodeAndText)
 
 TEST(FileTest, SharingModesDenyConflictingOpens)
 {
-    TempDir dir;
+    TTempDir dir;
     dir.Write("s.bin", std::string("abc"));
-    File reader;
-    ASSERT_EQ(reader.OpenRead(dir.File("s.bin"), Share::DenyWrite), 0u);
-    File second;
-    EXPECT_EQ(second.OpenRead(dir.File("s.bin"), Share::DenyWrite), 0u) << "readers share";
+    TFile reader;
+    ASSERT_EQ(reader.OpenRead(dir.File("s.bin"), TShare::DenyWrite), 0u);
+    TFile second;
+    EXPECT_EQ(second.OpenRead(dir.File("s.bin"), TShare::DenyWrite), 0u) << "readers share";
     second.Close();
-    File writer;
+    TFile writer;
     EXPECT_NE(writer.OpenWriteExisting(dir.File("s.bin")), 0u) << "a reader denies writers";
     EXPECT_NE(writer.Create(dir.File("s.bin")), 0u);
     reader.Close();
     EXPECT_EQ(dir.Read("s.bin"), "abc") << "a refused create must not truncate";
 
-    File exclusive;
-    ASSERT_EQ(exclusive.OpenRead(dir.File("s.bin"), Share::Exclusive), 0u);
-    EXPECT_NE(second.OpenRead(dir.File("s.bin"), Share::DenyWrite), 0u) << "exclusive denies readers";
+    TFile exclusive;
+    ASSERT_EQ(exclusive.OpenRead(dir.File("s.bin"), TShare::Exclusive), 0u);
+    EXPECT_NE(second.OpenRead(dir.File("s.bin"), TShare::DenyWrite), 0u) << "exclusive denies readers";
 }
 
 TEST(FileTest, AReadOnlyFileRefusesWritersEvenForAnAdministrator)
 {
-    TempDir dir;
+    TTempDir dir;
     dir.Write("ro.ini", std::string("keep"));
     namespace fs = std::filesystem;
     fs::permissions(fs::path(dir.File("ro.ini")),
                     fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write, fs::perm_options::remove);
-    File f;
+    TFile f;
     EXPECT_NE(f.OpenWriteExisting(dir.File("ro.ini")), 0u);
     EXPECT_NE(f.Create(dir.File("ro.ini")), 0u);
-    EXPECT_EQ(f.OpenRead(dir.File("ro.ini"), Share::DenyWrite), 0u) << "reading stays allowed";
+    EXPECT_EQ(f.OpenRead(dir.File("ro.ini"), TShare::DenyWrite), 0u) << "reading stays allowed";
     f.Close();
     EXPECT_EQ(dir.Read("ro.ini"), "keep");
 }
 
 TEST(FileTest, ReplaceFileWithSwapsContentsAndKeepsTargetOnFailure)
 {
-    TempDir dir;
+    TTempDir dir;
     dir.Write("target.ini", std::string("old"));
     dir.Write("new.tmp", std::string("new"));
     ASSERT_EQ(ReplaceFileWith(dir.File("new.tmp"), dir.File("target.ini")), 0u);
@@ -133,4 +135,4 @@ TEST(ExceptionsTest, CheckedAddRaisesIntegerOverflow)
 }
 
 }  // namespace
-}  // namespace pk::platform
+}  // namespace pk

@@ -1,5 +1,5 @@
-// The name key must agree with the locale comparison in both directions: the INI document's
-// section index rests on it.
+// The text services: the name key agrees with the locale comparison in both directions (the
+// INI document's section index rests on it), and ANSI text becomes UTF-8.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -38,6 +38,15 @@ TEST(TextServicesTest, TheComparisonFoldsAsciiCaseAndComparesWholeTexts)
     EXPECT_FALSE(SameText("Size", "Size "));
     EXPECT_FALSE(SameText("Size", "Siz"));
     EXPECT_FALSE(SameText("ISubOption1.1", "ISubOption1.10"));
+}
+
+TEST(TextServicesTest, AnsiTextBecomesUtf8)
+{
+    EXPECT_EQ(AnsiToUtf8(""), "");
+    EXPECT_EQ(AnsiToUtf8("Setup\t1.INI"), "Setup\t1.INI");
+    EXPECT_EQ(AnsiToUtf8("\xE9t\xE9"), "\xC3\xA9t\xC3\xA9");
+    EXPECT_EQ(AnsiToUtf8("\x80"), "\xE2\x82\xAC") << "the euro sign of Windows-1252";
+    EXPECT_EQ(AnsiToUtf8(std::string("a\0b", 3)), std::string("a\0b", 3)) << "a NUL does not end the text";
 }
 
 }  // namespace

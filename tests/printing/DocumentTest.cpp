@@ -10,21 +10,21 @@
 namespace pk {
 namespace {
 
-using testing::RecordingPrinter;
-using testing::TestGrid;
-using testing::TestLines;
+using testing::TRecordingPrinter;
+using testing::TTestGrid;
+using testing::TTestLines;
 
 class DocumentTest : public ::testing::Test {
 protected:
-    RecordingPrinter printer;
+    TRecordingPrinter printer;
     TXPrinter xprinter;
 };
 
 TEST_F(DocumentTest, UnknownSourcesAreRefusedBeforeAnyDocument)
 {
-    class Picture : public PrintSource {};
-    Picture picture;
-    for (const PrintSource* source : {static_cast<const PrintSource*>(&picture), static_cast<const PrintSource*>(nullptr)}) {
+    class TPicture : public TPrintSource {};
+    TPicture picture;
+    for (const TPrintSource* source : {static_cast<const TPrintSource*>(&picture), static_cast<const TPrintSource*>(nullptr)}) {
         try {
             xprinter.Print(source, true);
             ADD_FAILURE() << "no error";
@@ -37,14 +37,14 @@ TEST_F(DocumentTest, UnknownSourcesAreRefusedBeforeAnyDocument)
 
 TEST_F(DocumentTest, PrintTellsGridsFromLines)
 {
-    TestGrid grid({10, 10}, 2);
+    TTestGrid grid({10, 10}, 2);
     grid.rangeSelection = true;
     grid.selection = {0, 0, 0, 1};
     xprinter.Print(&grid, false);
     EXPECT_EQ(printer.TextsOfPage(1), (std::vector<std::string>{"c0r0", "c0r1"}));
 
     printer.texts.clear();
-    TestLines lines({"first", "second"});
+    TTestLines lines({"first", "second"});
     xprinter.Print(&lines, false);
     EXPECT_EQ(printer.TextsOfPage(1), (std::vector<std::string>{"first", "second"}));
 }
@@ -55,7 +55,7 @@ TEST_F(DocumentTest, LinesUseTheCanvasFontUnclippedAndBreakPagesLikeRows)
     std::vector<std::string> text;
     for (int i = 0; i < 91; ++i)
         text.push_back("line " + std::to_string(i));
-    xprinter.PrintLines(TestLines(text));
+    xprinter.PrintLines(TTestLines(text));
     ASSERT_EQ(printer.texts.size(), 91u);
     EXPECT_TRUE(printer.fontsSelected.size() == 1u && printer.fontsSelected[0] == DefaultPrinterFont(600));
     EXPECT_FALSE(printer.texts[0].clipped);
@@ -64,22 +64,22 @@ TEST_F(DocumentTest, LinesUseTheCanvasFontUnclippedAndBreakPagesLikeRows)
     EXPECT_EQ(printer.texts[89].y, 0);
     EXPECT_EQ(printer.texts[89].page, 2);
     EXPECT_EQ(printer.texts[90].x, 0);
-    EXPECT_EQ(printer.texts[90].windowOrigin, (DevicePoint{-472, -472}));
+    EXPECT_EQ(printer.texts[90].windowOrigin, (TDevicePoint{-472, -472}));
 }
 
 TEST_F(DocumentTest, TheCanvasKeepsTheGridFontForLaterPrintouts)
 {
-    TestGrid grid({10}, 1);
+    TTestGrid grid({10}, 1);
     grid.font.height = -16;  // 12 points: 100 pixels at 600 ppi
     xprinter.PrintGrid(grid, false);
-    xprinter.PrintLines(TestLines({"a", "b"}));
+    xprinter.PrintLines(TTestLines({"a", "b"}));
     EXPECT_EQ(printer.texts.back().font.height, -100);
     EXPECT_EQ(printer.texts.back().y, 104);
 }
 
 TEST_F(DocumentTest, EmptyLinesPrintNothing)
 {
-    xprinter.PrintLines(TestLines({}));
+    xprinter.PrintLines(TTestLines({}));
     EXPECT_TRUE(printer.documentCalls.empty());
     EXPECT_FALSE(printer.Printing());
 }
@@ -88,7 +88,7 @@ TEST_F(DocumentTest, SecondPrintoutDuringTheFirstFailsAndTheFirstGoesOn)
 {
     printer.vertRes = 1000;  // 7 lines a page
     std::vector<std::string> errors;
-    TestLines intruder({"intruder"});
+    TTestLines intruder({"intruder"});
     bool intruding = false;  // an intruder that got through must not intrude on itself
     printer.onEndPage = [&] {
         if (intruding)
@@ -102,7 +102,7 @@ TEST_F(DocumentTest, SecondPrintoutDuringTheFirstFailsAndTheFirstGoesOn)
         }
         intruding = false;
     };
-    TestGrid grid({10}, 10);
+    TTestGrid grid({10}, 10);
     xprinter.PrintGrid(grid, false);
     EXPECT_EQ(errors, (std::vector<std::string>{"Printing in progress", "Printing in progress"}));
     EXPECT_EQ(printer.texts.size(), 10u);
@@ -111,7 +111,7 @@ TEST_F(DocumentTest, SecondPrintoutDuringTheFirstFailsAndTheFirstGoesOn)
 
 TEST_F(DocumentTest, FailureDuringAPrintoutDropsTheDocument)
 {
-    TestGrid grid({10}, 5);
+    TTestGrid grid({10}, 5);
     grid.onCell = [](int, int row) {
         if (row == 3)
             throw std::runtime_error("cell unavailable");
@@ -130,7 +130,7 @@ TEST(NoPrinterTest, WithoutAPrinterNothingIsPrinted)
 {
     TXPrinter xprinter;  // creation needs no printer
     EXPECT_EQ(xprinter.LeftMargin(), 20);
-    TestGrid grid({10}, 1);
+    TTestGrid grid({10}, 1);
     try {
         xprinter.Print(&grid, true);
         ADD_FAILURE() << "no error";

@@ -7,12 +7,12 @@
 namespace pk {
 namespace {
 
-using testing::RecordingPrinter;
+using testing::TRecordingPrinter;
 
 // A 600 dpi A4 sheet: 23.62 pixels per millimetre, 210 x 297 mm.
 class MarginTest : public ::testing::Test {
 protected:
-    RecordingPrinter printer;
+    TRecordingPrinter printer;
     TXPrinter xprinter;
 };
 
@@ -27,7 +27,7 @@ TEST_F(MarginTest, WithoutADocumentMarginsAreOnlyStored)
     EXPECT_EQ(xprinter.LeftMargin(), 500);
     EXPECT_EQ(xprinter.TopMargin(), 0);
     EXPECT_TRUE(printer.documentCalls.empty());
-    EXPECT_EQ(printer.windowOrigin, (DevicePoint{0, 0}));
+    EXPECT_EQ(printer.windowOrigin, (TDevicePoint{0, 0}));
 }
 
 TEST_F(MarginTest, DuringADocumentMarginsMoveTheDrawingOriginPerAxis)
@@ -39,16 +39,16 @@ TEST_F(MarginTest, DuringADocumentMarginsMoveTheDrawingOriginPerAxis)
     printer.windowOrigin = {11, 12};
     xprinter.SetLeftMargin(30);  // 354.33 pixels across
     EXPECT_TRUE(xprinter.MarginApplied());
-    EXPECT_EQ(printer.viewportOrigin, (DevicePoint{0, 0}));
-    EXPECT_EQ(printer.windowOrigin, (DevicePoint{-354, 12}));
+    EXPECT_EQ(printer.viewportOrigin, (TDevicePoint{0, 0}));
+    EXPECT_EQ(printer.windowOrigin, (TDevicePoint{-354, 12}));
     xprinter.SetTopMargin(10);  // 236.22 pixels down
-    EXPECT_EQ(printer.windowOrigin, (DevicePoint{-354, -236}));
+    EXPECT_EQ(printer.windowOrigin, (TDevicePoint{-354, -236}));
     EXPECT_EQ(xprinter.LeftMargin(), 30);
     EXPECT_EQ(xprinter.TopMargin(), 10);
 
-    DevicePoint origin;
+    TDevicePoint origin;
     ASSERT_TRUE(xprinter.GetDrawingOrigin(origin));
-    EXPECT_EQ(origin, (DevicePoint{-354, -236}));
+    EXPECT_EQ(origin, (TDevicePoint{-354, -236}));
 }
 
 TEST_F(MarginTest, MarginInsideTheUnprintableBorderIsRaisedToIt)
@@ -102,10 +102,10 @@ TEST_F(MarginTest, StoredMarginsTakeEffectWhenThePrintoutBegins)
 {
     xprinter.SetLeftMargin(30);
     xprinter.SetTopMargin(5);
-    testing::TestGrid grid({10}, 1);
+    testing::TTestGrid grid({10}, 1);
     xprinter.PrintGrid(grid, true);
     ASSERT_EQ(printer.texts.size(), 1u);
-    EXPECT_EQ(printer.texts[0].windowOrigin, (DevicePoint{-709, -118}));
+    EXPECT_EQ(printer.texts[0].windowOrigin, (TDevicePoint{-709, -118}));
 }
 
 }  // namespace

@@ -13,18 +13,18 @@ namespace {
 using namespace pk::platform;
 
 // The system's own sink, counting how often the spooler lets pending messages through.
-class CountingMessagePump : public UserInterface {
+class TCountingMessagePump : public TUserInterface {
 public:
-    CountingMessagePump() : system(UI()) { SetUserInterface(this); }
-    ~CountingMessagePump() override { SetUserInterface(nullptr); }
+    TCountingMessagePump() : system(UI()) { SetUserInterface(this); }
+    ~TCountingMessagePump() override { SetUserInterface(nullptr); }
 
-    BoxResult ShowMessageBox(const MessageBoxSpec& box) override { return system.ShowMessageBox(box); }
-    bool ChooseFile(const FileDialogSpec& dialog, std::string& chosen) override
+    TBoxResult ShowMessageBox(const TMessageBoxSpec& box) override { return system.ShowMessageBox(box); }
+    bool ChooseFile(const TFileDialogSpec& dialog, std::string& chosen) override
     {
         return system.ChooseFile(dialog, chosen);
     }
-    Cursor GetCursor() override { return system.GetCursor(); }
-    void SetCursor(Cursor shape) override { system.SetCursor(shape); }
+    TCursor GetCursor() override { return system.GetCursor(); }
+    void SetCursor(TCursor shape) override { system.SetCursor(shape); }
     void ProcessMessages() override
     {
         ++calls;
@@ -34,16 +34,16 @@ public:
     int calls = 0;
 
 private:
-    UserInterface& system;
+    TUserInterface& system;
 };
 
 }  // namespace
 
 int main()
 {
-    pk::testing::TestGrid grid({120, 60, 200}, 100);
+    pk::testing::TTestGrid grid({120, 60, 200}, 100);
     grid.font.face = "Tahoma";
-    CountingMessagePump pump;
+    TCountingMessagePump pump;
     pk::TXPrinter xprinter;
     try {
         xprinter.Print(&grid, false);
@@ -51,9 +51,9 @@ int main()
         std::printf("error=%s\n", e.what());
         return 1;
     }
-    pk::PrinterDevice& printer = xprinter.PrinterCanvas();
-    std::printf("logpixelsx=%d\nlogpixelsy=%d\nvertres=%d\n", printer.DeviceCaps(pk::DeviceCap::LogPixelsX),
-                printer.DeviceCaps(pk::DeviceCap::LogPixelsY), printer.DeviceCaps(pk::DeviceCap::VertRes));
+    pk::TPrinterDevice& printer = xprinter.PrinterCanvas();
+    std::printf("logpixelsx=%d\nlogpixelsy=%d\nvertres=%d\n", printer.DeviceCaps(pk::TDeviceCap::LogPixelsX),
+                printer.DeviceCaps(pk::TDeviceCap::LogPixelsY), printer.DeviceCaps(pk::TDeviceCap::VertRes));
     std::printf("physwidth=%d\nphysheight=%d\noffsetx=%d\noffsety=%d\n", xprinter.PhysPageWidth(),
                 xprinter.PhysPageHeight(), xprinter.PrintOffsetX(), xprinter.PrintOffsetY());
     std::printf("fontheight=%d\nscreenppi=%d\nrows=%d\n", printer.Font().height, grid.font.screenPixelsPerInch,

@@ -18,14 +18,14 @@ TEST(PrinterFontTest, MulDivRoundsHalvesAwayFromZero)
 
 TEST(PrinterFontTest, ScreenFontKeepsItsSizeInWholePointsOnThePrinter)
 {
-    GridFont screen;
+    TGridFont screen;
     screen.face = "Arial";
     screen.height = -11;  // 8.25 points on a 96 ppi screen
     screen.bold = screen.underline = true;
     screen.charSet = 238;
     screen.pitch = 2;
     screen.color = 0x0000FF;
-    PrinterFont printer = TakeOverFont(screen, 600);
+    TPrinterFont printer = TakeOverFont(screen, 600);
     EXPECT_EQ(printer.height, -67);  // 8 points at 600 ppi
     EXPECT_EQ(printer.face, "Arial");
     EXPECT_TRUE(printer.bold);
@@ -41,7 +41,7 @@ TEST(PrinterFontTest, ScreenFontKeepsItsSizeInWholePointsOnThePrinter)
 
 TEST(PrinterFontTest, EqualResolutionsKeepTheHeightUnrounded)
 {
-    GridFont screen;
+    TGridFont screen;
     screen.height = -14;  // 10.5 points: a round trip through points would give 15
     screen.screenPixelsPerInch = 96;
     EXPECT_EQ(TakeOverFont(screen, 96).height, -14);

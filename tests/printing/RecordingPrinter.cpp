@@ -2,59 +2,60 @@
 
 namespace pk::testing {
 
-RecordingPrinter::RecordingPrinter() : previous(SetPrinter(this)) {}
+TRecordingPrinter::TRecordingPrinter() : previous(SetPrinter(this)) {}
 
-RecordingPrinter::~RecordingPrinter()
+TRecordingPrinter::~TRecordingPrinter()
 {
     SetPrinter(previous);
 }
 
-int RecordingPrinter::DeviceCaps(DeviceCap cap)
+int TRecordingPrinter::DeviceCaps(TDeviceCap cap)
 {
     switch (cap) {
-    case DeviceCap::LogPixelsX: return logPixelsX;
-    case DeviceCap::LogPixelsY: return logPixelsY;
-    case DeviceCap::VertRes: return vertRes;
+    case TDeviceCap::LogPixelsX: return logPixelsX;
+    case TDeviceCap::LogPixelsY: return logPixelsY;
+    case TDeviceCap::HorzRes: return horzRes;
+    case TDeviceCap::VertRes: return vertRes;
     }
     return 0;
 }
 
-bool RecordingPrinter::SetViewportOrigin(DevicePoint origin)
+bool TRecordingPrinter::SetViewportOrigin(TDevicePoint origin)
 {
     viewportOrigin = origin;
     return true;
 }
 
-bool RecordingPrinter::GetWindowOrigin(DevicePoint& origin)
+bool TRecordingPrinter::GetWindowOrigin(TDevicePoint& origin)
 {
     if (getWindowOriginWorks)
         origin = windowOrigin;
     return getWindowOriginWorks;
 }
 
-bool RecordingPrinter::SetWindowOrigin(DevicePoint origin)
+bool TRecordingPrinter::SetWindowOrigin(TDevicePoint origin)
 {
     if (setWindowOriginWorks)
         windowOrigin = origin;
     return setWindowOriginWorks;
 }
 
-void RecordingPrinter::TextRect(const DeviceRect& rect, int x, int y, const std::string& text)
+void TRecordingPrinter::TextRect(const TDeviceRect& rect, int x, int y, const std::string& text)
 {
     Record(true, rect, x, y, text);
 }
 
-void RecordingPrinter::TextAt(int x, int y, const std::string& text)
+void TRecordingPrinter::TextAt(int x, int y, const std::string& text)
 {
     Record(false, {}, x, y, text);
 }
 
-void RecordingPrinter::Record(bool clipped, const DeviceRect& rect, int x, int y, const std::string& text)
+void TRecordingPrinter::Record(bool clipped, const TDeviceRect& rect, int x, int y, const std::string& text)
 {
     texts.push_back({page, clipped, rect, x, y, text, windowOrigin, Font()});
 }
 
-std::vector<std::string> RecordingPrinter::TextsOfPage(int pageNumber) const
+std::vector<std::string> TRecordingPrinter::TextsOfPage(int pageNumber) const
 {
     std::vector<std::string> result;
     for (const Text& t : texts)
@@ -63,43 +64,43 @@ std::vector<std::string> RecordingPrinter::TextsOfPage(int pageNumber) const
     return result;
 }
 
-void RecordingPrinter::StartDocument()
+void TRecordingPrinter::StartDocument()
 {
     documentCalls.push_back("StartDoc");
     page = 0;
     StartNewPage();
 }
 
-void RecordingPrinter::StartNextPage()
+void TRecordingPrinter::StartNextPage()
 {
     EndCurrentPage();
     StartNewPage();
 }
 
-void RecordingPrinter::EndDocument()
+void TRecordingPrinter::EndDocument()
 {
     EndCurrentPage();
     documentCalls.push_back("EndDoc");
 }
 
-void RecordingPrinter::AbortDocument() noexcept
+void TRecordingPrinter::AbortDocument() noexcept
 {
     documentCalls.push_back("AbortDoc");
 }
 
-void RecordingPrinter::SelectFont(const PrinterFont& font)
+void TRecordingPrinter::SelectFont(const TPrinterFont& font)
 {
     fontsSelected.push_back(font);
 }
 
-void RecordingPrinter::StartNewPage()
+void TRecordingPrinter::StartNewPage()
 {
     documentCalls.push_back("StartPage");
     ++page;
     viewportOrigin = windowOrigin = {0, 0};
 }
 
-void RecordingPrinter::EndCurrentPage()
+void TRecordingPrinter::EndCurrentPage()
 {
     documentCalls.push_back("EndPage");
     if (onEndPage)

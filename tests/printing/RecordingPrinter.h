@@ -11,12 +11,12 @@
 
 namespace pk {
 
-inline void PrintTo(const DeviceRect& r, std::ostream* os)
+inline void PrintTo(const TDeviceRect& r, std::ostream* os)
 {
     *os << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
 }
 
-inline void PrintTo(const DevicePoint& p, std::ostream* os)
+inline void PrintTo(const TDevicePoint& p, std::ostream* os)
 {
     *os << "(" << p.x << ", " << p.y << ")";
 }
@@ -25,42 +25,42 @@ inline void PrintTo(const DevicePoint& p, std::ostream* os)
 
 namespace pk::testing {
 
-class RecordingPrinter : public PrinterDevice {
+class TRecordingPrinter : public TPrinterDevice {
 public:
-    RecordingPrinter();
-    ~RecordingPrinter() override;
+    TRecordingPrinter();
+    ~TRecordingPrinter() override;
 
-    int DeviceCaps(DeviceCap cap) override;
-    DevicePoint PhysicalPageSize() override { return physicalPageSize; }
-    DevicePoint PrintingOffset() override { return printingOffset; }
-    bool SetViewportOrigin(DevicePoint origin) override;
-    bool GetWindowOrigin(DevicePoint& origin) override;
-    bool SetWindowOrigin(DevicePoint origin) override;
-    void TextRect(const DeviceRect& rect, int x, int y, const std::string& text) override;
+    int DeviceCaps(TDeviceCap cap) override;
+    TDevicePoint PhysicalPageSize() override { return physicalPageSize; }
+    TDevicePoint PrintingOffset() override { return printingOffset; }
+    bool SetViewportOrigin(TDevicePoint origin) override;
+    bool GetWindowOrigin(TDevicePoint& origin) override;
+    bool SetWindowOrigin(TDevicePoint origin) override;
+    void TextRect(const TDeviceRect& rect, int x, int y, const std::string& text) override;
     void TextAt(int x, int y, const std::string& text) override;
 
     // A 600 dpi A4 sheet without an unprintable border.
-    int logPixelsX = 600, logPixelsY = 600, vertRes = 7016;
-    DevicePoint physicalPageSize{4961, 7016};
-    DevicePoint printingOffset{0, 0};
+    int logPixelsX = 600, logPixelsY = 600, horzRes = 4961, vertRes = 7016;
+    TDevicePoint physicalPageSize{4961, 7016};
+    TDevicePoint printingOffset{0, 0};
     bool getWindowOriginWorks = true, setWindowOriginWorks = true;
 
     // Device context state; a new page resets the origins, as some drivers do.
-    DevicePoint viewportOrigin, windowOrigin;
+    TDevicePoint viewportOrigin, windowOrigin;
 
     struct Text {
         int page;
         bool clipped;          // drawn in a rectangle
-        DeviceRect rect;
+        TDeviceRect rect;
         int x, y;
         std::string text;
-        DevicePoint windowOrigin;
-        PrinterFont font;
+        TDevicePoint windowOrigin;
+        TPrinterFont font;
     };
     std::vector<Text> texts;
     // "StartDoc", "StartPage", "EndPage", "EndDoc", "AbortDoc" in order.
     std::vector<std::string> documentCalls;
-    std::vector<PrinterFont> fontsSelected;
+    std::vector<TPrinterFont> fontsSelected;
     int page = 0;
     std::function<void()> onEndPage;  // runs where the spooler would take a page
 
@@ -71,14 +71,14 @@ protected:
     void StartNextPage() override;
     void EndDocument() override;
     void AbortDocument() noexcept override;
-    void SelectFont(const PrinterFont& font) override;
+    void SelectFont(const TPrinterFont& font) override;
 
 private:
     void StartNewPage();
     void EndCurrentPage();
-    void Record(bool clipped, const DeviceRect& rect, int x, int y, const std::string& text);
+    void Record(bool clipped, const TDeviceRect& rect, int x, int y, const std::string& text);
 
-    PrinterDevice* previous;
+    TPrinterDevice* previous;
 };
 
 }  // namespace pk::testing

@@ -9,9 +9,9 @@
 namespace pk::testing {
 
 // A grid whose cells read "c<column>r<row>", with an 11-pixel font on a 96 ppi screen.
-class TestGrid : public PrintableGrid {
+class TTestGrid : public TPrintableGrid {
 public:
-    TestGrid(std::vector<int> columnWidths, int rows) : widths(std::move(columnWidths)), rows(rows)
+    TTestGrid(std::vector<int> columnWidths, int rows) : widths(std::move(columnWidths)), rows(rows)
     {
         font.face = "Arial";
         font.height = -11;
@@ -31,21 +31,21 @@ public:
         text += std::to_string(row);
         return text;
     }
-    GridFont Font() const override { return font; }
+    TGridFont Font() const override { return font; }
     bool AllowsRangeSelection() const override { return rangeSelection; }
-    GridSelection Selection() const override { return selection; }
+    TGridSelection Selection() const override { return selection; }
 
     std::vector<int> widths;
     int rows;
-    GridFont font;
+    TGridFont font;
     bool rangeSelection = false;
-    GridSelection selection;
+    TGridSelection selection;
     std::function<void(int, int)> onCell;
 };
 
-class TestLines : public PrintableLines {
+class TTestLines : public TPrintableLines {
 public:
-    explicit TestLines(std::vector<std::string> lines) : lines(std::move(lines)) {}
+    explicit TTestLines(std::vector<std::string> lines) : lines(std::move(lines)) {}
     std::vector<std::string> Lines() const override { return lines; }
     std::vector<std::string> lines;
 };

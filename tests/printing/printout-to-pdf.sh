@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# A real printout under Wine: makes a CUPS PDF queue the default printer, prints the sample
-# table through it and checks the PDF that comes out.
-#   printout-to-pdf.sh <print_sample_table.exe> <check_printout.py>
+# A real printout under Wine: makes a CUPS PDF queue the default printer, prints through it
+# and checks the PDF that comes out.
+#   printout-to-pdf.sh <program.exe> <checker.py>
+# The checker gets the program's output and the PDF. With PK_PRINT_RUNS (e.g. "A4@96
+# Letter@144") the program prints once for each paper size and screen resolution, and the
+# checker gets every PDF, named <paper>@<dpi>.pdf.
 # Needs root (to set up the queue) and CUPS with cups-pdf; without them it reports itself as
-# skipped (exit code 77). It stops the scheduler if it started it and removes its queue.
+# skipped (exit code 77). It stops the scheduler if it started it, removes its queue and puts
+# the prefix's screen resolution back.
 set -u
 program=${1:?} checker=${2:?}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -28,7 +32,9 @@ fi
 scheduler_running() { lpstat -r 2>/dev/null | grep -qx "scheduler is running"; }
 cupsd_pid=
 previous_default=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')
+. "$here/../../tools/screen-dpi.sh"
 cleanup() {
+  [ -n "${PK_PRINT_RUNS:-}" ] && restore_screen_dpi
   lpadmin -x "$queue" 2>/dev/null
   [ -n "$previous_default" ] && [ "$previous_default" != "$queue" ] && lpadmin -d "$previous_default" 2>/dev/null
   rm -f "$config"
@@ -53,21 +59,40 @@ lpadmin -d "$queue" || exit 1
 # A job that an earlier run left in the spool would come out with ours.
 cancel -a "$queue" 2>/dev/null
 
-"$runner" "$program" > "$out/reported.txt"
-rc=$?
-cat "$out/reported.txt"
-[ $rc -eq 0 ] || { echo "the printout failed (exit code $rc)"; exit 1; }
+# Prints once; the PDF that comes out is left as $pdf, what the program reported is added to
+# reported.txt.
+print_once() {
+  "$runner" "$program" > "$out/run.txt"
+  rc=$?
+  cat "$out/run.txt" | tee -a "$out/reported.txt"
+  [ $rc -eq 0 ] || { echo "the printout failed (exit code $rc)"; exit 1; }
+  # The spooler hands the PDF over about a second after the document ends.
+  pdf=
+  for _ in $(seq 120); do
+    pdf=$(ls "$out"/*.pdf 2>/dev/null | head -n 1)
+    [ -n "$pdf" ] && [ -z "$(lpstat -o "$queue" 2>/dev/null)" ] && break
+    sleep 0.5
+  done
+  [ -n "$pdf" ] || { echo "no PDF came out of the queue"; lpstat -W completed -o "$queue"; exit 1; }
+  [ "$(ls "$out"/*.pdf | wc -l)" -eq 1 ] || { echo "more than one job came out: $(ls "$out")"; exit 1; }
+  # The file can appear before cups-pdf has finished writing it.
+  for _ in $(seq 60); do pdfinfo "$pdf" >/dev/null 2>&1 && break; sleep 0.5; done
+  echo "printout: $pdf"
+}
 
-# The spooler hands the PDF over about a second after the document ends.
-pdf=
-for _ in $(seq 120); do
-  pdf=$(ls "$out"/*.pdf 2>/dev/null | head -n 1)
-  [ -n "$pdf" ] && [ -z "$(lpstat -o "$queue" 2>/dev/null)" ] && break
-  sleep 0.5
+if [ -z "${PK_PRINT_RUNS:-}" ]; then
+  print_once
+  python3 "$checker" "$out/reported.txt" "$pdf"
+  exit
+fi
+pdfs=()
+mkdir -p "$out/runs"
+for run in $PK_PRINT_RUNS; do
+  paper=${run%@*} dpi=${run#*@}
+  lpadmin -p "$queue" -o PageSize="$paper" || exit 1
+  set_screen_dpi "$dpi"
+  PK_SCREEN_DPI=$dpi print_once
+  mv "$pdf" "$out/runs/$run.pdf"
+  pdfs+=("$out/runs/$run.pdf")
 done
-[ -n "$pdf" ] || { echo "no PDF came out of the queue"; lpstat -W completed -o "$queue"; exit 1; }
-[ "$(ls "$out"/*.pdf | wc -l)" -eq 1 ] || { echo "more than one job came out: $(ls "$out")"; exit 1; }
-# The file can appear before cups-pdf has finished writing it.
-for _ in $(seq 60); do pdfinfo "$pdf" >/dev/null 2>&1 && break; sleep 0.5; done
-echo "printout: $pdf"
-python3 "$checker" "$out/reported.txt" "$pdf"
+python3 "$checker" "$out/reported.txt" "${pdfs[@]}"

@@ -2,30 +2,30 @@
 
 namespace pk::testing {
 
-using platform::BoxButtons;
-using platform::BoxResult;
+using platform::TBoxButtons;
+using platform::TBoxResult;
 
-RecordingUserInterface::RecordingUserInterface() : previous(platform::SetUserInterface(this)) {}
+TRecordingUserInterface::TRecordingUserInterface() : previous(platform::SetUserInterface(this)) {}
 
-RecordingUserInterface::~RecordingUserInterface()
+TRecordingUserInterface::~TRecordingUserInterface()
 {
     platform::SetUserInterface(previous);
 }
 
-BoxResult RecordingUserInterface::ShowMessageBox(const platform::MessageBoxSpec& box)
+TBoxResult TRecordingUserInterface::ShowMessageBox(const platform::TMessageBoxSpec& box)
 {
     boxes.push_back(box);
     if (onBox)
         onBox(box);
     if (!answers.empty()) {
-        BoxResult answer = answers.front();
+        TBoxResult answer = answers.front();
         answers.pop_front();
         return answer;
     }
-    return box.buttons == BoxButtons::YesNo || box.buttons == BoxButtons::YesNoCancel ? BoxResult::Yes : BoxResult::OK;
+    return box.buttons == TBoxButtons::YesNo || box.buttons == TBoxButtons::YesNoCancel ? TBoxResult::Yes : TBoxResult::OK;
 }
 
-bool RecordingUserInterface::ChooseFile(const platform::FileDialogSpec& dialog, std::string& chosen)
+bool TRecordingUserInterface::ChooseFile(const platform::TFileDialogSpec& dialog, std::string& chosen)
 {
     dialogs.push_back(dialog);
     if (fileChoices.empty() || !fileChoices.front()) {
@@ -38,20 +38,20 @@ bool RecordingUserInterface::ChooseFile(const platform::FileDialogSpec& dialog, 
     return true;
 }
 
-void RecordingUserInterface::SetCursor(platform::Cursor shape)
+void TRecordingUserInterface::SetCursor(platform::TCursor shape)
 {
     cursor = shape;
     cursorChanges.push_back(shape);
 }
 
-void RecordingUserInterface::ProcessMessages()
+void TRecordingUserInterface::ProcessMessages()
 {
     ++processMessagesCalls;
     if (onProcessMessages)
         onProcessMessages();
 }
 
-std::vector<std::string> RecordingUserInterface::Texts() const
+std::vector<std::string> TRecordingUserInterface::Texts() const
 {
     std::vector<std::string> texts;
     for (const auto& box : boxes)

@@ -11,34 +11,34 @@
 
 namespace pk::testing {
 
-class RecordingUserInterface : public platform::UserInterface {
+class TRecordingUserInterface : public platform::TUserInterface {
 public:
-    RecordingUserInterface();
-    ~RecordingUserInterface() override;
+    TRecordingUserInterface();
+    ~TRecordingUserInterface() override;
 
-    platform::BoxResult ShowMessageBox(const platform::MessageBoxSpec& box) override;
-    bool ChooseFile(const platform::FileDialogSpec& dialog, std::string& chosen) override;
-    platform::Cursor GetCursor() override { return cursor; }
-    void SetCursor(platform::Cursor shape) override;
+    platform::TBoxResult ShowMessageBox(const platform::TMessageBoxSpec& box) override;
+    bool ChooseFile(const platform::TFileDialogSpec& dialog, std::string& chosen) override;
+    platform::TCursor GetCursor() override { return cursor; }
+    void SetCursor(platform::TCursor shape) override;
     void ProcessMessages() override;
 
     // Texts of the boxes shown, in order.
     std::vector<std::string> Texts() const;
 
-    std::vector<platform::MessageBoxSpec> boxes;
+    std::vector<platform::TMessageBoxSpec> boxes;
     // Answers for the next boxes; when empty a box gets OK, or Yes where OK is not offered.
-    std::deque<platform::BoxResult> answers;
+    std::deque<platform::TBoxResult> answers;
     // Files chosen in the next dialogs; an empty optional cancels.
     std::deque<std::optional<std::string>> fileChoices;
-    std::vector<platform::FileDialogSpec> dialogs;
-    platform::Cursor cursor = platform::Cursor::Default;
-    std::vector<platform::Cursor> cursorChanges;
+    std::vector<platform::TFileDialogSpec> dialogs;
+    platform::TCursor cursor = platform::TCursor::Default;
+    std::vector<platform::TCursor> cursorChanges;
     int processMessagesCalls = 0;
     std::function<void()> onProcessMessages;
-    std::function<void(const platform::MessageBoxSpec&)> onBox;
+    std::function<void(const platform::TMessageBoxSpec&)> onBox;
 
 private:
-    platform::UserInterface* previous;
+    platform::TUserInterface* previous;
 };
 
 }  // namespace pk::testing

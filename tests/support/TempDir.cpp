@@ -24,7 +24,7 @@ fs::path Native(const std::string& p)
 
 }  // namespace
 
-TempDir::TempDir()
+TTempDir::TTempDir()
 {
     static std::atomic<int> counter{0};
     auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
@@ -37,7 +37,7 @@ TempDir::TempDir()
 #endif
 }
 
-TempDir::~TempDir()
+TTempDir::~TTempDir()
 {
     std::error_code ec;
     // Read-only files left by a test must not keep the folder.
@@ -46,7 +46,7 @@ TempDir::~TempDir()
     fs::remove_all(Native(path), ec);
 }
 
-std::string TempDir::File(const std::string& name) const
+std::string TTempDir::File(const std::string& name) const
 {
 #ifdef _WIN32
     std::string n = name;
@@ -57,29 +57,29 @@ std::string TempDir::File(const std::string& name) const
 #endif
 }
 
-void TempDir::Write(const std::string& name, const std::string& bytes) const
+void TTempDir::Write(const std::string& name, const std::string& bytes) const
 {
     fs::path p = Native(File(name));
     fs::create_directories(p.parent_path());
     WriteWholeFile(p.string(), bytes);
 }
 
-void TempDir::Write(const std::string& name, const std::vector<uint8_t>& bytes) const
+void TTempDir::Write(const std::string& name, const std::vector<uint8_t>& bytes) const
 {
     Write(name, std::string(bytes.begin(), bytes.end()));
 }
 
-std::string TempDir::Read(const std::string& name) const
+std::string TTempDir::Read(const std::string& name) const
 {
     return ReadWholeFile(File(name));
 }
 
-bool TempDir::Exists(const std::string& name) const
+bool TTempDir::Exists(const std::string& name) const
 {
     return fs::exists(Native(File(name)));
 }
 
-std::vector<std::string> TempDir::List() const
+std::vector<std::string> TTempDir::List() const
 {
     std::vector<std::string> names;
     for (auto& entry : fs::directory_iterator(Native(path)))

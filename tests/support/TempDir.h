@@ -6,12 +6,12 @@
 
 namespace pk::testing {
 
-class TempDir {
+class TTempDir {
 public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
+    TTempDir();
+    ~TTempDir();
+    TTempDir(const TTempDir&) = delete;
+    TTempDir& operator=(const TTempDir&) = delete;
 
     // The folder, Windows-style where the flavour is Windows, without a trailing separator.
     const std::string& Path() const { return path; }

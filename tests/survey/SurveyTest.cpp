@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "inifile/LumInifile.h"
+#include "inifile/LumMemIniFile.h"
 #include "platform/Exceptions.h"
-#include "platform/Process.h"
-#include "paktally/Locations.h"
 #include "survey/Survey.h"
 #include "tests/support/PackFiles.h"
 #include "tests/support/RecordingUserInterface.h"
@@ -15,19 +13,19 @@ namespace {
 using testing::WrpFile;
 using testing::ZipArchive;
 
-struct Row {
+struct TRow {
     std::string section, packSet;
     int32_t stored, newSize;
     bool gridEnabled;
-    bool operator==(const Row&) const = default;
+    bool operator==(const TRow&) const = default;
 };
 
-std::ostream& operator<<(std::ostream& out, const Row& r)
+std::ostream& operator<<(std::ostream& out, const TRow& r)
 {
     return out << r.section << "|" << r.packSet << "|" << r.stored << "|" << r.newSize << (r.gridEnabled ? "" : "|disabled");
 }
 
-class RecordingView : public SurveyView {
+class TRecordingView : public TSurveyView {
 public:
     void AddGridRow(const std::string& section, const std::string& packSet, int32_t stored, int32_t newSize) override
     {
@@ -40,7 +38,7 @@ public:
     }
     void SetIniUpdated() override { iniUpdated = true; }
 
-    std::vector<Row> rows;
+    std::vector<TRow> rows;
     bool gridEnabled = true;
     int gridChanges = 0;
     bool iniUpdated = false;
@@ -51,25 +49,25 @@ class SurveyTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        platform::OverrideCommandLine("Paktally.exe /B \"" + dir.File("SETUP.INI") + "\" \"" + dir.Path() + "\"");
         dir.Write("A.WRP", WrpFile({{1000, "aa"}, {234, "b"}}));
         dir.Write("B.ZIP", ZipArchive({{"SETUP.EXE", 5000}, {"README.TXT", 70}}));
     }
-    void TearDown() override { platform::OverrideCommandLine(std::nullopt); }
+    void Scan(bool update) { ScanSetupIni(kit, view, update, true); }
 
     void Ini(const std::string& text) { dir.Write("SETUP.INI", text); }
     std::string IniBytes() const { return dir.Read("SETUP.INI"); }
     std::vector<std::string> Sections() const
     {
         std::vector<std::string> names;
-        for (const Row& r : view.rows)
+        for (const TRow& r : view.rows)
             names.push_back(r.section);
         return names;
     }
 
-    testing::TempDir dir;
-    testing::RecordingUserInterface ui;
-    RecordingView view;
+    testing::TTempDir dir;
+    const TKitPaths kit = KitPathsFromArguments(dir.File("SETUP.INI"), dir.Path());
+    testing::TRecordingUserInterface ui;
+    TRecordingView view;
 };
 
 TEST_F(SurveyTest, ListingPassListsStoredSizesAndWritesNothing)
@@ -78,8 +76,8 @@ TEST_F(SurveyTest, ListingPassListsStoredSizesAndWritesNothing)
         "; kit\n[BDE]\nSize=77\nPackfile=A.WRP\n[IMainOption1]\nCaption=Main\n"
         "[ISubOption1.1]\nSize=5\nPackFile=A.WRP\n[ISubOption1.2]\nCaption=no size\n";
     Ini(text);
-    ScanSetupIni(view, false, true);
-    EXPECT_EQ(view.rows, (std::vector<Row>{{"BDE", "A.WRP", 77, kNotMeasured, true},
+    Scan(false);
+    EXPECT_EQ(view.rows, (std::vector<TRow>{{"BDE", "A.WRP", 77, kNotMeasured, true},
                                            {"ISubOption1.1", "A.WRP", 5, kNotMeasured, false},
                                            {"ISubOption1.2", "NONE", -1, kNotMeasured, false}}));
     EXPECT_EQ(IniBytes(), text) << "a listing pass leaves the bytes untouched";
@@ -94,9 +92,9 @@ TEST_F(SurveyTest, UpdatePassMeasuresWritesAndSavesOnce)
         "[IMainOption1]\nx=1\n[ISubOption1.1]\nSize=5\nPackFile=A.WRP\n"
         "[ISubOption1.2]\nSize=9\nPackFile=A.WRP;B.ZIP\nFiles=\n"
         "[UMainOption1]\nx=1\n[USubOption1.1]\nSize=3\nFiles=$$$$$$$$.$$$\n");
-    ScanSetupIni(view, true, true);
+    Scan(true);
     EXPECT_TRUE(view.iniUpdated);
-    EXPECT_EQ(view.rows, (std::vector<Row>{{"BDE", "B.ZIP", 1, 5000, true},
+    EXPECT_EQ(view.rows, (std::vector<TRow>{{"BDE", "B.ZIP", 1, 5000, true},
                                            {"ISubOption1.1", "A.WRP", 5, 1234, false},
                                            {"ISubOption1.2", "A.WRP;B.ZIP", 9, 1234 + 5070, false},
                                            {"USubOption1.1", "NONE", 3, 0, false}}));
@@ -114,7 +112,7 @@ TEST_F(SurveyTest, WalksStopAtTheFirstMissingOrEmptySection)
         "[ISubOption3.1]\nSize=31\n[IMainOption3]\nx=1\n"
         "[UMainOption2]\nx=1\n[USubOption2.1]\nSize=1\n"
         "[UMainOption1]\n; a comment is enough\n[USubOption1.1]\n; here too\n");
-    ScanSetupIni(view, false, true);
+    Scan(false);
     EXPECT_EQ(Sections(),
               (std::vector<std::string>{"ISubOption1.1", "ISubOption1.2", "USubOption1.1", "USubOption2.1"}));
     EXPECT_EQ(view.rows[2].stored, -1) << "a section of comments only is present but has no size";
@@ -124,8 +122,8 @@ TEST_F(SurveyTest, SectionsWithoutAStoredSizeAreListedButNeverMeasured)
 {
     Ini("[BDE]\nPackfile=A.WRP\n[IMainOption1]\nx=1\n[ISubOption1.1]\nPackFile=A.WRP\n"
         "[ISubOption1.2]\nSize=12 \nPackFile=A.WRP\n[ISubOption1.3]\nSize=-1\nPackFile=GONE.WRP\n");
-    ScanSetupIni(view, true, true);
-    EXPECT_EQ(view.rows, (std::vector<Row>{{"ISubOption1.1", "A.WRP", -1, kNotMeasured, false},
+    Scan(true);
+    EXPECT_EQ(view.rows, (std::vector<TRow>{{"ISubOption1.1", "A.WRP", -1, kNotMeasured, false},
                                            {"ISubOption1.2", "A.WRP", -1, kNotMeasured, false},
                                            {"ISubOption1.3", "GONE.WRP", -1, kNotMeasured, false}}));
     EXPECT_TRUE(ui.boxes.empty());
@@ -135,8 +133,8 @@ TEST_F(SurveyTest, FailedMeasurementsKeepTheirSizeAndTheFileIsStillSaved)
 {
     Ini("[IMainOption1]\nx=1\n[ISubOption1.1]\nSize=10\nPackFile=GONE.WRP\n"
         "[ISubOption1.2]\nSize=20\n[ISubOption1.3]\nSize=30\nPackFile=NOTFOUND\n");
-    ScanSetupIni(view, true, true);
-    EXPECT_EQ(view.rows, (std::vector<Row>{{"ISubOption1.1", "GONE.WRP", 10, -1, false},
+    Scan(true);
+    EXPECT_EQ(view.rows, (std::vector<TRow>{{"ISubOption1.1", "GONE.WRP", 10, -1, false},
                                            {"ISubOption1.2", "NONE", 20, -1, false},
                                            {"ISubOption1.3", "NOTFOUND", 30, -1, false}}));
     ASSERT_EQ(ui.boxes.size(), 1u) << "only the missing WRP file is reported";
@@ -150,7 +148,7 @@ TEST_F(SurveyTest, AnErrorRaisedMidWalkEndsThePassWithoutSaving)
                              "[ISubOption1.1]\nSize=5\nPackFile=A.WRP\n[ISubOption1.2]\nSize=6\nPackFile=MISSING.ZIP\n"
                              "[ISubOption1.3]\nSize=7\nPackFile=A.WRP\n";
     Ini(text);
-    EXPECT_THROW(ScanSetupIni(view, true, true), EFOpenError);
+    EXPECT_THROW(Scan(true), EFOpenError);
     EXPECT_EQ(IniBytes(), text);
     EXPECT_EQ(Sections(), (std::vector<std::string>{"BDE", "ISubOption1.1"}));
     EXPECT_TRUE(view.gridEnabled) << "the grid is enabled again";
@@ -158,9 +156,9 @@ TEST_F(SurveyTest, AnErrorRaisedMidWalkEndsThePassWithoutSaving)
 
 TEST_F(SurveyTest, AMissingIniFileIsReportedAndNothingHappens)
 {
-    ScanSetupIni(view, true, true);
+    Scan(true);
     ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].text, "Ini-file " + GetIniFileName() + " does not exist");
+    EXPECT_EQ(ui.boxes[0].text, "Ini-file " + kit.iniFile + " does not exist");
     EXPECT_FALSE(view.iniUpdated);
     EXPECT_EQ(view.gridChanges, 0);
     EXPECT_FALSE(dir.Exists("SETUP.INI"));
@@ -170,11 +168,11 @@ TEST_F(SurveyTest, UpdateSectionSizeMarkerAndDefaults)
 {
     Ini("[M]\nSize=99\nFiles=$$$$$$$$.$$$\n[N]\nSize=99\nFiles=*.EXE\n[Z]\nSize=1\nPackFile=B.ZIP\n");
     TLumMemIniFile document(dir.File("SETUP.INI"));
-    EXPECT_EQ(UpdateSectionSize(document, "M"), 0) << "no PackFile key needed";
+    EXPECT_EQ(UpdateSectionSize(document, "M", dir.Path()), 0) << "no PackFile key needed";
     EXPECT_EQ(document.ReadText("M", "Size", ""), "0");
-    EXPECT_EQ(UpdateSectionSize(document, "N"), -1);
+    EXPECT_EQ(UpdateSectionSize(document, "N", dir.Path()), -1);
     EXPECT_EQ(document.ReadText("N", "Size", ""), "99");
-    EXPECT_EQ(UpdateSectionSize(document, "Z"), 0) << "without Files only names with a comma match";
+    EXPECT_EQ(UpdateSectionSize(document, "Z", dir.Path()), 0) << "without Files only names with a comma match";
     document.DiscardChanges();
 }
 

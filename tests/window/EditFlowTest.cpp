@@ -6,26 +6,26 @@
 namespace pk {
 namespace {
 
-using platform::BoxButtons;
-using platform::BoxIcon;
-using platform::BoxResult;
+using platform::TBoxButtons;
+using platform::TBoxIcon;
+using platform::TBoxResult;
 
 const std::string kPath = "C:\\Kit\\SETUP.INI";
 
-TEST(EditFlow, StatesFollowTheTwoFlags)
+TEST(TEditFlow, StatesFollowTheTwoFlags)
 {
-    EditFlow flow;
-    EXPECT_EQ(flow.State(), TableState::Listed);
+    TEditFlow flow;
+    EXPECT_EQ(flow.State(), TTableState::Listed);
     flow.IniUpdated = true;
-    EXPECT_EQ(flow.State(), TableState::Updated);
+    EXPECT_EQ(flow.State(), TTableState::Updated);
     flow.GridModified = true;
-    EXPECT_EQ(flow.State(), TableState::Edited);
+    EXPECT_EQ(flow.State(), TTableState::Edited);
 }
 
-TEST(EditFlow, PackSetCellNeedsAnUpdatePassFirst)
+TEST(TEditFlow, PackSetCellNeedsAnUpdatePassFirst)
 {
-    testing::RecordingUserInterface ui;
-    EditFlow flow;
+    testing::TRecordingUserInterface ui;
+    TEditFlow flow;
     EXPECT_FALSE(flow.MaySelectCell(0));
     EXPECT_FALSE(flow.MaySelectCell(3));
     EXPECT_TRUE(ui.boxes.empty()) << "other columns are refused without a word";
@@ -34,7 +34,7 @@ TEST(EditFlow, PackSetCellNeedsAnUpdatePassFirst)
     ASSERT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(ui.boxes[0].text, "Ini-file is not updated. Click UPDATE before making changes to PACKFILES");
     EXPECT_EQ(ui.boxes[0].title, "Error");
-    EXPECT_EQ(ui.boxes[0].icon, BoxIcon::Error);
+    EXPECT_EQ(ui.boxes[0].icon, TBoxIcon::Error);
 
     flow.IniUpdated = true;
     EXPECT_TRUE(flow.MaySelectCell(1));
@@ -42,47 +42,47 @@ TEST(EditFlow, PackSetCellNeedsAnUpdatePassFirst)
     EXPECT_EQ(ui.boxes.size(), 1u);
 }
 
-TEST(EditFlow, UpdateWithoutEditsAsksNothing)
+TEST(TEditFlow, UpdateWithoutEditsAsksNothing)
 {
-    testing::RecordingUserInterface ui;
-    EditFlow flow;
+    testing::TRecordingUserInterface ui;
+    TEditFlow flow;
     flow.IniUpdated = true;
-    EXPECT_EQ(flow.BeforeUpdate(kPath), UpdateStep::Update);
-    EXPECT_EQ(flow.BeforeClose(kPath), CloseStep::Close);
+    EXPECT_EQ(flow.BeforeUpdate(kPath), TUpdateStep::Update);
+    EXPECT_EQ(flow.BeforeClose(kPath), TCloseStep::Close);
     EXPECT_TRUE(ui.boxes.empty());
 }
 
-TEST(EditFlow, UpdateWithEditsAsksToSaveFirst)
+TEST(TEditFlow, UpdateWithEditsAsksToSaveFirst)
 {
-    testing::RecordingUserInterface ui;
-    EditFlow flow;
+    testing::TRecordingUserInterface ui;
+    TEditFlow flow;
     flow.IniUpdated = flow.GridModified = true;
-    ui.answers = {BoxResult::Yes, BoxResult::No, BoxResult::Cancel};
-    EXPECT_EQ(flow.BeforeUpdate(kPath), UpdateStep::SaveThenUpdate);
-    EXPECT_EQ(flow.BeforeUpdate(kPath), UpdateStep::Stop);
-    EXPECT_EQ(flow.BeforeUpdate(kPath), UpdateStep::Update) << "a box closed otherwise updates without saving";
+    ui.answers = {TBoxResult::Yes, TBoxResult::No, TBoxResult::Cancel};
+    EXPECT_EQ(flow.BeforeUpdate(kPath), TUpdateStep::SaveThenUpdate);
+    EXPECT_EQ(flow.BeforeUpdate(kPath), TUpdateStep::Stop);
+    EXPECT_EQ(flow.BeforeUpdate(kPath), TUpdateStep::Update) << "a box closed otherwise updates without saving";
     ASSERT_EQ(ui.boxes.size(), 3u);
     EXPECT_EQ(ui.boxes[0].text,
               "Before updating the grid the changes must be saved\rSave changes to C:\\Kit\\SETUP.INI ?");
     EXPECT_EQ(ui.boxes[0].title, "Confirm");
-    EXPECT_EQ(ui.boxes[0].icon, BoxIcon::Question);
-    EXPECT_EQ(ui.boxes[0].buttons, BoxButtons::YesNo);
+    EXPECT_EQ(ui.boxes[0].icon, TBoxIcon::Question);
+    EXPECT_EQ(ui.boxes[0].buttons, TBoxButtons::YesNo);
 }
 
-TEST(EditFlow, CloseWithEditsOffersSaveDiscardOrStay)
+TEST(TEditFlow, CloseWithEditsOffersSaveDiscardOrStay)
 {
-    testing::RecordingUserInterface ui;
-    EditFlow flow;
+    testing::TRecordingUserInterface ui;
+    TEditFlow flow;
     flow.IniUpdated = flow.GridModified = true;
-    ui.answers = {BoxResult::Yes, BoxResult::No, BoxResult::Cancel};
-    EXPECT_EQ(flow.BeforeClose(kPath), CloseStep::SaveThenClose);
-    EXPECT_EQ(flow.BeforeClose(kPath), CloseStep::Close);
-    EXPECT_EQ(flow.BeforeClose(kPath), CloseStep::StayOpen);
+    ui.answers = {TBoxResult::Yes, TBoxResult::No, TBoxResult::Cancel};
+    EXPECT_EQ(flow.BeforeClose(kPath), TCloseStep::SaveThenClose);
+    EXPECT_EQ(flow.BeforeClose(kPath), TCloseStep::Close);
+    EXPECT_EQ(flow.BeforeClose(kPath), TCloseStep::StayOpen);
     ASSERT_EQ(ui.boxes.size(), 3u);
     EXPECT_EQ(ui.boxes[0].text, "Save changes to C:\\Kit\\SETUP.INI?");
     EXPECT_EQ(ui.boxes[0].title, "Information");
-    EXPECT_EQ(ui.boxes[0].icon, BoxIcon::Information);
-    EXPECT_EQ(ui.boxes[0].buttons, BoxButtons::YesNoCancel);
+    EXPECT_EQ(ui.boxes[0].icon, TBoxIcon::Information);
+    EXPECT_EQ(ui.boxes[0].buttons, TBoxButtons::YesNoCancel);
 }
 
 }  // namespace

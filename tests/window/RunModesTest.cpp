@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Exceptions.h"
+#include "zipreader/ZipErrors.h"
 #include "window/EditorLaunch.h"
 #include "window/RunModes.h"
 #include "tests/support/RecordingUserInterface.h"
@@ -48,7 +49,7 @@ TEST(RunModes, FullStopIsAddedAfterCharactersThatSortAfterIt)
 TEST(RunModes, ApplicationErrorNamesTheClassAndTheMessage)
 {
     auto describe = [](auto error) { return DescribeError(std::make_exception_ptr(error)); };
-    ErrorDescription zip = describe(EBadZipFile("Cannot open file \"Z:\\k\\P.ZIP\". File not found"));
+    TErrorDescription zip = describe(EBadZipFile("Cannot open file \"Z:\\k\\P.ZIP\". File not found"));
     EXPECT_EQ(zip.className, "EBadZipFile");
     EXPECT_EQ(ApplicationErrorText(zip),
               "Exception EBadZipFile in module Paktally.exe.\nCannot open file \"Z:\\k\\P.ZIP\". File not found.");
@@ -59,20 +60,20 @@ TEST(RunModes, ApplicationErrorNamesTheClassAndTheMessage)
     EXPECT_EQ(DescribeError(std::make_exception_ptr(42)).className, "Exception");
 }
 
-TEST(EditorLaunch, CommandLineIsCutAt199Characters)
+TEST(EditorLaunch, PathIsQuotedAndTheCommandLineCutAt199Characters)
 {
-    EXPECT_EQ(EditorCommandLine("NotePad", "C:\\My Kit\\SETUP.INI"), "NotePad C:\\My Kit\\SETUP.INI");
-    std::string fits(199 - 8, 'a');
-    EXPECT_EQ(EditorCommandLine("NotePad", fits).size(), 199u);
+    // Editors that split their command line at blanks get the whole path.
+    EXPECT_EQ(EditorCommandLine("WordPad", "C:\\My Kit\\SETUP.INI"), "WordPad \"C:\\My Kit\\SETUP.INI\"");
+    std::string fits(199 - 10, 'a');
+    EXPECT_EQ(EditorCommandLine("NotePad", fits), "NotePad \"" + fits + "\"");
     std::string longPath = "C:\\" + std::string(250, 'k') + "\\SETUP.INI";
     std::string line = EditorCommandLine("WordPad", longPath);
-    EXPECT_EQ(line.size(), 199u);
-    EXPECT_EQ(line, ("WordPad " + longPath).substr(0, 199));
+    EXPECT_EQ(line, ("WordPad \"" + longPath).substr(0, 199));
 }
 
 TEST(EditorLaunch, TriesTheEditorsInTurnAndComplainsWhenNoneStarts)
 {
-    testing::RecordingUserInterface ui;
+    testing::TRecordingUserInterface ui;
     std::vector<std::string> tried;
     auto failUntil = [&](std::string starts) {
         return [&tried, starts](const std::string& program, const std::string& argument) {

@@ -4,9 +4,7 @@
 
 #include <algorithm>
 
-#include "paktally/Locations.h"
 #include "platform/Exceptions.h"
-#include "platform/Process.h"
 #include "tests/support/PackFiles.h"
 #include "tests/support/RecordingUserInterface.h"
 #include "tests/support/TempDir.h"
@@ -16,10 +14,10 @@
 namespace pk {
 namespace {
 
-using platform::BoxResult;
-using platform::Cursor;
+using platform::TBoxResult;
+using platform::TCursor;
 
-class RecordingDisplay : public TableDisplay {
+class TRecordingDisplay : public TTableDisplay {
 public:
     void ShowRows(int firstRow, int lastRow) override { shown.emplace_back(firstRow, lastRow); }
     void EnableTable(bool enabled) override { enabling.push_back(enabled); }
@@ -40,12 +38,7 @@ protected:
         kit.Write("SETUP.INI", kIni);
         kit.Write("B.WRP", testing::WrpFile({{100, "abc"}}));
         kit.Write("C.WRP", testing::WrpFile({{200, "d"}, {22, "e"}}));
-        // Backslashes: a "/" in the first argument would make it the switch.
-        std::string ini = kit.File("SETUP.INI");
-        std::replace(ini.begin(), ini.end(), '/', '\\');
-        platform::OverrideCommandLine("Paktally.exe \"" + ini + "\"");
     }
-    void TearDown() override { platform::OverrideCommandLine(std::nullopt); }
 
     std::vector<std::string> Row(int row) const
     {
@@ -57,20 +50,21 @@ protected:
     void Edit(int row, const std::string& text)
     {
         ASSERT_TRUE(logic.StringGridSelectCell(ColPackFiles, row));
+        logic.StringGridBeginEdit(row);
         logic.StringGridSetEditText(ColPackFiles, row, text);
         logic.StringGridSetEditText(ColPackFiles, row, text);  // the editor closes
     }
 
-    testing::TempDir kit;
-    testing::RecordingUserInterface ui;
-    RecordingDisplay display;
-    SetupFormLogic logic{display};
+    testing::TTempDir kit;
+    testing::TRecordingUserInterface ui;
+    TRecordingDisplay display;
+    TSetupFormLogic logic{display, KitPathsFromArguments(kit.File("SETUP.INI"), "")};
 };
 
 TEST_F(SetupFormLogicTest, ListingThenUpdateFillsTheTable)
 {
     logic.FormCreate();
-    ScanSetupIni(logic, false, true);
+    ScanSetupIni(logic.Kit(), logic, false, true);
     EXPECT_FALSE(logic.Flow().IniUpdated);
     EXPECT_EQ(Row(2), (std::vector<std::string>{"ISubOption1.1", "C.WRP", "20", "", "NOT UPDATED"}));
     EXPECT_EQ(kit.Read("SETUP.INI"), kIni) << "a listing pass writes nothing";
@@ -83,8 +77,9 @@ TEST_F(SetupFormLogicTest, ListingThenUpdateFillsTheTable)
     EXPECT_EQ(Row(2), (std::vector<std::string>{"ISubOption1.1", "C.WRP", "20", "222", "X  (202)"}));
     EXPECT_EQ(Row(3), (std::vector<std::string>{"ISubOption1.2", "NONE", "5", "0", "X  (-5)"}));
     EXPECT_EQ(Row(4), std::vector<std::string>(5, ""));
-    EXPECT_EQ(ui.cursorChanges, (std::vector<Cursor>{Cursor::HourGlass, Cursor::Default}));
-    EXPECT_EQ(display.enabling, (std::vector<bool>{false, true, false, true})) << "off during each walk";
+    EXPECT_EQ(ui.cursorChanges, (std::vector<TCursor>{TCursor::HourGlass, TCursor::Default}));
+    EXPECT_EQ(display.enabling, (std::vector<bool>{false, true, false, false, false, true}))
+        << "off during the listing walk and the whole update pass";
     EXPECT_TRUE(ui.boxes.empty());
     EXPECT_NE(kit.Read("SETUP.INI").find("Size=222"), std::string::npos);
 }
@@ -94,7 +89,7 @@ TEST_F(SetupFormLogicTest, SecondUpdateLeavesNothingOfTheFirst)
     logic.ButtonUpdateClick();
     Edit(4, "typed into the empty last row");
     kit.Write("SETUP.INI", "[BDE]\r\nSize=1\r\nPackfile=B.WRP\r\n\r\n");
-    ui.answers = {BoxResult::No};
+    ui.answers = {TBoxResult::No};
     logic.ButtonUpdateClick();
     EXPECT_EQ(logic.Table().RowCount(), 5) << "No: nothing updated";
     logic.Flow().GridModified = false;
@@ -112,19 +107,19 @@ TEST_F(SetupFormLogicTest, EditsAreMarkedOnceAndAskedAboutBeforeUpdating)
     EXPECT_FALSE(logic.StringGridSelectCell(ColPrevSize, 1));
 
     Edit(2, "X.WRP");
-    EXPECT_EQ(logic.Flow().State(), TableState::Edited);
+    EXPECT_EQ(logic.Flow().State(), TTableState::Edited);
     EXPECT_EQ(Row(2), (std::vector<std::string>{"ISubOption1.1", "X.WRP", "222", "(changed)", "X  (202)"}));
 
     // No: the edits stay and no pass runs.
     std::string before = kit.Read("SETUP.INI");
-    ui.answers = {BoxResult::No};
+    ui.answers = {TBoxResult::No};
     logic.ButtonUpdateClick();
     EXPECT_EQ(Row(2)[ColNewSize], "(changed)");
     EXPECT_EQ(kit.Read("SETUP.INI"), before);
     EXPECT_EQ(ui.boxes.back().title, "Confirm");
 
     // Closed otherwise: the pass runs without saving, the flag stays.
-    ui.answers = {BoxResult::Cancel};
+    ui.answers = {TBoxResult::Cancel};
     logic.ButtonUpdateClick();
     EXPECT_EQ(Row(2)[ColPackFiles], "C.WRP");
     EXPECT_TRUE(logic.Flow().GridModified);
@@ -135,7 +130,7 @@ TEST_F(SetupFormLogicTest, YesSavesTheEditsThenMeasuresThem)
 {
     logic.ButtonUpdateClick();
     Edit(1, "C.WRP");
-    ui.answers = {BoxResult::Yes};
+    ui.answers = {TBoxResult::Yes};
     logic.ButtonUpdateClick();
     EXPECT_FALSE(logic.Flow().GridModified);
     EXPECT_EQ(Row(1), (std::vector<std::string>{"BDE", "C.WRP", "100", "222", "X  (122)"}));
@@ -151,11 +146,11 @@ TEST_F(SetupFormLogicTest, ClosingWithEditsOffersSaveDiscardOrStay)
     EXPECT_TRUE(logic.FormClose()) << "nothing to ask";
     Edit(2, "Z.WRP");
     std::string before = kit.Read("SETUP.INI");
-    ui.answers = {BoxResult::Cancel, BoxResult::No};
+    ui.answers = {TBoxResult::Cancel, TBoxResult::No};
     EXPECT_FALSE(logic.FormClose());
     EXPECT_TRUE(logic.FormClose());
     EXPECT_EQ(kit.Read("SETUP.INI"), before);
-    ui.answers = {BoxResult::Yes};
+    ui.answers = {TBoxResult::Yes};
     EXPECT_TRUE(logic.FormClose());
     EXPECT_NE(kit.Read("SETUP.INI").find("Packfile=Z.WRP"), std::string::npos);
     EXPECT_FALSE(logic.Flow().GridModified);
@@ -166,8 +161,8 @@ TEST_F(SetupFormLogicTest, FailedPassRestoresTheCursorAndKeepsItsRows)
     kit.Write("SETUP.INI", kIni + "[UMainOption1]\r\nx=1\r\n\r\n[USubOption1.1]\r\nPackFile=GONE.ZIP\r\nSize=1\r\n");
     EXPECT_THROW(logic.ButtonUpdateClick(), Exception);
     ASSERT_FALSE(ui.cursorChanges.empty());
-    EXPECT_EQ(ui.cursorChanges.front(), Cursor::HourGlass);
-    EXPECT_EQ(ui.cursor, Cursor::Default) << "restored on the way out";
+    EXPECT_EQ(ui.cursorChanges.front(), TCursor::HourGlass);
+    EXPECT_EQ(ui.cursor, TCursor::Default) << "restored on the way out";
     EXPECT_EQ(logic.Table().RowCount(), 5) << "the rows appended before the error stay";
     EXPECT_EQ(display.enabling.back(), true);
     EXPECT_EQ(kit.Read("SETUP.INI").find("Size=222"), std::string::npos) << "nothing saved";
@@ -179,7 +174,7 @@ TEST_F(SetupFormLogicTest, UpdateAndCloseWaitWhileAPassRuns)
     int reentered = 0;
     // The error box of the missing pack file lets window messages through: a second click
     // and a close request arrive in the middle of the walk.
-    ui.onBox = [&](const platform::MessageBoxSpec&) {
+    ui.onBox = [&](const platform::TMessageBoxSpec&) {
         if (reentered++ == 0) {
             logic.ButtonUpdateClick();
             EXPECT_FALSE(logic.FormClose());
@@ -192,12 +187,51 @@ TEST_F(SetupFormLogicTest, UpdateAndCloseWaitWhileAPassRuns)
     EXPECT_TRUE(logic.FormClose()) << "after the pass";
 }
 
+TEST_F(SetupFormLogicTest, TheGridStaysClosedToEditingForTheWholePass)
+{
+    kit.Write("SETUP.INI", kIni + "[UMainOption1]\r\nx=1\r\n\r\n[USubOption1.1]\r\nPackFile=GONE.WRP\r\nSize=1\r\n");
+    logic.ButtonUpdateClick();
+    ui.answers.clear();
+    // The box of the missing pack file comes after BDE, once the walk has opened the grid.
+    ui.onBox = [&](const platform::TMessageBoxSpec&) {
+        EXPECT_EQ(display.enabling.back(), false);
+        EXPECT_FALSE(logic.StringGridSelectCell(ColPackFiles, 1));
+    };
+    logic.ButtonUpdateClick();
+    EXPECT_EQ(ui.boxes.size(), 2u);
+    EXPECT_EQ(display.enabling.back(), true);
+    ui.onBox = nullptr;
+    EXPECT_TRUE(logic.StringGridSelectCell(ColPackFiles, 1));
+}
+
+TEST_F(SetupFormLogicTest, ACancelledEditLeavesTheRowAndTheFlagAsTheyWere)
+{
+    logic.ButtonUpdateClick();
+    const std::vector<std::string> updated = Row(2);
+    logic.StringGridBeginEdit(2);
+    logic.StringGridSetEditText(ColPackFiles, 2, "typed");
+    EXPECT_EQ(Row(2)[ColNewSize], "(changed)");
+    logic.StringGridCancelEdit();
+    EXPECT_EQ(Row(2), updated);
+    EXPECT_FALSE(logic.Flow().GridModified);
+    EXPECT_EQ(display.shown.back(), (std::pair<int, int>{2, 2}));
+
+    // An edit kept, then a second one cancelled: the first stays.
+    Edit(2, "KEPT.WRP");
+    const std::vector<std::string> edited = Row(2);
+    logic.StringGridBeginEdit(2);
+    logic.StringGridSetEditText(ColPackFiles, 2, "dropped");
+    logic.StringGridCancelEdit();
+    EXPECT_EQ(Row(2), edited);
+    EXPECT_TRUE(logic.Flow().GridModified);
+}
+
 TEST_F(SetupFormLogicTest, NoEditorStartsAndTheUserIsTold)
 {
     std::vector<std::string> programs;
     logic.ButtonEditTextClick([&](const std::string& program, const std::string& argument) {
         programs.push_back(program);
-        EXPECT_EQ(argument, GetIniFileName());
+        EXPECT_EQ(argument, logic.Kit().iniFile);
         return false;
     });
     EXPECT_EQ(programs, (std::vector<std::string>{"NotePad", "WordPad", "Write"}));

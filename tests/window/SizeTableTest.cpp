@@ -6,22 +6,22 @@
 namespace pk {
 namespace {
 
-TEST(GridRowTexts, ShowStoredAndNewSizeWithTheChangeMark)
+TEST(TGridRowTexts, ShowStoredAndNewSizeWithTheChangeMark)
 {
-    EXPECT_EQ(FormatGridRow("BDE", "BDE.WRP", 5000, 5000), (GridRow{"BDE", "BDE.WRP", "5000", "5000", " "}));
+    EXPECT_EQ(FormatGridRow("BDE", "BDE.WRP", 5000, 5000), (TGridRow{"BDE", "BDE.WRP", "5000", "5000", " "}));
     EXPECT_EQ(FormatGridRow("S", "P", 5000, 5200)[ColSizeChanged], "X  (200)");
     EXPECT_EQ(FormatGridRow("S", "P", 5000, 4800)[ColSizeChanged], "X  (-200)");
     EXPECT_EQ(FormatGridRow("S", "P", -1, 0)[ColSizeChanged], "X  (1)");
 }
 
-TEST(GridRowTexts, MarkFailedAndUnmeasuredSizes)
+TEST(TGridRowTexts, MarkFailedAndUnmeasuredSizes)
 {
-    GridRow failed = FormatGridRow("ISubOption1.1", "A.ZIP", 1000, -1);
+    TGridRow failed = FormatGridRow("ISubOption1.1", "A.ZIP", 1000, -1);
     EXPECT_EQ(failed[ColPrevSize], "1000");
     EXPECT_EQ(failed[ColNewSize], "(Error)");
     EXPECT_EQ(failed[ColSizeChanged], "X  (-1001)") << "the difference is formed also for a failed measurement";
 
-    GridRow listed = FormatGridRow("ISubOption1.2", "NONE", -1, kNotMeasured);
+    TGridRow listed = FormatGridRow("ISubOption1.2", "NONE", -1, kNotMeasured);
     EXPECT_EQ(listed[ColPrevSize], "-1");
     EXPECT_EQ(listed[ColNewSize], "");
     EXPECT_EQ(listed[ColSizeChanged], "NOT UPDATED");
@@ -29,15 +29,15 @@ TEST(GridRowTexts, MarkFailedAndUnmeasuredSizes)
     EXPECT_EQ(FormatGridRow("S", "P", -1, -1)[ColSizeChanged], " ");
 }
 
-TEST(GridRowTexts, DifferencesBeyondThe32BitRangeAreShownWhole)
+TEST(TGridRowTexts, DifferencesBeyondThe32BitRangeAreShownWhole)
 {
     EXPECT_EQ(FormatGridRow("S", "P", -2147483647 - 1, 2147483646)[ColSizeChanged], "X  (4294967294)");
     EXPECT_EQ(FormatGridRow("S", "P", 2147483646, -1)[ColSizeChanged], "X  (-2147483647)");
 }
 
-TEST(SizeTable, StartsWithTitleRowAndOneEmptyRow)
+TEST(TSizeTable, StartsWithTitleRowAndOneEmptyRow)
 {
-    SizeTable table;
+    TSizeTable table;
     EXPECT_EQ(table.RowCount(), 2);
     EXPECT_EQ(table.LastDataRow(), 0) << "no data rows yet";
     table.SetTitles();
@@ -47,9 +47,9 @@ TEST(SizeTable, StartsWithTitleRowAndOneEmptyRow)
     EXPECT_EQ(kSizeColumns[ColPackFiles].width, 350);
 }
 
-TEST(SizeTable, AppendingFillsTheEmptyLastRowAndKeepsOneBelow)
+TEST(TSizeTable, AppendingFillsTheEmptyLastRowAndKeepsOneBelow)
 {
-    SizeTable table;
+    TSizeTable table;
     table.SetTitles();
     EXPECT_EQ(table.AppendRow(FormatGridRow("BDE", "B.WRP", 1, 2)), 1);
     EXPECT_EQ(table.AppendRow(FormatGridRow("ISubOption1.1", "C.WRP", 3, 3)), 2);
@@ -60,9 +60,9 @@ TEST(SizeTable, AppendingFillsTheEmptyLastRowAndKeepsOneBelow)
         EXPECT_EQ(table.Cell(c, 3), "") << "column " << c;
 }
 
-TEST(SizeTable, CutBackLeavesNothingOfTheFormerRows)
+TEST(TSizeTable, CutBackLeavesNothingOfTheFormerRows)
 {
-    SizeTable table;
+    TSizeTable table;
     table.SetTitles();
     table.AppendRow(FormatGridRow("BDE", "B.WRP", 1, 2));
     table.AppendRow(FormatGridRow("ISubOption1.1", "C.WRP", 3, 3));
@@ -75,9 +75,9 @@ TEST(SizeTable, CutBackLeavesNothingOfTheFormerRows)
     EXPECT_EQ(table.AppendRow(FormatGridRow("U", "D", 1, 1)), 1);
 }
 
-TEST(SizeTable, FirstEditMovesTheNewSizeOnceAndLaterEditsDoNot)
+TEST(TSizeTable, FirstEditMovesTheNewSizeOnceAndLaterEditsDoNot)
 {
-    SizeTable table;
+    TSizeTable table;
     int row = table.AppendRow(FormatGridRow("BDE", "B.WRP", 1000, 1200));
     table.MarkEdited(row);
     EXPECT_EQ(table.Cell(ColPrevSize, row), "1200");
@@ -92,9 +92,9 @@ TEST(SizeTable, FirstEditMovesTheNewSizeOnceAndLaterEditsDoNot)
     EXPECT_EQ(table.Cell(ColNewSize, listed), "(changed)");
 }
 
-TEST(SizeTable, RowsOutsideTheTableAreRefused)
+TEST(TSizeTable, RowsOutsideTheTableAreRefused)
 {
-    SizeTable table;
+    TSizeTable table;
     EXPECT_THROW(table.Cell(0, 2), std::out_of_range);
     EXPECT_THROW(table.SetCell(0, -1, "x"), std::out_of_range);
     EXPECT_THROW(table.MarkEdited(5), std::out_of_range);

@@ -10,7 +10,7 @@
 
 #include "tests/support/RecordingUserInterface.h"
 #include "tests/support/TempDir.h"
-#include "tests/zipreader/ZipBuilder.h"
+#include "tests/support/ZipBuilder.h"
 #include "zipreader/ZipReader.h"
 
 namespace pk::testing {
@@ -45,11 +45,11 @@ protected:
         return sizes;
     }
 
-    TempDir dir;
-    RecordingUserInterface ui;
+    TTempDir dir;
+    TRecordingUserInterface ui;
 };
 
-using Names = std::vector<std::string>;
-using Sizes = std::vector<uint32_t>;
+using TNames = std::vector<std::string>;
+using TSizes = std::vector<uint32_t>;
 
 }  // namespace pk::testing

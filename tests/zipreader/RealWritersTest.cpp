@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "measure/ZipFileSize.h"
 #include "tests/support/TempDir.h"
 #include "zipreader/ZipReader.h"
 
@@ -26,15 +27,15 @@ std::string RunShell(const std::string& command)
     return out;
 }
 
-struct Listed {
+struct TListed {
     std::string name;
     uint64_t size;
 };
 
 // "zipinfo -l": permissions, version, host, size, kind, compressed size, method, date, time, name.
-std::vector<Listed> ZipInfoListing(const std::string& zip)
+std::vector<TListed> ZipInfoListing(const std::string& zip)
 {
-    std::vector<Listed> entries;
+    std::vector<TListed> entries;
     std::istringstream lines(RunShell("zipinfo -l '" + zip + "'"));
     std::string line;
     while (std::getline(lines, line)) {
@@ -52,9 +53,9 @@ std::vector<Listed> ZipInfoListing(const std::string& zip)
     return entries;
 }
 
-std::vector<Listed> PythonListing(const std::string& zip)
+std::vector<TListed> PythonListing(const std::string& zip)
 {
-    std::vector<Listed> entries;
+    std::vector<TListed> entries;
     std::istringstream lines(RunShell("python3 -c 'import sys, zipfile\n"
                                  "for i in zipfile.ZipFile(sys.argv[1]).infolist(): print(i.file_size, i.filename)' '" +
                                  zip + "'"));
@@ -82,11 +83,11 @@ bool EndsWithTxt(const std::string& leaf)
 }
 
 // Compares the reader with a listing for "*", "*.txt" and one exact leaf name.
-void ExpectSameTotals(const std::string& zip, const std::vector<Listed>& listing, const std::string& someLeaf)
+void ExpectSameTotals(const std::string& zip, const std::vector<TListed>& listing, const std::string& someLeaf)
 {
     ASSERT_FALSE(listing.empty()) << zip;
     uint64_t all = 0, txt = 0, named = 0;
-    for (const Listed& e : listing) {
+    for (const TListed& e : listing) {
         all += e.size;
         txt += EndsWithTxt(Leaf(e.name)) ? e.size : 0;
         named += Leaf(e.name) == someLeaf ? e.size : 0;
@@ -122,7 +123,7 @@ protected:
     }
     std::string Sh(const std::string& command) { return RunShell("cd '" + dir.Path() + "' && " + command); }
 
-    TempDir dir;
+    TTempDir dir;
 };
 
 TEST_F(RealWritersTest, InfoZipArchives)

@@ -107,33 +107,33 @@ TEST(SortedEntriesTest, DuplicatePolicies)
 }
 
 // Counts the items alive, to see that the list owns them.
-struct Counted {
-    explicit Counted(int k, int& alive) : key(k), live(alive) { ++live; }
-    ~Counted() { --live; }
+struct TCounted {
+    explicit TCounted(int k, int& alive) : key(k), live(alive) { ++live; }
+    ~TCounted() { --live; }
     int key;
     int& live;
 };
 
-class CountedList : public TSortedObjectList<Counted> {
+class TCountedList : public TSortedObjectList<TCounted> {
 public:
-    CountedList() : TSortedObjectList(TDuplicates::Error) {}
+    TCountedList() : TSortedObjectList(TDuplicates::Error) {}
 
 protected:
-    int Compare(const Counted& a, const Counted& b) const override { return a.key - b.key; }
+    int Compare(const TCounted& a, const TCounted& b) const override { return a.key - b.key; }
 };
 
 TEST(SortedObjectListTest, OwnsItsItemsAndFreesRejectedOnes)
 {
     int alive = 0;
     {
-        CountedList list;
+        TCountedList list;
         for (int k : {3, 1, 2})
-            list.Add(std::make_unique<Counted>(k, alive));
-        EXPECT_THROW(list.Add(std::make_unique<Counted>(2, alive)), EListError);
+            list.Add(std::make_unique<TCounted>(k, alive));
+        EXPECT_THROW(list.Add(std::make_unique<TCounted>(2, alive)), EListError);
         EXPECT_EQ(alive, 3);
         list.Clear();
         EXPECT_EQ(alive, 0);
-        list.Add(std::make_unique<Counted>(5, alive));
+        list.Add(std::make_unique<TCounted>(5, alive));
     }
     EXPECT_EQ(alive, 0);
 }

@@ -11,11 +11,11 @@
 namespace pk::testing {
 namespace {
 
-using platform::BoxButtons;
-using platform::BoxResult;
-using platform::Cursor;
+using platform::TBoxButtons;
+using platform::TBoxResult;
+using platform::TCursor;
 
-class FakeDrives : public platform::Drives {
+class TFakeDrives : public platform::TDrives {
 public:
     bool IsRemovable(const std::string& root) override
     {
@@ -35,15 +35,15 @@ public:
 // Three entries over two parts: the first part holds the data of a and b and the central
 // directory up to the middle of its second header; the second part holds the rest of the
 // directory and the end record. Entry c claims to start on the second disk.
-struct SplitSet {
+struct TSplitSet {
     std::string first, second;
     uint32_t dirOffset = 0;
 };
 
-SplitSet MakeSplitSet()
+TSplitSet MakeSplitSet()
 {
-    ZipEntry a("a.txt", "aaaa"), b("dir/b.txt", "bb"), c = ZipEntry("c.bin").Size(900).Disk(1);
-    SplitSet set;
+    TZipEntry a("a.txt", "aaaa"), b("dir/b.txt", "bb"), c = TZipEntry("c.bin").Size(900).Disk(1);
+    TSplitSet set;
     set.first = LocalHeader(a) + a.data;
     uint32_t offsetB = static_cast<uint32_t>(set.first.size());
     set.first += LocalHeader(b) + b.data;
@@ -52,7 +52,7 @@ SplitSet MakeSplitSet()
     size_t cut = central.size() - 70;  // inside the header of b, after its signature
     set.first += central.substr(0, cut);
     set.second = central.substr(cut) +
-                 EndRecordBytes(EndRecord().Disks(1, 0).Comment("split comment"), 3,
+                 EndRecordBytes(TEndRecord().Disks(1, 0).Comment("split comment"), 3,
                                 static_cast<uint32_t>(central.size()), dirOffset);
     return set;
 }
@@ -93,8 +93,8 @@ protected:
     }
 
     std::string folder, root;
-    FakeDrives drives;
-    platform::Drives* previousDrives = nullptr;
+    TFakeDrives drives;
+    platform::TDrives* previousDrives = nullptr;
 #ifndef _WIN32
     std::filesystem::path savedDirectory;
 #endif
@@ -102,12 +102,12 @@ protected:
 
 TEST_F(SplitArchiveTest, NumberedPartsAreFollowedByTheirExtensions)
 {
-    SplitSet set = MakeSplitSet();
+    TSplitSet set = MakeSplitSet();
     Put("set.001", set.first);
     Put("set.002", set.second);
     auto reader = LoadFile(folder + "set.002");
-    EXPECT_EQ(NamesOf(*reader), (Names{"a.txt", "b.txt", "c.bin"}));
-    EXPECT_EQ(SizesOf(*reader), (Sizes{4, 2, 900}));
+    EXPECT_EQ(NamesOf(*reader), (TNames{"a.txt", "b.txt", "c.bin"}));
+    EXPECT_EQ(SizesOf(*reader), (TSizes{4, 2, 900}));
     EXPECT_EQ(reader->PartMode(), TZipReader::TPartMode::NumberedFiles);
     EXPECT_EQ(reader->DiskCount(), 2);
     EXPECT_EQ(reader->ZipName(), folder + "set.002");
@@ -118,10 +118,10 @@ TEST_F(SplitArchiveTest, NumberedPartsAreFollowedByTheirExtensions)
 
 TEST_F(SplitArchiveTest, AMissingNumberedPartIsAnOpenErrorForThatPart)
 {
-    SplitSet set = MakeSplitSet();
+    TSplitSet set = MakeSplitSet();
     Put("set.002", set.second);
-    platform::File probe;
-    uint32_t code = probe.OpenRead(folder + "set.001", platform::Share::Exclusive);
+    platform::TFile probe;
+    uint32_t code = probe.OpenRead(folder + "set.001", platform::TShare::Exclusive);
     TZipReader reader;
     reader.SetZipName(folder + "set.002");
     try {
@@ -137,7 +137,7 @@ TEST_F(SplitArchiveTest, AMissingNumberedPartIsAnOpenErrorForThatPart)
 
 TEST_F(SplitArchiveTest, AnUnreadableHeaderInASplitArchiveIsNotRebuilt)
 {
-    SplitSet set = MakeSplitSet();
+    TSplitSet set = MakeSplitSet();
     set.first[set.dirOffset] = 'X';
     Put("set.001", set.first);
     Put("set.002", set.second);
@@ -146,12 +146,12 @@ TEST_F(SplitArchiveTest, AnUnreadableHeaderInASplitArchiveIsNotRebuilt)
 
 TEST_F(SplitArchiveTest, RemovableDisksAreAskedForWithTheirLabelsChecked)
 {
-    SplitSet set = MakeSplitSet();
+    TSplitSet set = MakeSplitSet();
     drives.removable = true;
     Put("set.zip", set.second);
-    std::vector<Cursor> cursorsAtBoxes;
+    std::vector<TCursor> cursorsAtBoxes;
     int box = 0;
-    ui.onBox = [&](const platform::MessageBoxSpec&) {
+    ui.onBox = [&](const platform::TMessageBoxSpec&) {
         cursorsAtBoxes.push_back(ui.cursor);
         // The user inserts the disk that was asked for; at the second request for disk 1 the
         // label is right.
@@ -169,7 +169,7 @@ TEST_F(SplitArchiveTest, RemovableDisksAreAskedForWithTheirLabelsChecked)
         }
     };
     auto reader = LoadFile(folder + "set.zip");
-    EXPECT_EQ(NamesOf(*reader), (Names{"a.txt", "b.txt", "c.bin"}));
+    EXPECT_EQ(NamesOf(*reader), (TNames{"a.txt", "b.txt", "c.bin"}));
     EXPECT_EQ(reader->PartMode(), TZipReader::TPartMode::RemovableDisks);
     EXPECT_EQ(reader->EndRecord().Comment, "split comment");
     EXPECT_EQ(ui.Texts(), (std::vector<std::string>{"Please insert disk 1 of the multi-disk set.",
@@ -178,21 +178,21 @@ TEST_F(SplitArchiveTest, RemovableDisksAreAskedForWithTheirLabelsChecked)
                                                    "Please insert disk 2 of the multi-disk set."}));
     for (const auto& shown : ui.boxes) {
         EXPECT_EQ(shown.title, "");
-        EXPECT_EQ(shown.buttons, BoxButtons::OKCancel);
+        EXPECT_EQ(shown.buttons, TBoxButtons::OKCancel);
         EXPECT_TRUE(shown.ownerless);
     }
-    EXPECT_EQ(cursorsAtBoxes, std::vector<Cursor>(4, Cursor::Default));
-    EXPECT_EQ(ui.cursor, Cursor::Default);
+    EXPECT_EQ(cursorsAtBoxes, std::vector<TCursor>(4, TCursor::Default));
+    EXPECT_EQ(ui.cursor, TCursor::Default);
     for (const std::string& asked : drives.roots)
         EXPECT_EQ(asked, root);
 }
 
 TEST_F(SplitArchiveTest, LabelsAreNotCheckedWhenSwitchedOff)
 {
-    SplitSet set = MakeSplitSet();
+    TSplitSet set = MakeSplitSet();
     drives.removable = true;
     Put("set.zip", set.second);
-    ui.onBox = [&](const platform::MessageBoxSpec& shown) {
+    ui.onBox = [&](const platform::TMessageBoxSpec& shown) {
         Put("set.zip", shown.text.find("disk 1 ") != std::string::npos ? set.first : set.second);
     };
     TZipReader reader;
@@ -205,10 +205,10 @@ TEST_F(SplitArchiveTest, LabelsAreNotCheckedWhenSwitchedOff)
 
 TEST_F(SplitArchiveTest, CancellingTheDiskRequestClearsTheReader)
 {
-    SplitSet set = MakeSplitSet();
+    TSplitSet set = MakeSplitSet();
     drives.removable = true;
     Put("set.zip", set.second);
-    ui.answers.push_back(BoxResult::Cancel);
+    ui.answers.push_back(TBoxResult::Cancel);
     TZipReader reader;
     reader.SetZipName(folder + "set.zip");
     try {
@@ -220,12 +220,12 @@ TEST_F(SplitArchiveTest, CancellingTheDiskRequestClearsTheReader)
     EXPECT_EQ(reader.ZipName(), "");
     EXPECT_EQ(reader.EntryCount(), 0);
     EXPECT_EQ(ui.cursorChanges,
-              (std::vector<Cursor>{Cursor::HourGlass, Cursor::Default, Cursor::HourGlass, Cursor::Default}));
+              (std::vector<TCursor>{TCursor::HourGlass, TCursor::Default, TCursor::HourGlass, TCursor::Default}));
 }
 
 TEST_F(SplitArchiveTest, AnAssignedPartHandlerNamesTheParts)
 {
-    SplitSet set = MakeSplitSet();
+    TSplitSet set = MakeSplitSet();
     Put("first part.bin", set.first);
     Put("last.zip", set.second);
     std::vector<int32_t> asked;
@@ -236,7 +236,7 @@ TEST_F(SplitArchiveTest, AnAssignedPartHandlerNamesTheParts)
     };
     reader.SetZipName(folder + "last.zip");
     reader.LoadDirectory();
-    EXPECT_EQ(NamesOf(reader), (Names{"a.txt", "b.txt", "c.bin"}));
+    EXPECT_EQ(NamesOf(reader), (TNames{"a.txt", "b.txt", "c.bin"}));
     EXPECT_EQ(asked, (std::vector<int32_t>{1, 2}));
 }
 

@@ -6,20 +6,21 @@
 #include "platform/Exceptions.h"
 #include "platform/File.h"
 #include "platform/Process.h"
+#include "tests/support/FaultyFiles.h"
 #include "tests/zipreader/ReaderFixture.h"
 
 namespace pk::testing {
 namespace {
 
-using platform::Cursor;
+using platform::TCursor;
 
 // Three entries; sizes differ so that every index can be told apart.
-ZipBuilder ThreeEntries()
+TZipBuilder ThreeEntries()
 {
-    return ZipBuilder()
-        .Add(ZipEntry("first.txt", "aaaa"))
-        .Add(ZipEntry("sub/second.dat", "bb").Size(200))
-        .Add(ZipEntry("third", "c").Size(3000));
+    return TZipBuilder()
+        .Add(TZipEntry("first.txt", "aaaa"))
+        .Add(TZipEntry("sub/second.dat", "bb").Size(200))
+        .Add(TZipEntry("third", "c").Size(3000));
 }
 
 using LoadDirectoryTest = ReaderTest;
@@ -27,30 +28,30 @@ using LoadDirectoryTest = ReaderTest;
 TEST_F(LoadDirectoryTest, IndexesFollowTheDataNotTheCentralDirectory)
 {
     auto inOrder = Load(ThreeEntries().Build().bytes);
-    EXPECT_EQ(NamesOf(*inOrder), (Names{"first.txt", "second.dat", "third"}));
-    EXPECT_EQ(SizesOf(*inOrder), (Sizes{4, 200, 3000}));
+    EXPECT_EQ(NamesOf(*inOrder), (TNames{"first.txt", "second.dat", "third"}));
+    EXPECT_EQ(SizesOf(*inOrder), (TSizes{4, 200, 3000}));
     EXPECT_FALSE(inOrder->Rebuilt());
 
     auto shuffled = Load(ThreeEntries().CentralOrder({2, 0, 1}).Build().bytes);
-    EXPECT_EQ(NamesOf(*shuffled), (Names{"first.txt", "second.dat", "third"}));
-    EXPECT_EQ(SizesOf(*shuffled), (Sizes{4, 200, 3000}));
+    EXPECT_EQ(NamesOf(*shuffled), (TNames{"first.txt", "second.dat", "third"}));
+    EXPECT_EQ(SizesOf(*shuffled), (TSizes{4, 200, 3000}));
     EXPECT_EQ(shuffled->Entry(1).DirectoryName, "sub\\");
 }
 
 TEST_F(LoadDirectoryTest, ArchivesWithoutAUsableEndRecordHaveNoEntries)
 {
-    BuiltZip zip = ThreeEntries().Build();
+    TBuiltZip zip = ThreeEntries().Build();
     std::vector<std::string> cases{
         "",
         "P",
         zip.bytes.substr(zip.endRecordOffset, 21),
         zip.bytes.substr(0, zip.bytes.size() - 1),  // cut off: local headers intact, no rebuild
         ThreeEntries().WithoutEndRecord().Build().bytes,
-        ThreeEntries().End(EndRecord().DirOffset(0x80000000u)).Build().bytes,
-        ThreeEntries().End(EndRecord().DirOffset(0xFFFFFFFFu)).Build().bytes,
-        ThreeEntries().End(EndRecord().Disks(1000, 0)).Build().bytes,
-        ThreeEntries().End(EndRecord().Disks(1, 2)).Build().bytes,
-        ThreeEntries().End(EndRecord().Disks(1000, 1000)).Build().bytes,
+        ThreeEntries().End(TEndRecord().DirOffset(0x80000000u)).Build().bytes,
+        ThreeEntries().End(TEndRecord().DirOffset(0xFFFFFFFFu)).Build().bytes,
+        ThreeEntries().End(TEndRecord().Disks(1000, 0)).Build().bytes,
+        ThreeEntries().End(TEndRecord().Disks(1, 2)).Build().bytes,
+        ThreeEntries().End(TEndRecord().Disks(1000, 1000)).Build().bytes,
         std::string(70000, '\0') + "block file without any record",
     };
     for (size_t i = 0; i < cases.size(); ++i) {
@@ -63,14 +64,14 @@ TEST_F(LoadDirectoryTest, ArchivesWithoutAUsableEndRecordHaveNoEntries)
 
 TEST_F(LoadDirectoryTest, ReadsTheDirectoryFromACompanionFile)
 {
-    ZipBuilder entries = ZipBuilder().Add(ZipEntry("one.txt", "1")).Add(ZipEntry("two.txt", "22"));
-    BuiltZip whole = entries.Build();
+    TZipBuilder entries = TZipBuilder().Add(TZipEntry("one.txt", "1")).Add(TZipEntry("two.txt", "22"));
+    TBuiltZip whole = entries.Build();
     // The companion holds the central directory at its start, then the end record.
     std::string companion = whole.bytes.substr(whole.centralDirOffset);
     dir.Write("set.zfc", companion);
     auto reader = Load(entries.WithoutEndRecord().Build().bytes.substr(0, whole.centralDirOffset), "set.zip");
-    EXPECT_EQ(NamesOf(*reader), (Names{"one.txt", "two.txt"}));
-    EXPECT_EQ(SizesOf(*reader), (Sizes{1, 2}));
+    EXPECT_EQ(NamesOf(*reader), (TNames{"one.txt", "two.txt"}));
+    EXPECT_EQ(SizesOf(*reader), (TSizes{1, 2}));
 
     // The extension is appended to a name without one.
     dir.Write("noext.zfc", companion);
@@ -79,19 +80,19 @@ TEST_F(LoadDirectoryTest, ReadsTheDirectoryFromACompanionFile)
     // A companion without a record changes nothing; one is never read for a sound archive.
     dir.Write("bad.zfc", "nothing");
     EXPECT_EQ(Load("no record here", "bad.zip")->EntryCount(), 0);
-    dir.Write("good.zfc", ZipBuilder().Build().bytes);
+    dir.Write("good.zfc", TZipBuilder().Build().bytes);
     EXPECT_EQ(Load(whole.bytes, "good.zip")->EntryCount(), 2);
 }
 
 TEST_F(LoadDirectoryTest, StepsBackOverAnAnnouncedExtraFieldThatIsNotThere)
 {
-    BuiltZip zip = ZipBuilder()
-                       .Add(ZipEntry("a.txt", "1").AnnouncedCentralExtra(9))
-                       .Add(ZipEntry("b.txt", "22"))
-                       .Add(ZipEntry("c.txt", "333").CentralExtra("real extra"))
+    TBuiltZip zip = TZipBuilder()
+                       .Add(TZipEntry("a.txt", "1").AnnouncedCentralExtra(9))
+                       .Add(TZipEntry("b.txt", "22"))
+                       .Add(TZipEntry("c.txt", "333").CentralExtra("real extra"))
                        .Build();
     auto reader = Load(zip.bytes);
-    EXPECT_EQ(NamesOf(*reader), (Names{"a.txt", "b.txt", "c.txt"}));
+    EXPECT_EQ(NamesOf(*reader), (TNames{"a.txt", "b.txt", "c.txt"}));
     EXPECT_FALSE(reader->Rebuilt());
     EXPECT_EQ(reader->Entry(0).CentralExtraLength, 0) << "the missing field is forgotten";
     EXPECT_EQ(reader->Entry(2).CentralExtraLength, 10);
@@ -101,16 +102,16 @@ TEST_F(LoadDirectoryTest, RebuildsFromLocalHeadersAndTakesCentralValuesWhereThey
 {
     // The end record points one byte past the directory; the central headers still follow
     // the last entry's data and name two of the three local headers.
-    ZipBuilder entries = ZipBuilder()
-                             .Add(ZipEntry("a.txt", "1").LocalSize(111))
-                             .Add(ZipEntry("b.txt", "22").LocalSize(222))
-                             .Add(ZipEntry("c.txt", "333").LocalSize(333));
-    BuiltZip sound = entries.Build();
-    BuiltZip broken = entries.CentralOrder({2, 0}).End(EndRecord().DirOffset(sound.centralDirOffset + 1).Total(2)).Build();
+    TZipBuilder entries = TZipBuilder()
+                             .Add(TZipEntry("a.txt", "1").LocalSize(111))
+                             .Add(TZipEntry("b.txt", "22").LocalSize(222))
+                             .Add(TZipEntry("c.txt", "333").LocalSize(333));
+    TBuiltZip sound = entries.Build();
+    TBuiltZip broken = entries.CentralOrder({2, 0}).End(TEndRecord().DirOffset(sound.centralDirOffset + 1).Total(2)).Build();
     auto reader = Load(broken.bytes);
     EXPECT_TRUE(reader->Rebuilt());
-    EXPECT_EQ(NamesOf(*reader), (Names{"a.txt", "b.txt", "c.txt"}));
-    EXPECT_EQ(SizesOf(*reader), (Sizes{1, 222, 3})) << "b keeps the values of its local header";
+    EXPECT_EQ(NamesOf(*reader), (TNames{"a.txt", "b.txt", "c.txt"}));
+    EXPECT_EQ(SizesOf(*reader), (TSizes{1, 222, 3})) << "b keeps the values of its local header";
     EXPECT_EQ(reader->Entry(0).CentralHeaderOffset, static_cast<int32_t>(broken.centralDirOffset + 46 + 5));
     EXPECT_EQ(reader->Entry(1).CentralHeaderOffset, 0);
     EXPECT_EQ(reader->Entry(2).LocalHeaderOffset, broken.localOffsets[2]);
@@ -118,55 +119,55 @@ TEST_F(LoadDirectoryTest, RebuildsFromLocalHeadersAndTakesCentralValuesWhereThey
 
 TEST_F(LoadDirectoryTest, TwoHeadersNamingOneLocalHeaderStartTheRebuild)
 {
-    BuiltZip zip = ZipBuilder()
-                       .Add(ZipEntry("a.txt", "1"))
-                       .Add(ZipEntry("b.txt", "22").PointsTo(0))
-                       .Add(ZipEntry("c.txt", "333"))
+    TBuiltZip zip = TZipBuilder()
+                       .Add(TZipEntry("a.txt", "1"))
+                       .Add(TZipEntry("b.txt", "22").PointsTo(0))
+                       .Add(TZipEntry("c.txt", "333"))
                        .Build();
     auto reader = Load(zip.bytes);
     EXPECT_TRUE(reader->Rebuilt());
     // All three come from their local headers; in the merge pass that follows, the header of
     // b still names the first entry and overwrites it.
-    EXPECT_EQ(NamesOf(*reader), (Names{"b.txt", "b.txt", "c.txt"}));
-    EXPECT_EQ(SizesOf(*reader), (Sizes{2, 2, 3}));
+    EXPECT_EQ(NamesOf(*reader), (TNames{"b.txt", "b.txt", "c.txt"}));
+    EXPECT_EQ(SizesOf(*reader), (TSizes{2, 2, 3}));
     EXPECT_EQ(reader->Entry(0).LocalHeaderOffset, 0u);
     EXPECT_EQ(reader->Entry(1).CentralHeaderOffset, 0) << "no central header names the second";
 }
 
 TEST_F(LoadDirectoryTest, RebuildFollowsDataDescriptorsAndSkipsImplausibleSignatures)
 {
-    std::string decoy = LocalHeader(ZipEntry("decoy").Needs(0x0A14));
-    BuiltZip zip = ZipBuilder()
+    std::string decoy = LocalHeader(TZipEntry("decoy").Needs(0x0A14));
+    TBuiltZip zip = TZipBuilder()
                        .Prefix("junk" + decoy)
-                       .Add(ZipEntry("streamed.bin", "xyzxyz").Flags(8).LocalCompressedSize(6))
-                       .Add(ZipEntry("after.txt", "12"))
-                       .End(EndRecord().DirOffset(3))
+                       .Add(TZipEntry("streamed.bin", "xyzxyz").Flags(8).LocalCompressedSize(6))
+                       .Add(TZipEntry("after.txt", "12"))
+                       .End(TEndRecord().DirOffset(3))
                        .Build();
     auto reader = Load(zip.bytes);
     EXPECT_TRUE(reader->Rebuilt());
-    EXPECT_EQ(NamesOf(*reader), (Names{"streamed.bin", "after.txt"}));
+    EXPECT_EQ(NamesOf(*reader), (TNames{"streamed.bin", "after.txt"}));
 }
 
 TEST_F(LoadDirectoryTest, SelfExtractingArchivesAreScannedFromOffset14000)
 {
     // A stray local header inside the program part, and the real entries after it.
-    std::string stub = std::string(100, 'M') + LocalHeader(ZipEntry("stub.txt"));
+    std::string stub = std::string(100, 'M') + LocalHeader(TZipEntry("stub.txt"));
     stub.resize(14100, 'M');
-    BuiltZip zip = ZipBuilder()
+    TBuiltZip zip = TZipBuilder()
                        .Prefix(stub)
-                       .Add(ZipEntry("real.txt", "r"))
-                       .End(EndRecord().DirOffset(1))
+                       .Add(TZipEntry("real.txt", "r"))
+                       .End(TEndRecord().DirOffset(1))
                        .Build();
-    EXPECT_EQ(NamesOf(*Load(zip.bytes, "setup.ExE")), (Names{"real.txt"}));
-    EXPECT_EQ(NamesOf(*Load(zip.bytes, "setup.zip")), (Names{"stub.txt"}));
+    EXPECT_EQ(NamesOf(*Load(zip.bytes, "setup.ExE")), (TNames{"real.txt"}));
+    EXPECT_EQ(NamesOf(*Load(zip.bytes, "setup.zip")), (TNames{"stub.txt"}));
 }
 
 TEST_F(LoadDirectoryTest, ScanningLetsPendingMessagesThroughEvery10240Bytes)
 {
-    BuiltZip zip = ZipBuilder()
+    TBuiltZip zip = TZipBuilder()
                        .Prefix(std::string(10240 * 3 - 1, 'z'))
-                       .Add(ZipEntry("a", "1"))
-                       .End(EndRecord().DirOffset(0))
+                       .Add(TZipEntry("a", "1"))
+                       .End(TEndRecord().DirOffset(0))
                        .Build();
     auto reader = Load(zip.bytes);
     EXPECT_TRUE(reader->Rebuilt());
@@ -185,7 +186,7 @@ TEST_F(LoadDirectoryTest, ScanningLetsPendingMessagesThroughEvery10240Bytes)
 
 TEST_F(LoadDirectoryTest, AnUnreadableDirectoryWithoutLocalHeadersIsNotAZipFile)
 {
-    std::string bytes = std::string(50, 'x') + EndRecordBytes(EndRecord(), 2, 46, 10);
+    std::string bytes = std::string(50, 'x') + EndRecordBytes(TEndRecord(), 2, 46, 10);
     dir.Write("bad.zip", bytes);
     TZipReader reader;
     reader.SetZipName(dir.File("bad.zip"));
@@ -198,20 +199,20 @@ TEST_F(LoadDirectoryTest, AnUnreadableDirectoryWithoutLocalHeadersIsNotAZipFile)
     EXPECT_EQ(reader.ZipName(), "") << "the reader is cleared";
     EXPECT_EQ(reader.EntryCount(), 0);
     EXPECT_FALSE(reader.Rebuilt());
-    EXPECT_EQ(ui.cursorChanges, (std::vector<Cursor>{Cursor::HourGlass, Cursor::Default}));
+    EXPECT_EQ(ui.cursorChanges, (std::vector<TCursor>{TCursor::HourGlass, TCursor::Default}));
 }
 
 TEST_F(LoadDirectoryTest, NegativeSizesInLocalHeadersEndTheRebuild)
 {
     // The data size points back at the header itself.
-    BuiltZip zip = ZipBuilder()
-                       .Add(ZipEntry("a", "1").LocalCompressedSize(0xFFFFFFC0u))
-                       .Add(ZipEntry("b", "2"))
-                       .End(EndRecord().DirOffset(1))
+    TBuiltZip zip = TZipBuilder()
+                       .Add(TZipEntry("a", "1").LocalCompressedSize(0xFFFFFFC0u))
+                       .Add(TZipEntry("b", "2"))
+                       .End(TEndRecord().DirOffset(1))
                        .Build();
     auto reader = Load(zip.bytes);
     EXPECT_TRUE(reader->Rebuilt());
-    EXPECT_EQ(NamesOf(*reader), (Names{"a"}));
+    EXPECT_EQ(NamesOf(*reader), (TNames{"a"}));
 }
 
 using ReaderStateTest = ReaderTest;
@@ -235,14 +236,14 @@ TEST_F(ReaderStateTest, IndexesOutsideTheListAreListErrors)
 
 TEST_F(ReaderStateTest, OpenFailuresNameTheFullPathAndClearTheReader)
 {
-    platform::File probe;
-    uint32_t missingCode = probe.OpenRead(dir.File("missing.zip"), platform::Share::DenyWrite);
-    uint32_t folderCode = probe.OpenRead(dir.Path(), platform::Share::DenyWrite);
-    struct Case {
+    platform::TFile probe;
+    uint32_t missingCode = probe.OpenRead(dir.File("missing.zip"), platform::TShare::DenyWrite);
+    uint32_t folderCode = probe.OpenRead(dir.Path(), platform::TShare::DenyWrite);
+    struct TCase {
         std::string path;
         uint32_t code;
     };
-    for (const Case& c : {Case{dir.File("missing.zip"), missingCode}, Case{dir.Path(), folderCode}}) {
+    for (const TCase& c : {TCase{dir.File("missing.zip"), missingCode}, TCase{dir.Path(), folderCode}}) {
         ui.cursorChanges.clear();
         TZipReader reader;
         reader.SetZipName(c.path);
@@ -254,31 +255,55 @@ TEST_F(ReaderStateTest, OpenFailuresNameTheFullPathAndClearTheReader)
                                        platform::OsErrorText(c.code));
         }
         EXPECT_EQ(reader.ZipName(), "");
-        EXPECT_EQ(ui.cursorChanges, (std::vector<Cursor>{Cursor::HourGlass, Cursor::Default}));
+        EXPECT_EQ(ui.cursorChanges, (std::vector<TCursor>{TCursor::HourGlass, TCursor::Default}));
     }
+}
+
+TEST_F(ReaderStateTest, AReadFailureClearsTheReaderAndIsRaised)
+{
+    // A self-extractor's worth of bytes first, so that the directory is not in the first read.
+    dir.Write("a.zip", ThreeEntries().Prefix(std::string(100000, 'p')).Build().bytes);
+    int reads = 0;
+    {
+        TFaultyFiles counter;
+        LoadFile(dir.File("a.zip"));
+        reads = counter.Reads();
+    }
+    ASSERT_GE(reads, 2);
+    for (int failing = 1; failing <= reads; ++failing) {
+        TFaultyFiles faults;
+        faults.FailRead(failing, 5);
+        TZipReader reader;
+        reader.SetZipName(dir.File("a.zip"));
+        EXPECT_THROW(reader.LoadDirectory(), EInOutError) << "read " << failing;
+        EXPECT_EQ(reader.ZipName(), "");
+        EXPECT_EQ(reader.EntryCount(), 0);
+    }
+    auto reader = LoadFile(dir.File("a.zip"));
+    EXPECT_EQ(reader->EntryCount(), 3) << "the archive was left closed and whole";
 }
 
 TEST_F(ReaderStateTest, AFileHeldForWritingCannotBeRead)
 {
     dir.Write("held.zip", ThreeEntries().Build().bytes);
-    platform::File writer;
+    platform::TFile writer;
     ASSERT_EQ(writer.OpenWriteExisting(dir.File("held.zip")), 0u);
     EXPECT_THROW(LoadFile(dir.File("held.zip")), EFOpenError);
     writer.Close();
     auto reader = LoadFile(dir.File("held.zip"));
     EXPECT_EQ(reader->EntryCount(), 3);
     // The load closed the file again: it can be opened exclusively.
-    platform::File after;
+    platform::TFile after;
     EXPECT_EQ(after.OpenWriteExisting(dir.File("held.zip")), 0u);
 }
 
 TEST_F(ReaderStateTest, TheCursorIsRestoredOnEveryWayOut)
 {
-    ui.cursor = Cursor::Default;
+    ui.cursor = TCursor::Default;
     Load(ThreeEntries().Build().bytes);
     Load("not an archive at all");
     EXPECT_EQ(ui.cursorChanges,
-              (std::vector<Cursor>{Cursor::HourGlass, Cursor::Default, Cursor::HourGlass, Cursor::Default}));
+              (std::vector<TCursor>{TCursor::HourGlass, TCursor::Default, TCursor::HourGlass, TCursor::Default}));
 }
 
 TEST_F(ReaderStateTest, ReadsAgainOnlyWhenTheFileTimeChanged)
@@ -292,14 +317,14 @@ TEST_F(ReaderStateTest, ReadsAgainOnlyWhenTheFileTimeChanged)
     fs::path native = fs::path(dir.Path()) / "a.zip";
     auto stamp = fs::last_write_time(native);
 
-    dir.Write("a.zip", ZipBuilder().Add(ZipEntry("only")).Build().bytes);
+    dir.Write("a.zip", TZipBuilder().Add(TZipEntry("only")).Build().bytes);
     fs::last_write_time(native, stamp);
     reader.LoadDirectory();
     EXPECT_EQ(reader.EntryCount(), 3) << "same time, same directory";
 
     fs::last_write_time(native, stamp + std::chrono::seconds(10));
     reader.LoadDirectory();
-    EXPECT_EQ(NamesOf(reader), (Names{"only"}));
+    EXPECT_EQ(NamesOf(reader), (TNames{"only"}));
 }
 
 using ZipNameTest = ReaderTest;

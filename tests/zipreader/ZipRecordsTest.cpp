@@ -2,19 +2,20 @@
 
 #include "platform/TextServices.h"
 #include "tests/support/TempDir.h"
-#include "tests/zipreader/ZipBuilder.h"
+#include "tests/support/ZipBuilder.h"
+#include "zipreader/ArchiveStream.h"
 #include "zipreader/ZipRecords.h"
 
 namespace pk {
 namespace {
 
-using platform::SeekFrom;
-using platform::Share;
-using testing::BuiltZip;
-using testing::EndRecord;
-using testing::TempDir;
-using testing::ZipBuilder;
-using testing::ZipEntry;
+using platform::TSeekFrom;
+using platform::TShare;
+using testing::TBuiltZip;
+using testing::TEndRecord;
+using testing::TTempDir;
+using testing::TZipBuilder;
+using testing::TZipEntry;
 
 // One file with the given bytes, opened as an archive stream.
 class RecordsTest : public ::testing::Test {
@@ -23,11 +24,11 @@ protected:
     {
         stream.Close();  // Windows refuses to rewrite a file that is open
         dir.Write("t.zip", bytes);
-        stream.Open(dir.File("t.zip"), Share::DenyWrite);
+        stream.Open(dir.File("t.zip"), TShare::DenyWrite);
         return stream;
     }
 
-    TempDir dir;
+    TTempDir dir;
     TArchiveStream stream;
 };
 
@@ -39,7 +40,7 @@ TEST_F(EndRecordTest, EmptyFileIsAnArchiveWithoutEntriesAndShortFilesAreNot)
     EXPECT_TRUE(record.FindEndRecord(Open("")));
     EXPECT_EQ(record.TotalEntries, 0);
     EXPECT_EQ(record.Signature, 0x06054B50u);
-    BuiltZip zip = ZipBuilder().Build();
+    TBuiltZip zip = TZipBuilder().Build();
     ASSERT_EQ(zip.bytes.size(), 22u);
     EXPECT_FALSE(record.FindEndRecord(Open(zip.bytes.substr(1))));
     EXPECT_TRUE(record.FindEndRecord(Open(zip.bytes)));
@@ -48,8 +49,8 @@ TEST_F(EndRecordTest, EmptyFileIsAnArchiveWithoutEntriesAndShortFilesAreNot)
 TEST_F(EndRecordTest, TakesTheRecordNearestTheEnd)
 {
     // The comment itself holds an end record with other values.
-    std::string fake = testing::EndRecordBytes(EndRecord(), 9, 0, 0);
-    BuiltZip zip = ZipBuilder().Add(ZipEntry("a.txt", "abc")).End(EndRecord().Comment("x" + fake + "y")).Build();
+    std::string fake = testing::EndRecordBytes(TEndRecord(), 9, 0, 0);
+    TBuiltZip zip = TZipBuilder().Add(TZipEntry("a.txt", "abc")).End(TEndRecord().Comment("x" + fake + "y")).Build();
     TEndOfCentralDir record;
     ASSERT_TRUE(record.FindEndRecord(Open(zip.bytes)));
     EXPECT_EQ(record.TotalEntries, 9);
@@ -59,10 +60,10 @@ TEST_F(EndRecordTest, TakesTheRecordNearestTheEnd)
 
 TEST_F(EndRecordTest, FillsEveryFieldAndThePlaceOfTheComment)
 {
-    BuiltZip zip = ZipBuilder()
+    TBuiltZip zip = TZipBuilder()
                        .Prefix(std::string(70000, 'z'))
-                       .Add(ZipEntry("a", "1"))
-                       .End(EndRecord().Disks(3, 2).OnThisDisk(4).Comment("hello"))
+                       .Add(TZipEntry("a", "1"))
+                       .End(TEndRecord().Disks(3, 2).OnThisDisk(4).Comment("hello"))
                        .Build();
     TEndOfCentralDir record;
     ASSERT_TRUE(record.FindEndRecord(Open(zip.bytes)));
@@ -82,7 +83,7 @@ TEST_F(EndRecordTest, FillsEveryFieldAndThePlaceOfTheComment)
 
 TEST_F(EndRecordTest, LooksNoFurtherBackThanTheLongestComment)
 {
-    std::string record = testing::EndRecordBytes(EndRecord(), 1, 0, 0);
+    std::string record = testing::EndRecordBytes(TEndRecord(), 1, 0, 0);
     TEndOfCentralDir found;
     // The record's signature just inside the last 65557 bytes, then one byte outside them.
     EXPECT_TRUE(found.FindEndRecord(Open("ab" + record + std::string(65535, 'c'))));
@@ -95,10 +96,10 @@ using CentralHeaderTest = RecordsTest;
 
 TEST_F(CentralHeaderTest, ReadsFieldsAndStopsAfterTheName)
 {
-    ZipEntry e = ZipEntry("sub/dir/file.txt", "12345").Size(0x80000001u).CentralExtra("EXTRA").Flags(8).Disk(2);
+    TZipEntry e = TZipEntry("sub/dir/file.txt", "12345").Size(0x80000001u).CentralExtra("EXTRA").Flags(8).Disk(2);
     std::string bytes = "pad" + testing::CentralHeader(e, 0x1234);
     TArchiveStream& file = Open(bytes);
-    file.Seek(3, SeekFrom::Begin);
+    file.Seek(3, TSeekFrom::Begin);
     TZipEntryInfo info;
     ASSERT_TRUE(info.ReadCentralHeader(file));
     EXPECT_EQ(file.Position(), 3 + 46 + 16);
@@ -117,13 +118,13 @@ TEST_F(CentralHeaderTest, ReadsFieldsAndStopsAfterTheName)
 
 TEST_F(CentralHeaderTest, SplitsNamesAtBackslashAndColon)
 {
-    struct Case {
+    struct TCase {
         std::string stored, directory, leaf;
     };
-    for (const Case& c : {Case{"sub/", "sub\\", ""}, Case{"c:x.txt", "c:\\", "x.txt"},
-                          Case{"a\\b:c/d", "a\\b:c\\", "d"}, Case{"plain", "", "plain"}, Case{"", "", ""}}) {
+    for (const TCase& c : {TCase{"sub/", "sub\\", ""}, TCase{"c:x.txt", "c:\\", "x.txt"},
+                          TCase{"a\\b:c/d", "a\\b:c\\", "d"}, TCase{"plain", "", "plain"}, TCase{"", "", ""}}) {
         TZipEntryInfo info;
-        ASSERT_TRUE(info.ReadCentralHeader(Open(testing::CentralHeader(ZipEntry(c.stored), 0)))) << c.stored;
+        ASSERT_TRUE(info.ReadCentralHeader(Open(testing::CentralHeader(TZipEntry(c.stored), 0)))) << c.stored;
         EXPECT_EQ(info.DirectoryName, c.directory) << c.stored;
         EXPECT_EQ(info.LeafName, c.leaf) << c.stored;
         EXPECT_EQ(info.FileNameLength, c.directory.size() + c.leaf.size()) << c.stored;
@@ -138,25 +139,25 @@ TEST_F(CentralHeaderTest, ConvertsOemNamesOfDosHostsOnly)
     ASSERT_NE(ansiName, oemName);
 
     TZipEntryInfo dos;
-    ASSERT_TRUE(dos.ReadCentralHeader(Open(testing::CentralHeader(ZipEntry(oemName), 0))));
+    ASSERT_TRUE(dos.ReadCentralHeader(Open(testing::CentralHeader(TZipEntry(oemName), 0))));
     EXPECT_EQ(dos.LeafName, ansiName);
 
     TZipEntryInfo unix;
-    ASSERT_TRUE(unix.ReadCentralHeader(Open(testing::CentralHeader(ZipEntry(oemName).MadeBy(0x031E), 0))));
+    ASSERT_TRUE(unix.ReadCentralHeader(Open(testing::CentralHeader(TZipEntry(oemName).MadeBy(0x031E), 0))));
     EXPECT_EQ(unix.LeafName, oemName);
 
     TZipEntryInfo unconverted(false);
-    ASSERT_TRUE(unconverted.ReadCentralHeader(Open(testing::CentralHeader(ZipEntry(oemName), 0))));
+    ASSERT_TRUE(unconverted.ReadCentralHeader(Open(testing::CentralHeader(TZipEntry(oemName), 0))));
     EXPECT_EQ(unconverted.LeafName, oemName);
 }
 
 TEST_F(CentralHeaderTest, TrailBytesOfTwoByteCharactersAreNoSeparators)
 {
-    platform::LeadByteTable table{};
+    platform::TLeadByteTable table{};
     table[0x81] = true;
     platform::OverrideLeadBytes(&table);
     TZipEntryInfo info;
-    bool read = info.ReadCentralHeader(Open(testing::CentralHeader(ZipEntry("dir/\x81\\x\x81:y.txt").MadeBy(0x0A00), 0)));
+    bool read = info.ReadCentralHeader(Open(testing::CentralHeader(TZipEntry("dir/\x81\\x\x81:y.txt").MadeBy(0x0A00), 0)));
     platform::OverrideLeadBytes(nullptr);
     ASSERT_TRUE(read);
     EXPECT_EQ(info.DirectoryName, "dir\\");
@@ -165,11 +166,11 @@ TEST_F(CentralHeaderTest, TrailBytesOfTwoByteCharactersAreNoSeparators)
 
 TEST_F(CentralHeaderTest, FailsWhereTheHeaderIsNotWholeAndStaysPut)
 {
-    std::string header = testing::CentralHeader(ZipEntry("name.txt"), 0);
+    std::string header = testing::CentralHeader(TZipEntry("name.txt"), 0);
     for (const std::string& bytes : {header.substr(0, 45), header.substr(0, 50), std::string(1, 'X').append(header, 1),
-                                     testing::LocalHeader(ZipEntry("name.txt"))}) {
+                                     testing::LocalHeader(TZipEntry("name.txt"))}) {
         TArchiveStream& file = Open("ab" + bytes);
-        file.Seek(2, SeekFrom::Begin);
+        file.Seek(2, TSeekFrom::Begin);
         TZipEntryInfo info;
         EXPECT_FALSE(info.ReadCentralHeader(file));
         EXPECT_EQ(file.Position(), 2);
@@ -178,13 +179,13 @@ TEST_F(CentralHeaderTest, FailsWhereTheHeaderIsNotWholeAndStaysPut)
 
 TEST_F(CentralHeaderTest, ContinuesInTheNextPartWhenAsked)
 {
-    std::string header = testing::CentralHeader(ZipEntry("n.txt", "abc"), 77);
+    std::string header = testing::CentralHeader(TZipEntry("n.txt", "abc"), 77);
     dir.Write("next.z02", header.substr(20));
     TArchiveStream next;
     int requests = 0;
     TNextPartRequest request = [&]() -> TBufferedStream& {
         ++requests;
-        next.Open(dir.File("next.z02"), Share::Exclusive);
+        next.Open(dir.File("next.z02"), TShare::Exclusive);
         return next;
     };
     TZipEntryInfo info;
@@ -214,9 +215,9 @@ TEST_F(LocalHeaderTest, ReadsFieldsConvertsNamesOfAnyHostAndNotesItsOffset)
     std::string oemName = "dir/\x82t\x82.txt";
     std::string ansiLeaf = "\x82t\x82.txt";
     platform::OemToAnsi(ansiLeaf);
-    ZipEntry e = ZipEntry(oemName, "xyz").Size(10).LocalExtra("EE").Flags(8);
+    TZipEntry e = TZipEntry(oemName, "xyz").Size(10).LocalExtra("EE").Flags(8);
     TArchiveStream& file = Open("0123456" + testing::LocalHeader(e) + e.data);
-    file.Seek(7, SeekFrom::Begin);
+    file.Seek(7, TSeekFrom::Begin);
     TZipEntryInfo info;
     ASSERT_TRUE(info.ReadLocalHeader(file));
     EXPECT_EQ(file.Position(), 7 + 30 + static_cast<int64_t>(oemName.size()));

@@ -1,32 +1,26 @@
-#include "tests/zipreader/ZipBuilder.h"
+#include "tests/support/ZipBuilder.h"
 
 #include <numeric>
 
+#include "platform/LittleEndian.h"
+#include "zipreader/ZipRecords.h"
+
 namespace pk::testing {
 
-void PutU16(std::string& out, uint16_t value)
-{
-    out += static_cast<char>(value & 0xFF);
-    out += static_cast<char>(value >> 8);
-}
-
-void PutU32(std::string& out, uint32_t value)
-{
-    PutU16(out, static_cast<uint16_t>(value & 0xFFFF));
-    PutU16(out, static_cast<uint16_t>(value >> 16));
-}
-
 namespace {
+
+using le::PutU16;
+using le::PutU32;
 
 constexpr uint32_t kDosTime = 0x5A2B6C3D;
 constexpr uint32_t kCrc = 0x12345678;
 
 }  // namespace
 
-std::string LocalHeader(const ZipEntry& e)
+std::string LocalHeader(const TZipEntry& e)
 {
     std::string h;
-    PutU32(h, 0x04034B50);
+    PutU32(h, kLocalHeaderSignature);
     PutU16(h, e.versionNeeded);
     PutU16(h, e.bitFlag);
     PutU16(h, 0);  // stored
@@ -39,10 +33,10 @@ std::string LocalHeader(const ZipEntry& e)
     return h + e.name + e.localExtra;
 }
 
-std::string CentralHeader(const ZipEntry& e, uint32_t localHeaderOffset)
+std::string CentralHeader(const TZipEntry& e, uint32_t localHeaderOffset)
 {
     std::string h;
-    PutU32(h, 0x02014B50);
+    PutU32(h, kCentralHeaderSignature);
     PutU16(h, e.versionMadeBy);
     PutU16(h, e.versionNeeded);
     PutU16(h, e.bitFlag);
@@ -61,10 +55,10 @@ std::string CentralHeader(const ZipEntry& e, uint32_t localHeaderOffset)
     return h + e.name + e.centralExtra + e.comment;
 }
 
-std::string EndRecordBytes(const EndRecord& r, uint16_t entries, uint32_t size, uint32_t offset)
+std::string EndRecordBytes(const TEndRecord& r, uint16_t entries, uint32_t size, uint32_t offset)
 {
     std::string h;
-    PutU32(h, 0x06054B50);
+    PutU32(h, kEndRecordSignature);
     PutU16(h, r.thisDisk);
     PutU16(h, r.centralDirDisk);
     PutU16(h, r.entriesOnThisDisk.value_or(entries));
@@ -75,41 +69,41 @@ std::string EndRecordBytes(const EndRecord& r, uint16_t entries, uint32_t size, 
     return h + r.comment;
 }
 
-ZipBuilder& ZipBuilder::Prefix(const std::string& bytes)
+TZipBuilder& TZipBuilder::Prefix(const std::string& bytes)
 {
     prefix = bytes;
     return *this;
 }
 
-ZipBuilder& ZipBuilder::Add(const ZipEntry& entry)
+TZipBuilder& TZipBuilder::Add(const TZipEntry& entry)
 {
     entries.push_back(entry);
     return *this;
 }
 
-ZipBuilder& ZipBuilder::CentralOrder(const std::vector<size_t>& newOrder)
+TZipBuilder& TZipBuilder::CentralOrder(const std::vector<size_t>& newOrder)
 {
     order = newOrder;
     return *this;
 }
 
-ZipBuilder& ZipBuilder::End(const EndRecord& record)
+TZipBuilder& TZipBuilder::End(const TEndRecord& record)
 {
     end = record;
     return *this;
 }
 
-ZipBuilder& ZipBuilder::WithoutEndRecord()
+TZipBuilder& TZipBuilder::WithoutEndRecord()
 {
     withEnd = false;
     return *this;
 }
 
-BuiltZip ZipBuilder::Build() const
+TBuiltZip TZipBuilder::Build() const
 {
-    BuiltZip zip;
+    TBuiltZip zip;
     zip.bytes = prefix;
-    for (const ZipEntry& e : entries) {
+    for (const TZipEntry& e : entries) {
         zip.localOffsets.push_back(static_cast<uint32_t>(zip.bytes.size()));
         zip.bytes += LocalHeader(e) + e.data;
         if (e.bitFlag & 0x08) {

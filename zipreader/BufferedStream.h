@@ -1,6 +1,6 @@
 #pragma once
-// The archive file as the reader sees it: a file read through a read-ahead buffer, so that
-// the many small reads of headers and names cost few system calls.
+// A file read through a read-ahead buffer, so that the many small reads of headers and names
+// cost few system calls.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -23,7 +23,7 @@ public:
     size_t Read(void* destination, size_t count);
     // Moves the position and returns it. A position before the start is taken as the start;
     // one past the end is allowed and reads nothing.
-    int64_t Seek(int64_t offset, platform::SeekFrom from);
+    int64_t Seek(int64_t offset, platform::TSeekFrom from);
     int64_t Position() const { return position; }
     int64_t Size() { return file.Size(); }
 
@@ -34,7 +34,7 @@ protected:
     // Forgets the buffered bytes and goes back to the start; called when the file changes.
     void Rewind();
 
-    platform::File file;
+    platform::TFile file;
 
 private:
     void DropBuffer() { bufferLength = 0; }
@@ -45,20 +45,6 @@ private:
     size_t bufferLength = 0;  // valid bytes in the buffer
     int64_t position = 0;
     int64_t fills = 0;
-};
-
-// An archive file (or a companion, or a part of a split archive) opened for reading.
-class TArchiveStream : public TBufferedStream {
-public:
-    using TBufferedStream::TBufferedStream;
-
-    // Opens the file; a failure raises EFOpenError "Cannot open file "%s". %s" with the full
-    // path and the system's text.
-    void Open(const std::string& path, platform::Share share);
-    bool IsOpen() const { return file.IsOpen(); }
-    void Close();
-    // The file's modification time, MS-DOS format.
-    uint32_t DosModificationTime() { return file.DosModificationTime(); }
 };
 
 }  // namespace pk

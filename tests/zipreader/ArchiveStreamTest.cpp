@@ -3,14 +3,14 @@
 #include "platform/Exceptions.h"
 #include "platform/Process.h"
 #include "tests/support/TempDir.h"
-#include "zipreader/ReadAheadStream.h"
+#include "zipreader/ArchiveStream.h"
 
 namespace pk {
 namespace {
 
-using platform::SeekFrom;
-using platform::Share;
-using testing::TempDir;
+using platform::TSeekFrom;
+using platform::TShare;
+using testing::TTempDir;
 
 std::string Pattern(size_t n)
 {
@@ -26,17 +26,17 @@ protected:
     {
         content = Pattern(20000);
         dir.Write("a.zip", content);
-        stream.Open(dir.File("a.zip"), Share::DenyWrite);
+        stream.Open(dir.File("a.zip"), TShare::DenyWrite);
     }
     std::string ReadAt(int64_t at, size_t n)
     {
-        stream.Seek(at, SeekFrom::Begin);
+        stream.Seek(at, TSeekFrom::Begin);
         std::string got(n, '\0');
         got.resize(stream.Read(got.data(), n));
         return got;
     }
 
-    TempDir dir;
+    TTempDir dir;
     std::string content;
     TArchiveStream stream;
 };
@@ -61,14 +61,14 @@ TEST_F(ArchiveStreamTest, KeepsTheBufferForSeeksInsideIt)
     char b[16];
     stream.Read(b, sizeof b);
     int64_t fills = stream.BufferFills();
-    stream.Seek(stream.Position(), SeekFrom::Begin);
-    stream.Seek(40, SeekFrom::Current);
-    stream.Seek(-20, SeekFrom::Current);
+    stream.Seek(stream.Position(), TSeekFrom::Begin);
+    stream.Seek(40, TSeekFrom::Current);
+    stream.Seek(-20, TSeekFrom::Current);
     stream.Read(b, sizeof b);
     EXPECT_EQ(stream.BufferFills(), fills);
     EXPECT_EQ(std::string(b, 16), content.substr(36, 16));
 
-    stream.Seek(9000, SeekFrom::Begin);
+    stream.Seek(9000, TSeekFrom::Begin);
     stream.Read(b, sizeof b);
     EXPECT_EQ(stream.BufferFills(), fills + 1);
     EXPECT_EQ(std::string(b, 16), content.substr(9000, 16));
@@ -76,11 +76,11 @@ TEST_F(ArchiveStreamTest, KeepsTheBufferForSeeksInsideIt)
 
 TEST_F(ArchiveStreamTest, SeeksPastEitherEndStayHarmless)
 {
-    EXPECT_EQ(stream.Seek(-5, SeekFrom::End), 19995);
-    EXPECT_EQ(stream.Seek(100000, SeekFrom::Begin), 100000);
+    EXPECT_EQ(stream.Seek(-5, TSeekFrom::End), 19995);
+    EXPECT_EQ(stream.Seek(100000, TSeekFrom::Begin), 100000);
     char b[4];
     EXPECT_EQ(stream.Read(b, sizeof b), 0u);
-    EXPECT_EQ(stream.Seek(-200000, SeekFrom::Current), 0);
+    EXPECT_EQ(stream.Seek(-200000, TSeekFrom::Current), 0);
     EXPECT_EQ(stream.Read(b, sizeof b), 4u);
     EXPECT_EQ(std::string(b, 4), content.substr(0, 4));
 }
@@ -90,7 +90,7 @@ TEST_F(ArchiveStreamTest, ReopeningForgetsTheOldFile)
     char b[4];
     stream.Read(b, sizeof b);
     dir.Write("b.zip", std::string("other bytes"));
-    stream.Open(dir.File("b.zip"), Share::Exclusive);
+    stream.Open(dir.File("b.zip"), TShare::Exclusive);
     EXPECT_EQ(stream.Position(), 0);
     EXPECT_EQ(stream.Read(b, sizeof b), 4u);
     EXPECT_EQ(std::string(b, 4), "othe");
@@ -100,13 +100,13 @@ TEST_F(ArchiveStreamTest, ReopeningForgetsTheOldFile)
 
 TEST(ArchiveStreamOpenTest, FailureNamesTheFullPathAndTheSystemText)
 {
-    TempDir dir;
-    platform::File probe;
-    uint32_t code = probe.OpenRead(dir.File("missing.zip"), Share::DenyWrite);
+    TTempDir dir;
+    platform::TFile probe;
+    uint32_t code = probe.OpenRead(dir.File("missing.zip"), TShare::DenyWrite);
     ASSERT_NE(code, 0u);
     TArchiveStream stream;
     try {
-        stream.Open(dir.File("missing.zip"), Share::DenyWrite);
+        stream.Open(dir.File("missing.zip"), TShare::DenyWrite);
         FAIL() << "opened a missing file";
     } catch (const EFOpenError& e) {
         EXPECT_EQ(e.Message(), "Cannot open file \"" + platform::ExpandFileName(dir.File("missing.zip")) + "\". " +

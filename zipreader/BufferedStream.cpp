@@ -1,10 +1,8 @@
-#include "zipreader/ReadAheadStream.h"
+#include "zipreader/BufferedStream.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "platform/Exceptions.h"
-#include "zipreader/ZipUtil.h"
 
 namespace pk {
 
@@ -23,7 +21,7 @@ size_t TBufferedStream::Read(void* destination, size_t count)
             position += static_cast<int64_t>(n);
             continue;
         }
-        file.Seek(position, platform::SeekFrom::Begin);
+        file.Seek(position, platform::TSeekFrom::Begin);
         size_t wanted = count - done;
         if (wanted >= buffer.size()) {
             // A large request goes to the file in one piece, past the buffer.
@@ -41,9 +39,9 @@ size_t TBufferedStream::Read(void* destination, size_t count)
     return done;
 }
 
-int64_t TBufferedStream::Seek(int64_t offset, platform::SeekFrom from)
+int64_t TBufferedStream::Seek(int64_t offset, platform::TSeekFrom from)
 {
-    int64_t base = from == platform::SeekFrom::Begin ? 0 : from == platform::SeekFrom::Current ? position : Size();
+    int64_t base = from == platform::TSeekFrom::Begin ? 0 : from == platform::TSeekFrom::Current ? position : Size();
     int64_t target = std::max<int64_t>(0, base + offset);
     // The buffer stays while the new position lies in it, so skipping a short extra field or
     // comment costs no read.
@@ -57,20 +55,6 @@ void TBufferedStream::Rewind()
 {
     DropBuffer();
     position = 0;
-}
-
-void TArchiveStream::Open(const std::string& path, platform::Share share)
-{
-    Close();
-    uint32_t error = file.OpenRead(path, share);
-    if (error != 0)
-        throw EFOpenError(zip::CannotOpenFileText(path, error));
-}
-
-void TArchiveStream::Close()
-{
-    file.Close();
-    Rewind();
 }
 
 }  // namespace pk

@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "paktally/Locations.h"
+#include "paktally/CommandLine.h"
 #include "platform/Process.h"
-#include "tests/support/RecordingUserInterface.h"
 
 namespace pk {
 namespace {
 
 // Runs each case with a given program path and command line.
-class LocationsTest : public ::testing::Test {
+class CommandLineTest : public ::testing::Test {
 protected:
     void SetUp() override { platform::OverrideProgramPath("C:\\Tools\\Paktally.exe"); }
     void TearDown() override
@@ -17,18 +16,11 @@ protected:
         platform::OverrideCommandLine(std::nullopt);
     }
     static void Args(const std::string& args) { platform::OverrideCommandLine("\"C:\\Tools\\Paktally.exe\" " + args); }
+    static std::string GetIniFileName() { return KitPathsFromCommandLine().iniFile; }
+    static std::string GetPackFilesDir() { return KitPathsFromCommandLine().packFilesDir; }
 };
 
-TEST_F(LocationsTest, AddPathPutsExactlyOneBackslashAtTheSeam)
-{
-    EXPECT_EQ(AddPath("C:\\Kit", "\\PACK1.WRP"), "C:\\Kit\\PACK1.WRP");
-    EXPECT_EQ(AddPath("C:\\Kit\\", "PACK1.WRP"), "C:\\Kit\\PACK1.WRP");
-    EXPECT_EQ(AddPath("C:\\Kit", "PACK1.WRP"), "C:\\Kit\\PACK1.WRP");
-    EXPECT_EQ(AddPath("C:\\Kit", ""), "C:\\Kit");
-    EXPECT_EQ(AddPath("C:\\Kit\\", "\\\\x"), "C:\\Kit\\\\x") << "only the first leading backslash goes";
-}
-
-TEST_F(LocationsTest, ArgumentsSplitAtBlanksAndTabsWithQuotesGrouping)
+TEST_F(CommandLineTest, ArgumentsSplitAtBlanksAndTabsWithQuotesGrouping)
 {
     Args("/B\t\"C:\\My Kit\\\"  D:\\Packs \"\" last");
     EXPECT_EQ(ParamStr(1), "/B");
@@ -40,7 +32,7 @@ TEST_F(LocationsTest, ArgumentsSplitAtBlanksAndTabsWithQuotesGrouping)
     EXPECT_EQ(ParamStr(0), "");
 }
 
-TEST_F(LocationsTest, NoArgumentsUseTheProgramFolder)
+TEST_F(CommandLineTest, NoArgumentsUseTheProgramFolder)
 {
     Args("");
     EXPECT_EQ(GetExeDir(), "C:\\Tools\\");
@@ -48,7 +40,7 @@ TEST_F(LocationsTest, NoArgumentsUseTheProgramFolder)
     EXPECT_EQ(GetPackFilesDir(), "C:\\Tools\\");
 }
 
-TEST_F(LocationsTest, PackFilesFollowTheIniArgument)
+TEST_F(CommandLineTest, PackFilesFollowTheIniArgument)
 {
     Args("/B C:\\Kit\\SETUP.INI");
     EXPECT_EQ(GetIniFileName(), platform::ExpandFileName("C:\\Kit\\SETUP.INI"));
@@ -63,7 +55,7 @@ TEST_F(LocationsTest, PackFilesFollowTheIniArgument)
     EXPECT_EQ(GetPackFilesDir(), "packs") << "used unchanged, even relative";
 }
 
-TEST_F(LocationsTest, FolderArgumentsGetSetupIniAndBareNamesGetTheExtension)
+TEST_F(CommandLineTest, FolderArgumentsGetSetupIniAndBareNamesGetTheExtension)
 {
     Args("C:\\Kit\\");
     EXPECT_EQ(GetIniFileName(), "C:\\Kit\\Setup.ini");
@@ -77,24 +69,13 @@ TEST_F(LocationsTest, FolderArgumentsGetSetupIniAndBareNamesGetTheExtension)
         << "a dot in a folder name is no extension";
 }
 
-TEST_F(LocationsTest, AnySlashInTheFirstArgumentMakesItTheSwitchPosition)
+TEST_F(CommandLineTest, AnySlashInTheFirstArgumentMakesItTheSwitchPosition)
 {
     Args("/X C:\\Kit\\SETUP.INI");
     EXPECT_EQ(GetIniFileName(), platform::ExpandFileName("C:\\Kit\\SETUP.INI"));
     Args("C:/Kit/SETUP.INI");
     EXPECT_EQ(GetIniFileName(), "C:\\Tools\\Setup.ini");
     EXPECT_EQ(GetPackFilesDir(), "C:\\Tools\\");
-}
-
-TEST_F(LocationsTest, ShowErrorShowsOneModalErrorBox)
-{
-    testing::RecordingUserInterface ui;
-    ShowError("Something failed");
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].text, "Something failed");
-    EXPECT_EQ(ui.boxes[0].title, "Error");
-    EXPECT_EQ(ui.boxes[0].icon, platform::BoxIcon::Error);
-    EXPECT_EQ(ui.boxes[0].buttons, platform::BoxButtons::OK);
 }
 
 }  // namespace

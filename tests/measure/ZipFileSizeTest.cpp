@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "measure/Masks.h"
+#include "measure/ZipFileSize.h"
 #include "platform/Exceptions.h"
 #include "platform/TextServices.h"
 #include "tests/zipreader/ReaderFixture.h"
@@ -9,21 +11,21 @@ namespace {
 
 class ZipFileSizeTest : public ReaderTest {
 protected:
-    int32_t Measure(const BuiltZip& zip, const std::vector<std::string>& masks)
+    int32_t Measure(const TBuiltZip& zip, const std::vector<std::string>& masks)
     {
         dir.Write("m.zip", zip.bytes);
         return ZipFileSize(dir.File("m.zip"), masks);
     }
 };
 
-ZipBuilder Mixed()
+TZipBuilder Mixed()
 {
-    return ZipBuilder()
-        .Add(ZipEntry("readme.txt", "0123456789"))
-        .Add(ZipEntry("sub/dir/file.txt", "abc").Size(1000))
-        .Add(ZipEntry("sub/", "").Size(7))
-        .Add(ZipEntry("c:x.txt", "").Size(50000))
-        .Add(ZipEntry("sub/data.bin", "").Size(300));
+    return TZipBuilder()
+        .Add(TZipEntry("readme.txt", "0123456789"))
+        .Add(TZipEntry("sub/dir/file.txt", "abc").Size(1000))
+        .Add(TZipEntry("sub/", "").Size(7))
+        .Add(TZipEntry("c:x.txt", "").Size(50000))
+        .Add(TZipEntry("sub/data.bin", "").Size(300));
 }
 
 TEST_F(ZipFileSizeTest, SumsTheEntriesWhoseLeafNameMatches)
@@ -41,7 +43,7 @@ TEST_F(ZipFileSizeTest, SumsTheEntriesWhoseLeafNameMatches)
 
 TEST_F(ZipFileSizeTest, EqualNamesAllCount)
 {
-    BuiltZip zip = ZipBuilder().Add(ZipEntry("a/same.txt", "12")).Add(ZipEntry("b/same.txt", "345")).Build();
+    TBuiltZip zip = TZipBuilder().Add(TZipEntry("a/same.txt", "12")).Add(TZipEntry("b/same.txt", "345")).Build();
     EXPECT_EQ(Measure(zip, {"same.txt"}), 5);
 }
 
@@ -50,9 +52,9 @@ TEST_F(ZipFileSizeTest, MatchesOemNamesAfterConversion)
     std::string oem = "\x82t\x82.txt";
     std::string ansi = oem;
     platform::OemToAnsi(ansi);
-    BuiltZip zip = ZipBuilder()
-                       .Add(ZipEntry(oem, "dos").Size(3))
-                       .Add(ZipEntry(oem, "unix").Size(40).MadeBy(0x0314))
+    TBuiltZip zip = TZipBuilder()
+                       .Add(TZipEntry(oem, "dos").Size(3))
+                       .Add(TZipEntry(oem, "unix").Size(40).MadeBy(0x0314))
                        .Build();
     EXPECT_EQ(Measure(zip, {ansi}), 3);
     EXPECT_EQ(Measure(zip, {oem}), 40);
@@ -60,13 +62,13 @@ TEST_F(ZipFileSizeTest, MatchesOemNamesAfterConversion)
 
 TEST_F(ZipFileSizeTest, TheTotalStaysWithinTheSignedRange)
 {
-    BuiltZip exact = ZipBuilder()
-                         .Add(ZipEntry("a").Size(0x7FFFFFFFu - 5))
-                         .Add(ZipEntry("b").Size(5))
+    TBuiltZip exact = TZipBuilder()
+                         .Add(TZipEntry("a").Size(0x7FFFFFFFu - 5))
+                         .Add(TZipEntry("b").Size(5))
                          .Build();
     EXPECT_EQ(Measure(exact, {"*"}), INT32_MAX);
 
-    BuiltZip over = ZipBuilder().Add(ZipEntry("a").Size(0x7FFFFFFFu)).Add(ZipEntry("b").Size(1)).Build();
+    TBuiltZip over = TZipBuilder().Add(TZipEntry("a").Size(0x7FFFFFFFu)).Add(TZipEntry("b").Size(1)).Build();
     try {
         Measure(over, {"*"});
         FAIL() << "a total above the signed range was returned";
@@ -79,22 +81,22 @@ TEST_F(ZipFileSizeTest, TheTotalStaysWithinTheSignedRange)
 TEST_F(ZipFileSizeTest, SizesOf2GBAndMoreCountAsNegative)
 {
     // 0xFFFFFF00 is -256: it lowers the total.
-    BuiltZip lowers = ZipBuilder().Add(ZipEntry("a").Size(1000)).Add(ZipEntry("b").Size(0xFFFFFF00u)).Build();
+    TBuiltZip lowers = TZipBuilder().Add(TZipEntry("a").Size(1000)).Add(TZipEntry("b").Size(0xFFFFFF00u)).Build();
     EXPECT_EQ(Measure(lowers, {"*"}), 744);
-    BuiltZip below = ZipBuilder().Add(ZipEntry("a").Size(0xFFFFFF00u)).Add(ZipEntry("b").Size(1000)).Build();
+    TBuiltZip below = TZipBuilder().Add(TZipEntry("a").Size(0xFFFFFF00u)).Add(TZipEntry("b").Size(1000)).Build();
     EXPECT_THROW(Measure(below, {"*"}), ERangeError) << "the running total may not drop below 0";
     // Two large sizes pass 2 GB on the way and come back under it.
-    BuiltZip back = ZipBuilder()
-                        .Add(ZipEntry("a").Size(0x7FFFFFFFu))
-                        .Add(ZipEntry("b").Size(0x7FFFFFFFu))
-                        .Add(ZipEntry("c").Size(0x80000001u))
+    TBuiltZip back = TZipBuilder()
+                        .Add(TZipEntry("a").Size(0x7FFFFFFFu))
+                        .Add(TZipEntry("b").Size(0x7FFFFFFFu))
+                        .Add(TZipEntry("c").Size(0x80000001u))
                         .Build();
     EXPECT_EQ(Measure(back, {"*"}), INT32_MAX);
 }
 
 TEST_F(ZipFileSizeTest, InvalidMasksFailOnlyWhenANameIsTestedAgainstThem)
 {
-    EXPECT_EQ(Measure(ZipBuilder().Build(), {"["}), 0) << "no entries, no test";
+    EXPECT_EQ(Measure(TZipBuilder().Build(), {"["}), 0) << "no entries, no test";
     EXPECT_EQ(Measure(Mixed().Build(), {"*", "["}), 51317) << "every name matched before the bad mask";
     try {
         Measure(Mixed().Build(), {"*.txt", "["});
@@ -106,10 +108,10 @@ TEST_F(ZipFileSizeTest, InvalidMasksFailOnlyWhenANameIsTestedAgainstThem)
 
 TEST_F(ZipFileSizeTest, FailuresTravelToTheCaller)
 {
-    EXPECT_EQ(Measure(BuiltZip{"not an archive", {}, 0, 0}, {"*"}), 0);
+    EXPECT_EQ(Measure(TBuiltZip{"not an archive", {}, 0, 0}, {"*"}), 0);
     EXPECT_THROW(ZipFileSize(dir.Path(), {"*"}), EFOpenError);
     EXPECT_THROW(ZipFileSize(dir.File("missing.zip"), {"*"}), EFOpenError);
-    BuiltZip damaged = ZipBuilder().Add(ZipEntry("a", "1")).End(EndRecord().DirOffset(7)).Build();
+    TBuiltZip damaged = TZipBuilder().Add(TZipEntry("a", "1")).End(TEndRecord().DirOffset(7)).Build();
     damaged.bytes.replace(0, 4, "XXXX");
     EXPECT_THROW(Measure(damaged, {"*"}), EBadZipFile);
     ui.fileChoices.push_back(std::nullopt);

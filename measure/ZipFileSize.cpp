@@ -1,5 +1,7 @@
 #include <cstdint>
 
+#include "measure/ZipFileSize.h"
+
 #include "measure/Masks.h"
 #include "platform/Exceptions.h"
 #include "zipreader/ZipReader.h"

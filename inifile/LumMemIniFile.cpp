@@ -1,4 +1,4 @@
-#include "inifile/LumInifile.h"
+#include "inifile/LumMemIniFile.h"
 
 #include "inifile/FileReplace.h"
 #include "inifile/IniText.h"
@@ -17,8 +17,8 @@ bool IsHeader(std::string_view line) { return line.size() >= 2 && line.front() =
 
 std::string ReadWholeFile(const std::string& path)
 {
-    platform::File file;
-    if (uint32_t code = file.OpenRead(path, platform::Share::DenyWrite))
+    platform::TFile file;
+    if (uint32_t code = file.OpenRead(path, platform::TShare::DenyWrite))
         throw EFOpenError("Cannot open file \"" + platform::ExpandFileName(path) + "\". " + platform::OsErrorText(code));
     std::string bytes(static_cast<size_t>(file.Size()), '\0');
     bytes.resize(file.Read(bytes.data(), bytes.size()));
@@ -51,7 +51,7 @@ TLumMemIniFile::~TLumMemIniFile()
 void TLumMemIniFile::ReloadFile()
 {
     ClearAll();
-    TruncatedAtNul = false;
+    truncatedAtNul = false;
     if (FilePath.empty() || !platform::FileExists(FilePath))
         return;
     ParseLines(ReadWholeFile(FilePath));
@@ -61,8 +61,8 @@ void TLumMemIniFile::ReloadFile()
 void TLumMemIniFile::ParseLines(std::string_view bytes)
 {
     ClearAll();
-    IniLineReader reader(bytes);
-    SectionLines* current = &LeadingLines;
+    TIniLineReader reader(bytes);
+    TSectionLines* current = &LeadingLines;
     for (std::string_view line; reader.Next(line);) {
         if (line.empty())
             continue;
@@ -71,19 +71,19 @@ void TLumMemIniFile::ParseLines(std::string_view bytes)
         else
             current->Append(line);
     }
-    TruncatedAtNul = reader.CutAtNul();
+    truncatedAtNul = reader.CutAtNul();
 }
 
 void TLumMemIniFile::ClearAll()
 {
     LeadingLines = {};
     SectionList.clear();
-    FirstSectionByName.Clear();
+    firstSectionByName.Clear();
 }
 
-SectionLines& TLumMemIniFile::AppendSection(std::string_view name)
+TSectionLines& TLumMemIniFile::AppendSection(std::string_view name)
 {
-    SectionList.push_back(Section{std::string(name), {}});
+    SectionList.push_back(TSection{std::string(name), {}});
     IndexSection(SectionList.size() - 1);
     return SectionList.back().lines;
 }
@@ -91,17 +91,17 @@ SectionLines& TLumMemIniFile::AppendSection(std::string_view name)
 void TLumMemIniFile::IndexSection(size_t position)
 {
     const std::string& name = SectionList[position].name;
-    FirstSectionByName.AddIfFirst(NameHash(name), position,
+    firstSectionByName.AddIfFirst(NameHash(name), position,
                                   [&](size_t p) { return platform::SameText(SectionList[p].name, name); });
 }
 
 std::optional<size_t> TLumMemIniFile::FindSectionPosition(std::string_view name) const
 {
-    return FirstSectionByName.Find(NameHash(name),
+    return firstSectionByName.Find(NameHash(name),
                                    [&](size_t p) { return platform::SameText(SectionList[p].name, name); });
 }
 
-TLumMemIniFile::Section* TLumMemIniFile::FindSection(std::string_view name)
+TLumMemIniFile::TSection* TLumMemIniFile::FindSection(std::string_view name)
 {
     auto position = FindSectionPosition(name);
     return position ? &SectionList[*position] : nullptr;
@@ -109,7 +109,7 @@ TLumMemIniFile::Section* TLumMemIniFile::FindSection(std::string_view name)
 
 std::string TLumMemIniFile::ReadText(const std::string& section, const std::string& key, const std::string& defaultValue)
 {
-    Section* found = FindSection(section);
+    TSection* found = FindSection(section);
     if (!found)
         return defaultValue;
     auto place = found->lines.FindKey(key);
@@ -121,8 +121,8 @@ std::string TLumMemIniFile::ReadText(const std::string& section, const std::stri
 
 void TLumMemIniFile::WriteText(const std::string& section, const std::string& key, const std::string& value)
 {
-    Section* found = FindSection(section);
-    SectionLines& lines = found ? found->lines : AppendSection(section);
+    TSection* found = FindSection(section);
+    TSectionLines& lines = found ? found->lines : AppendSection(section);
     std::string newLine = key + "=" + value;
     if (auto place = lines.FindKey(key))
         lines.Replace(*place, newLine);
@@ -134,21 +134,21 @@ void TLumMemIniFile::WriteText(const std::string& section, const std::string& ke
 void TLumMemIniFile::ListKeys(const std::string& section, std::vector<std::string>& target)
 {
     target.clear();
-    if (Section* found = FindSection(section))
+    if (TSection* found = FindSection(section))
         found->lines.ForEach([&](std::string_view line) { target.emplace_back(KeyOf(line).value_or("")); });
 }
 
 void TLumMemIniFile::ListSections(std::vector<std::string>& target)
 {
     target.clear();
-    for (const Section& section : SectionList)
+    for (const TSection& section : SectionList)
         target.push_back(section.name);
 }
 
 void TLumMemIniFile::ListLines(const std::string& section, std::vector<std::string>& target)
 {
     target.clear();
-    if (Section* found = FindSection(section))
+    if (TSection* found = FindSection(section))
         target = found->lines.All();
 }
 
@@ -159,7 +159,7 @@ void TLumMemIniFile::RemoveSection(const std::string& section)
         return;
     SectionList.erase(SectionList.begin() + static_cast<std::ptrdiff_t>(*position));
     // Positions after it moved down, and a later namesake may now come first.
-    FirstSectionByName.Clear();
+    firstSectionByName.Clear();
     for (size_t p = 0; p < SectionList.size(); ++p)
         IndexSection(p);
     Modified = true;
@@ -167,7 +167,7 @@ void TLumMemIniFile::RemoveSection(const std::string& section)
 
 void TLumMemIniFile::RemoveKey(const std::string& section, const std::string& key)
 {
-    Section* found = FindSection(section);
+    TSection* found = FindSection(section);
     if (!found)
         return;
     if (auto place = found->lines.FindKey(key))
@@ -180,7 +180,7 @@ std::vector<std::string> TLumMemIniFile::RenderLines() const
     std::vector<std::string> out = LeadingLines.All();
     if (!out.empty())
         out.emplace_back();
-    for (const Section& section : SectionList) {
+    for (const TSection& section : SectionList) {
         out.push_back("[" + section.name + "]");
         size_t header = out.size();
         section.lines.ForEach([&](std::string_view line) { out.emplace_back(line); });
@@ -199,11 +199,16 @@ std::vector<std::string> TLumMemIniFile::RenderLines() const
     return out;
 }
 
+std::string TLumMemIniFile::SavedBytes() const
+{
+    if (truncatedAtNul)
+        throw CannotCreateFile(FilePath, "The file contains a NUL byte; the text after it would be lost");
+    return JoinIniLines(RenderLines());
+}
+
 void TLumMemIniFile::SaveFile()
 {
-    if (TruncatedAtNul)
-        throw CannotCreateFile(FilePath, "The file contains a NUL byte; the text after it would be lost");
-    ReplaceFileContents(FilePath, JoinIniLines(RenderLines()));
+    ReplaceFileContents(FilePath, SavedBytes());
     Modified = false;
 }
 

@@ -1,0 +1,137 @@
+#include "window/CellTips.h"
+
+#include <commctrl.h>
+
+#include "window/Application.h"
+#include "window/DesignMetrics.h"
+
+namespace pk {
+
+namespace {
+
+constexpr UINT_PTR kSubclassId = 2;
+constexpr int kCellTextPadding = 6;  // the list view's margin on each side of a cell's text
+
+TTTOOLINFOA Tool(HWND listView)
+{
+    TTTOOLINFOA tool = {};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_TRACK | TTF_ABSOLUTE;
+    tool.hwnd = listView;
+    tool.uId = reinterpret_cast<UINT_PTR>(listView);
+    return tool;
+}
+
+}  // namespace
+
+void CellTips::Attach(HWND list, HFONT cellFont, int cellDpi, CellText text)
+{
+    listView = list;
+    cellText = std::move(text);
+    tips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, listView, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+    TTTOOLINFOA tool = Tool(listView);
+    tool.lpszText = const_cast<char*>("");
+    SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    SetFont(cellFont, cellDpi);
+    SetWindowSubclass(listView, ListViewProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void CellTips::SetFont(HFONT cellFont, int cellDpi)
+{
+    Hide();
+    font = cellFont;
+    dpi = cellDpi;
+    SendMessageA(tips, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+bool CellTips::CutOff(const std::string& text, const RECT& cell) const
+{
+    HDC dc = GetDC(listView);
+    HGDIOBJ previous = SelectObject(dc, font);
+    SIZE extent = {};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(listView, dc);
+    return extent.cx + 2 * ScaleToDpi(kCellTextPadding, dpi) > cell.right - cell.left;
+}
+
+void CellTips::OnMouseMove(POINT where)
+{
+    if (!trackingLeave) {
+        TRACKMOUSEEVENT leave = {sizeof leave, TME_LEAVE, listView, 0};
+        trackingLeave = TrackMouseEvent(&leave);
+    }
+    LVHITTESTINFO hit = {};
+    hit.pt = where;
+    if (SendMessageA(listView, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)) < 0 || hit.iItem < 0) {
+        Hide();
+        return;
+    }
+    if (hit.iItem != shownItem || hit.iSubItem != shownColumn)
+        Show(hit.iItem, hit.iSubItem);
+}
+
+void CellTips::Show(int item, int column)
+{
+    Hide();
+    RECT cell = {};
+    cell.top = column;
+    cell.left = LVIR_BOUNDS;
+    if (!SendMessageA(listView, LVM_GETSUBITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&cell)))
+        return;
+    if (column == 0)  // the bounds of column 0 are those of the whole row
+        cell.right = cell.left + static_cast<int>(SendMessageA(listView, LVM_GETCOLUMNWIDTH, 0, 0));
+    std::string text = cellText(column, item + 1);
+    shownItem = item;
+    shownColumn = column;
+    if (!CutOff(text, cell))
+        return;
+    TTTOOLINFOA tool = Tool(listView);
+    tool.lpszText = text.data();
+    SendMessageA(tips, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+    POINT below = {cell.left, cell.bottom};
+    ClientToScreen(listView, &below);
+    SendMessageA(tips, TTM_TRACKPOSITION, 0, MAKELPARAM(below.x, below.y));
+    SendMessageA(tips, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+}
+
+void CellTips::Hide()
+{
+    shownItem = shownColumn = -1;
+    if (!tips)
+        return;
+    TTTOOLINFOA tool = Tool(listView);
+    SendMessageA(tips, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+}
+
+LRESULT CALLBACK CellTips::ListViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                        DWORD_PTR selfData)
+{
+    auto* self = reinterpret_cast<CellTips*>(selfData);
+    return GuardedHandler([&]() -> LRESULT {
+        switch (message) {
+        case WM_MOUSEMOVE:
+            self->OnMouseMove({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+            break;
+        case WM_MOUSELEAVE:
+            self->trackingLeave = false;
+            self->Hide();
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_VSCROLL:
+        case WM_HSCROLL:
+        case WM_MOUSEWHEEL:
+        case WM_KEYDOWN:
+            self->Hide();
+            break;
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(window, ListViewProc, kSubclassId);
+            break;
+        }
+        return DefSubclassProc(window, message, wParam, lParam);
+    });
+}
+
+}  // namespace pk
