@@ -51,6 +51,17 @@ int64_t TBufferedStream::Seek(int64_t offset, platform::TSeekFrom from)
     return position;
 }
 
+const uint8_t* TBufferedStream::PeekRefilled(size_t count)
+{
+    if (count > buffer.size())
+        return nullptr;
+    file.Seek(position, platform::TSeekFrom::Begin);
+    bufferStart = position;
+    bufferLength = file.Read(buffer.data(), buffer.size());
+    ++fills;
+    return bufferLength >= count ? buffer.data() : nullptr;
+}
+
 void TBufferedStream::Rewind()
 {
     DropBuffer();
