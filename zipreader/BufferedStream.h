@@ -50,6 +50,7 @@ protected:
 private:
     void DropBuffer() { bufferLength = 0; }
     const uint8_t* PeekRefilled(size_t count);
+    void FillFrom(int64_t at);
     bool Buffered(int64_t at) const { return at >= bufferStart && at < bufferStart + static_cast<int64_t>(bufferLength); }
 
     std::vector<uint8_t> buffer;
