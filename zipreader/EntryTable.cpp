@@ -132,8 +132,10 @@ void TEntryTable::Finish()
 
 std::string_view TEntryTable::LeafOfPath(std::string_view path)
 {
-    size_t delimiter = path.find_last_of("/\\:");
-    return delimiter == std::string_view::npos ? path : path.substr(delimiter + 1);
+    size_t start = path.size();
+    while (start > 0 && path[start - 1] != '/' && path[start - 1] != '\\' && path[start - 1] != ':')
+        --start;
+    return path.substr(start);
 }
 
 std::optional<size_t> TEntryTable::Find(uint64_t key) const

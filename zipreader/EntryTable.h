@@ -33,10 +33,12 @@ public:
     // False, and nothing added, when an entry with the same key is there already.
     bool Add(uint64_t key, uint32_t uncompressedSize, std::string_view name, TNameForm form)
     {
-        // Most archives list their entries in data order: then the last key is the only one
-        // a new key could equal. With room reserved, such an entry costs a few moves.
-        if (order == TOrder::Ascending && rowCount < rowCapacity && name.size() <= namesCapacity - namesUsed &&
-            (rowCount == 0 || key > rows[rowCount - 1].key)) {
+        // Most archives list their entries in data order, some in reverse: while the keys keep
+        // one direction, the last key is the only one a new key could equal. With room
+        // reserved, such an entry costs a few moves.
+        if (rowCount != 0 && rowCount < rowCapacity && name.size() <= namesCapacity - namesUsed &&
+            (order == TOrder::Ascending ? key > rows[rowCount - 1].key
+                                        : order == TOrder::Descending && key < rows[rowCount - 1].key)) {
             Append(key, uncompressedSize, name, form);
             return true;
         }
