@@ -1,42 +1,78 @@
 #!/usr/bin/env bash
-# Times the reader (the pack_size command) and a whole console update of a kit whose one
-# section names the archive (paktally-cli, process start included) against `zipinfo -t` on one
-# archive of 65,535 entries, side by side in one run, and prints the ratios.
+# Measures ZIP sizing against `zipinfo -t` and Python's zipfile on archives of 65,535 entries
+# named dir<i%97>/file<i>.txt, side by side in one run: wall time per run of the reader
+# (pack_size), of a whole console update of a kit whose one section names the archive
+# (paktally-cli, process start included) and of the peers, then callgrind instruction counts,
+# which stay the same from run to run where wall times on a busy machine do not.
 # Usage: zip_vs_zipinfo.sh [BUILD_DIR] [RUNS]
 set -eu
 build=${1:-$(dirname "$0")/../build/native}
 runs=${2:-20}
 pack_size=$build/bench/pack_size
-[ -x "$pack_size" ] || { echo "build the pack_size target first ($pack_size)" >&2; exit 1; }
+cli=$build/cli/paktally-cli
+[ -x "$pack_size" ] && [ -x "$cli" ] || { echo "build the pack_size and paktally-cli targets first" >&2; exit 1; }
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-python3 - "$work/big.zip" <<'PY'
-import sys, zipfile
-with zipfile.ZipFile(sys.argv[1], 'w', zipfile.ZIP_STORED) as z:
-    for i in range(65535):
-        z.writestr('dir%d/file%d.txt' % (i % 97, i), 'x' * (i % 50))
+python3 - "$work" <<'PY'
+import struct, sys, zipfile
+work = sys.argv[1]
+for name, method in (('stored', zipfile.ZIP_STORED), ('deflated', zipfile.ZIP_DEFLATED)):
+    with zipfile.ZipFile('%s/%s.zip' % (work, name), 'w', method) as z:
+        for i in range(65535):
+            z.writestr('dir%d/file%d.txt' % (i % 97, i), 'x' * (i % 50))
+# The same stored archive with its central directory in reverse data order.
+data = open(work + '/stored.zip', 'rb').read()
+end = data.rindex(b'PK\x05\x06')
+count, size, offset = struct.unpack('<HII', data[end + 10:end + 20])
+records, at = [], offset
+for _ in range(count):
+    n, m, k = struct.unpack('<HHH', data[at + 28:at + 34])
+    records.append(data[at:at + 46 + n + m + k])
+    at += 46 + n + m + k
+open(work + '/reversed.zip', 'wb').write(data[:offset] + b''.join(reversed(records)) + data[offset + size:])
 PY
+python=/usr/bin/python3  # Debian's, without a version manager's start-up in the times
+sum_py='import sys, zipfile; print(sum(i.file_size for i in zipfile.ZipFile(sys.argv[1]).infolist()))'
 
-# Both must agree before their times mean anything.
-ours=$("$pack_size" "$work/big.zip" "*")
-theirs=$(zipinfo -t "$work/big.zip" | sed -n 's/.* \([0-9]*\) bytes uncompressed.*/\1/p')
-[ "$ours" = "$theirs" ] || { echo "totals differ: pack_size $ours, zipinfo $theirs" >&2; exit 1; }
-
+# Wall time and processor time (user + system) per run, in microseconds. On a shared machine
+# the wall time also holds the waits for a processor; the processor time does not.
 time_runs() {
-  local start end
-  start=$(date +%s%N)
-  for _ in $(seq "$runs"); do "$@" >/dev/null; done
-  end=$(date +%s%N)
-  echo $(( (end - start) / runs / 1000 ))
+  { /usr/bin/time -f '%e %U %S' bash -c 'for _ in $(seq "$0"); do "$@" >/dev/null; done' "$runs" "$@"; } 2>&1 |
+    tail -1 | awk -v n="$runs" '{ printf "%d %d\n", $1 * 1e6 / n, ($2 + $3) * 1e6 / n }'
 }
-printf '[BDE]\r\nSize=1\r\nPackfile=big.zip\r\nFiles=*\r\n' > "$work/SETUP.INI"
-ours_us=$(time_runs "$pack_size" "$work/big.zip" "*")
-cli_us=$(time_runs "$build/cli/paktally-cli" --update --quiet "$work/SETUP.INI")
-zipinfo_us=$(time_runs zipinfo -t "$work/big.zip")
-echo "archive: 65535 entries, total $ours bytes; $runs runs each"
-echo "pack_size:        ${ours_us} us per run"
-echo "paktally-cli:     ${cli_us} us per run"
-echo "zipinfo -t:       ${zipinfo_us} us per run"
-awk -v a="$zipinfo_us" -v b="$ours_us" -v c="$cli_us" \
-  'BEGIN { printf "zipinfo -t / pack_size = %.2f, zipinfo -t / paktally-cli = %.2f (goal: 2)\n", a / b, a / c }'
+instructions() {
+  valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
+    sed -n 's/.*Collected : \([0-9]*\).*/\1/p'
+}
+# One row: case, program, then wall, processor time and instructions with their ratios to zipinfo's.
+row() {
+  awk -v c="$1" -v p="$2" -v w="$3" -v t="$4" -v i="$5" -v zw="$6" -v zt="$7" -v zi="$8" 'BEGIN {
+    printf "%-26s %-12s %9d %9d %6.2f %6.2f", c, p, w, t, w / zw, t / zt
+    if (i != "-") printf " %11d %6.2f\n", i, i / zi; else printf " %11s %6s\n", "-", "-" }'
+}
+
+echo "65535 entries per archive; times in us per run (mean of $runs); Ir = instructions (callgrind)"
+printf '%-26s %-12s %9s %9s %6s %6s %11s %6s\n' case program wall cpu w/zi c/zi Ir Ir/zi
+for case in 'stored *' 'stored *.txt;*.dll;*.hlp' 'reversed *' 'deflated *'; do
+  archive=$work/${case%% *}.zip
+  masks=${case#* }
+  # All must agree before their times mean anything.
+  ours=$("$pack_size" "$archive" "$masks")
+  theirs=$(zipinfo -t "$archive" | sed -n 's/.* \([0-9]*\) bytes uncompressed.*/\1/p')
+  peer=$("$python" -c "$sum_py" "$archive")
+  [ "$ours" = "$theirs" ] && [ "$ours" = "$peer" ] ||
+    { echo "totals differ on $case: pack_size $ours, zipinfo $theirs, zipfile $peer" >&2; exit 1; }
+  printf '[BDE]\r\nSize=1\r\nPackfile=%s\r\nFiles=%s\r\n' "$(basename "$archive")" "$masks" > "$work/SETUP.INI"
+
+  read -r zw zt < <(time_runs zipinfo -t "$archive")
+  zi=$(instructions zipinfo -t "$archive")
+  read -r w t < <(time_runs "$pack_size" "$archive" "$masks")
+  row "$case" pack_size "$w" "$t" "$(instructions "$pack_size" "$archive" "$masks")" "$zw" "$zt" "$zi"
+  read -r w t < <(time_runs "$cli" --update --quiet "$work/SETUP.INI")
+  row "$case" paktally-cli "$w" "$t" "$(instructions "$cli" --update --quiet "$work/SETUP.INI")" "$zw" "$zt" "$zi"
+  row "$case" "zipinfo -t" "$zw" "$zt" "$zi" "$zw" "$zt" "$zi"
+  read -r w t < <(time_runs "$python" -c "$sum_py" "$archive")
+  row "$case" zipfile "$w" "$t" - "$zw" "$zt" "$zi"
+done
+echo "goals: pack_size at most 0.5 of zipinfo in wall time and instructions; paktally-cli at most 1.0 in wall time"

@@ -12,6 +12,11 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
   endif()
 else()
   set(PK_WIN32 OFF)
+  if(NOT PK_SANITIZE AND NOT PK_FUZZ)
+    # The console tools start many times over in a build pipeline; without the C++ runtime to
+    # bind at every start, a start costs about half as much.
+    add_link_options(-static-libgcc -static-libstdc++)
+  endif()
 endif()
 
 add_compile_options(-Wall -Wextra)

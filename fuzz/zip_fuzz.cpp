@@ -1,16 +1,18 @@
 // Feeds arbitrary bytes to ZipFileSize as an archive, optionally with a companion ".zfc" file
 // and a first numbered part, under several names. Every failure must be an exception of the
-// program's own; nothing may crash, read out of bounds or hang.
+// program's own, the same as the plain reference path gives; nothing may crash, read out of
+// bounds or hang.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 #include <unistd.h>
 
 #include "platform/Exceptions.h"
-#include "measure/ZipFileSize.h"
+#include "tests/measure/ReferenceZipSizing.h"
 
 namespace {
 
@@ -64,10 +66,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Put(name, archive, true);
     Put(Folder() + "/a.zfc", companion, withCompanion);
     Put(Folder() + "/a.001", part, withPart);
-    try {
-        pk::ZipFileSize(name, {"*.txt", "[a-m]*", "*"});
-    } catch (const pk::Exception&) {
-        // Damaged archives are reported, not crashed on.
-    }
+    // Damaged archives are reported, not crashed on, and exactly as the plain reference
+    // path reports them.
+    for (const std::vector<std::string>& masks : {std::vector<std::string>{"*.txt", "[a-m]*", "*"},
+                                                  std::vector<std::string>{"*", "["}, std::vector<std::string>{"?[!"}})
+        if (pk::testing::ProgramZipSizing(name, masks) != pk::testing::ReferenceZipSizing(name, masks))
+            std::abort();
     return 0;
 }

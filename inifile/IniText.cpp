@@ -2,27 +2,31 @@
 
 namespace pk {
 
-TIniText SplitIniText(std::string_view bytes)
+TIniLineReader::TIniLineReader(std::string_view bytes) : rest(bytes)
 {
-    TIniText text;
-    size_t nul = bytes.find('\0');
+    size_t nul = rest.find('\0');
     if (nul != std::string_view::npos) {
-        bytes = bytes.substr(0, nul);
-        text.cutAtNul = true;
+        rest = rest.substr(0, nul);
+        cutAtNul = true;
     }
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            text.lines.emplace_back(bytes.substr(start));
-            break;
-        }
-        text.lines.emplace_back(bytes.substr(start, end - start));
-        start = end + 1;
-        if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n')
-            ++start;
+}
+
+bool TIniLineReader::Next(std::string_view& line)
+{
+    if (rest.empty())
+        return false;
+    size_t end = rest.find_first_of("\r\n");
+    if (end == std::string_view::npos) {
+        line = rest;
+        rest = {};
+        return true;
     }
-    return text;
+    line = rest.substr(0, end);
+    size_t next = end + 1;
+    if (rest[end] == '\r' && next < rest.size() && rest[next] == '\n')
+        ++next;
+    rest.remove_prefix(next);
+    return true;
 }
 
 std::string JoinIniLines(const std::vector<std::string>& lines)

@@ -11,28 +11,9 @@ namespace pk {
 
 namespace {
 
-// The text before a line's first "=", or nothing for a line without one.
-std::optional<std::string> KeyOf(const std::string& line)
-{
-    size_t eq = line.find('=');
-    if (eq == std::string::npos)
-        return std::nullopt;
-    return line.substr(0, eq);
-}
+bool IsComment(std::string_view line) { return !line.empty() && line[0] == ';'; }
 
-std::vector<std::string>::iterator FindKeyLine(std::vector<std::string>& lines, const std::string& key)
-{
-    for (auto it = lines.begin(); it != lines.end(); ++it) {
-        auto lineKey = KeyOf(*it);
-        if (lineKey && platform::SameText(*lineKey, key))
-            return it;
-    }
-    return lines.end();
-}
-
-bool IsComment(const std::string& line) { return !line.empty() && line[0] == ';'; }
-
-bool IsHeader(const std::string& line) { return line.size() >= 2 && line.front() == '[' && line.back() == ']'; }
+bool IsHeader(std::string_view line) { return line.size() >= 2 && line.front() == '[' && line.back() == ']'; }
 
 std::string ReadWholeFile(const std::string& path)
 {
@@ -49,6 +30,11 @@ std::string ReadWholeFile(const std::string& path)
     std::string bytes(static_cast<size_t>(size), '\0');
     bytes.resize(file.Read(bytes.data(), bytes.size()));
     return bytes;
+}
+
+uint32_t NameHash(std::string_view name)
+{
+    return static_cast<uint32_t>(std::hash<std::string>{}(platform::NameKey(name)));
 }
 
 }  // namespace
@@ -76,43 +62,57 @@ void TLumMemIniFile::ReloadFile()
     truncatedAtNul = false;
     if (FilePath.empty() || !platform::FileExists(FilePath))
         return;
-    TIniText text = SplitIniText(ReadWholeFile(FilePath));
-    truncatedAtNul = text.cutAtNul;
-    ParseLines(std::move(text.lines));
+    ParseLines(ReadWholeFile(FilePath));
     Modified = false;
 }
 
-void TLumMemIniFile::ParseLines(std::vector<std::string> lines)
+void TLumMemIniFile::ParseLines(std::string_view bytes)
 {
     ClearAll();
-    std::vector<std::string>* current = &LeadingLines;
-    for (std::string& line : lines) {
+    TIniLineReader reader(bytes);
+    TSectionLines* current = &LeadingLines;
+    for (std::string_view line; reader.Next(line);) {
         if (line.empty())
             continue;
         if (IsHeader(line))
             current = &AppendSection(line.substr(1, line.size() - 2));
         else
-            current->push_back(std::move(line));
+            current->Append(line);
     }
+    truncatedAtNul = reader.CutAtNul();
 }
 
 void TLumMemIniFile::ClearAll()
 {
-    LeadingLines.clear();
+    LeadingLines = {};
     SectionList.clear();
+    firstSectionByName.Clear();
 }
 
-std::vector<std::string>& TLumMemIniFile::AppendSection(const std::string& name)
+TSectionLines& TLumMemIniFile::AppendSection(std::string_view name)
 {
-    return SectionList.emplace_back(TSection{name, {}}).lines;
+    SectionList.push_back(TSection{std::string(name), {}});
+    IndexSection(SectionList.size() - 1);
+    return SectionList.back().lines;
 }
 
-TLumMemIniFile::TSection* TLumMemIniFile::FindSection(const std::string& name)
+void TLumMemIniFile::IndexSection(size_t position)
 {
-    for (TSection& section : SectionList)
-        if (platform::SameText(section.name, name))
-            return &section;
-    return nullptr;
+    const std::string& name = SectionList[position].name;
+    firstSectionByName.AddIfFirst(NameHash(name), position,
+                                  [&](size_t p) { return platform::SameText(SectionList[p].name, name); });
+}
+
+std::optional<size_t> TLumMemIniFile::FindSectionPosition(std::string_view name) const
+{
+    return firstSectionByName.Find(NameHash(name),
+                                   [&](size_t p) { return platform::SameText(SectionList[p].name, name); });
+}
+
+TLumMemIniFile::TSection* TLumMemIniFile::FindSection(std::string_view name)
+{
+    auto position = FindSectionPosition(name);
+    return position ? &SectionList[*position] : nullptr;
 }
 
 std::string TLumMemIniFile::ReadText(const std::string& section, const std::string& key, const std::string& defaultValue)
@@ -120,22 +120,22 @@ std::string TLumMemIniFile::ReadText(const std::string& section, const std::stri
     TSection* found = FindSection(section);
     if (!found)
         return defaultValue;
-    auto line = FindKeyLine(found->lines, key);
-    if (line == found->lines.end())
+    auto place = found->lines.FindKey(key);
+    if (!place)
         return defaultValue;
-    return line->substr(line->find('=') + 1);
+    std::string_view line = found->lines.LineAt(*place);
+    return std::string(line.substr(line.find('=') + 1));
 }
 
 void TLumMemIniFile::WriteText(const std::string& section, const std::string& key, const std::string& value)
 {
     TSection* found = FindSection(section);
-    std::vector<std::string>& lines = found ? found->lines : AppendSection(section);
+    TSectionLines& lines = found ? found->lines : AppendSection(section);
     std::string newLine = key + "=" + value;
-    auto line = FindKeyLine(lines, key);
-    if (line != lines.end())
-        *line = std::move(newLine);
+    if (auto place = lines.FindKey(key))
+        lines.Replace(*place, newLine);
     else
-        lines.push_back(std::move(newLine));
+        lines.Append(newLine);
     Modified = true;
 }
 
@@ -143,8 +143,7 @@ void TLumMemIniFile::ListKeys(const std::string& section, std::vector<std::strin
 {
     target.clear();
     if (TSection* found = FindSection(section))
-        for (const std::string& line : found->lines)
-            target.push_back(KeyOf(line).value_or(""));
+        found->lines.ForEach([&](std::string_view line) { target.emplace_back(KeyOf(line).value_or("")); });
 }
 
 void TLumMemIniFile::ListSections(std::vector<std::string>& target)
@@ -158,15 +157,19 @@ void TLumMemIniFile::ListLines(const std::string& section, std::vector<std::stri
 {
     target.clear();
     if (TSection* found = FindSection(section))
-        target = found->lines;
+        target = found->lines.All();
 }
 
 void TLumMemIniFile::RemoveSection(const std::string& section)
 {
-    TSection* found = FindSection(section);
-    if (!found)
+    auto position = FindSectionPosition(section);
+    if (!position)
         return;
-    SectionList.erase(SectionList.begin() + (found - SectionList.data()));
+    SectionList.erase(SectionList.begin() + static_cast<std::ptrdiff_t>(*position));
+    // Positions after it moved down, and a later namesake may now come first.
+    firstSectionByName.Clear();
+    for (size_t p = 0; p < SectionList.size(); ++p)
+        IndexSection(p);
     Modified = true;
 }
 
@@ -175,21 +178,21 @@ void TLumMemIniFile::RemoveKey(const std::string& section, const std::string& ke
     TSection* found = FindSection(section);
     if (!found)
         return;
-    auto line = FindKeyLine(found->lines, key);
-    if (line != found->lines.end())
-        found->lines.erase(line);
+    if (auto place = found->lines.FindKey(key))
+        found->lines.Erase(*place);
     Modified = true;
 }
 
 std::vector<std::string> TLumMemIniFile::RenderLines() const
 {
-    std::vector<std::string> out(LeadingLines);
+    std::vector<std::string> out = LeadingLines.All();
     if (!out.empty())
         out.emplace_back();
     for (const TSection& section : SectionList) {
         out.push_back("[" + section.name + "]");
-        out.insert(out.end(), section.lines.begin(), section.lines.end());
-        if (section.lines.empty() || !IsComment(section.lines.back())) {
+        size_t header = out.size();
+        section.lines.ForEach([&](std::string_view line) { out.emplace_back(line); });
+        if (out.size() == header || !IsComment(out.back())) {
             out.emplace_back();
             continue;
         }

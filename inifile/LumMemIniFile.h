@@ -2,10 +2,15 @@
 // The INI document: SETUP.INI loaded whole into memory, answered and changed there, and
 // written back whole with a fixed layout.
 #include <cstdint>
+#include <deque>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "inifile/CustomIniFile.h"
+#include "inifile/SectionIndex.h"
+#include "inifile/SectionLines.h"
 
 namespace pk {
 
@@ -44,18 +49,21 @@ public:
 private:
     struct TSection {
         std::string name;
-        std::vector<std::string> lines;
+        TSectionLines lines;
     };
 
     void ReloadFile();
-    void ParseLines(std::vector<std::string> lines);
+    void ParseLines(std::string_view bytes);
     void ClearAll();
-    std::vector<std::string>& AppendSection(const std::string& name);
-    TSection* FindSection(const std::string& name);
+    TSectionLines& AppendSection(std::string_view name);
+    std::optional<size_t> FindSectionPosition(std::string_view name) const;
+    TSection* FindSection(std::string_view name);
+    void IndexSection(size_t position);
 
-    std::vector<TSection> SectionList;
+    std::deque<TSection> SectionList;  // a deque: growing it never copies the sections
+    TSectionIndex firstSectionByName;
     bool Modified = false;
-    std::vector<std::string> LeadingLines;
+    TSectionLines LeadingLines;
     bool truncatedAtNul = false;  // the file held a NUL byte; saving would lose what followed
     bool saveFailed = false;      // a SaveFile raised; the destructor does not try again
 };

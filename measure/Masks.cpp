@@ -22,9 +22,9 @@ uint8_t Fold(uint8_t c)
 }
 
 // A NUL byte ends a name or a mask.
-std::string_view UpToNul(const std::string& text)
+std::string_view UpToNul(std::string_view text)
 {
-    return std::string_view(text.c_str());
+    return text.substr(0, text.find('\0'));
 }
 
 }  // namespace
@@ -164,7 +164,13 @@ TMask::TMask(const std::string& mask)
 
 TMask::~TMask() = default;
 
-bool TMask::Matches(const std::string& text) const
+bool TMask::MatchesEverything() const
+{
+    // An after-star end of name is where the star takes whatever is left.
+    return elements.size() == 1 && elements[0].afterStar;
+}
+
+bool TMask::Matches(std::string_view text) const
 {
     const std::string_view name = UpToNul(text);
     struct TResumePoint {

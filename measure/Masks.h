@@ -3,6 +3,7 @@
 // [!x], case folded for "a" to "z" only.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Exceptions.h"
@@ -19,7 +20,9 @@ public:
     TMask(const TMask&) = delete;
     TMask& operator=(const TMask&) = delete;
 
-    bool Matches(const std::string& name) const;
+    bool Matches(std::string_view name) const;
+    // True for a mask that every name matches ("*", "**", "*?"): no name need be looked at.
+    bool MatchesEverything() const;
 
 private:
     struct TElement;

@@ -2,7 +2,7 @@
 
 #include "measure/ZipFileSize.h"
 
-#include "measure/Masks.h"
+#include "measure/MaskList.h"
 #include "platform/Exceptions.h"
 #include "zipreader/ZipReader.h"
 
@@ -15,11 +15,13 @@ int32_t ZipFileSize(const std::string& path, const std::vector<std::string>& mas
         TZipReader reader;
         reader.SetZipName(path);
         reader.LoadDirectory();
-        for (int32_t i = 0; i < reader.EntryCount(); ++i) {
-            if (!MatchesAnyMask(reader.EntryFileName(i), masks))
+        TMaskList maskList(masks);
+        const TEntryTable& entries = reader.Entries();
+        for (size_t i = 0; i < entries.Count(); ++i) {
+            if (!maskList.MatchesAny([&] { return entries.LeafName(i); }))
                 continue;
             // A size field of 2 GB or more counts as negative.
-            total += static_cast<int32_t>(reader.EntryUncompressedSize(i));
+            total += static_cast<int32_t>(entries.UncompressedSize(i));
             if (total < 0 || total > 0xFFFFFFFFLL)
                 throw ERangeError(kRangeCheckError);
         }

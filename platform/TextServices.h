@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace pk::platform {
 
@@ -21,7 +22,9 @@ void OemToAnsi(std::string& text);
 std::string AnsiToUtf8(const std::string& text);
 
 // Whole-text comparison without regard to letter case, in the user's locale.
-bool SameText(const std::string& a, const std::string& b);
+bool SameText(std::string_view a, std::string_view b);
+// A key for indexing names: two names have equal keys exactly when SameText calls them equal.
+std::string NameKey(std::string_view name);
 
 // Facts about the drive whose root is given as "X:\".
 class TDrives {

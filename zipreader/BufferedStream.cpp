@@ -21,18 +21,15 @@ size_t TBufferedStream::Read(void* destination, size_t count)
             position += static_cast<int64_t>(n);
             continue;
         }
-        file.Seek(position, platform::TSeekFrom::Begin);
         size_t wanted = count - done;
         if (wanted >= buffer.size()) {
             // A large request goes to the file in one piece, past the buffer.
-            size_t n = file.Read(out + done, wanted);
+            size_t n = file.ReadAt(position, out + done, wanted);
             done += n;
             position += static_cast<int64_t>(n);
             break;
         }
-        bufferStart = position;
-        bufferLength = file.Read(buffer.data(), buffer.size());
-        ++fills;
+        FillFrom(position);
         if (bufferLength == 0)
             break;
     }
@@ -49,6 +46,22 @@ int64_t TBufferedStream::Seek(int64_t offset, platform::TSeekFrom from)
         DropBuffer();
     position = target;
     return position;
+}
+
+const uint8_t* TBufferedStream::PeekRefilled(size_t count)
+{
+    if (count > buffer.size())
+        return nullptr;
+    FillFrom(position);
+    return bufferLength >= count ? buffer.data() : nullptr;
+}
+
+void TBufferedStream::FillFrom(int64_t at)
+{
+    // One positioned read: no seek before it.
+    bufferStart = at;
+    bufferLength = file.ReadAt(at, buffer.data(), buffer.size());
+    ++fills;
 }
 
 void TBufferedStream::Rewind()

@@ -25,6 +25,17 @@ public:
     // one past the end is allowed and reads nothing.
     int64_t Seek(int64_t offset, platform::TSeekFrom from);
     int64_t Position() const { return position; }
+    // The next count bytes in place, without moving the position: from the buffer, which is
+    // filled again from the position when they are not all in it. nullptr when the file holds
+    // fewer or count is more than the buffer holds.
+    const uint8_t* Peek(size_t count)
+    {
+        if (position >= bufferStart && static_cast<size_t>(position - bufferStart) + count <= bufferLength)
+            return buffer.data() + (position - bufferStart);
+        return PeekRefilled(count);
+    }
+    // Moves past bytes seen with Peek.
+    void Skip(size_t count) { position += static_cast<int64_t>(count); }
     int64_t Size() { return file.Size(); }
 
     // How often the buffer was filled from the file; lets tests see that it is kept.
@@ -38,6 +49,8 @@ protected:
 
 private:
     void DropBuffer() { bufferLength = 0; }
+    const uint8_t* PeekRefilled(size_t count);
+    void FillFrom(int64_t at);
     bool Buffered(int64_t at) const { return at >= bufferStart && at < bufferStart + static_cast<int64_t>(bufferLength); }
 
     std::vector<uint8_t> buffer;

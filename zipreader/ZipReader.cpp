@@ -1,5 +1,8 @@
 #include "zipreader/ZipReader.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "platform/Exceptions.h"
 #include "platform/LittleEndian.h"
 #include "platform/Paths.h"
@@ -22,9 +25,49 @@ constexpr int64_t kSelfExtractorStubSize = 14000;
 constexpr int kMessagesEveryScannedBytes = 10240;
 constexpr int kDataDescriptorSize = 16;
 
+bool IsAscii(std::string_view text)
+{
+    uint64_t bits = 0;
+    uint64_t word;
+    size_t i = 0;
+    for (; i + sizeof word <= text.size(); i += sizeof word) {
+        std::memcpy(&word, text.data() + i, sizeof word);
+        bits |= word;
+    }
+    if (i < text.size() && text.size() >= sizeof word) {
+        // The last word again, overlapping the ones before, instead of byte by byte.
+        std::memcpy(&word, text.data() + text.size() - sizeof word, sizeof word);
+        bits |= word;
+    } else {
+        for (; i < text.size(); ++i)
+            bits |= static_cast<uint8_t>(text[i]);
+    }
+    return (bits & 0x8080808080808080ull) == 0;
+}
+
+// Whether the OEM-to-ANSI conversion leaves every ASCII character as it is, as it does in
+// the code pages in use; only then may ASCII names skip it.
+bool OemConversionKeepsAscii()
+{
+    static const bool keeps = [] {
+        std::string ascii(128, '\0');
+        for (size_t i = 0; i < ascii.size(); ++i)
+            ascii[i] = static_cast<char>(i);
+        std::string converted = ascii;
+        platform::OemToAnsi(converted);
+        return converted == ascii;
+    }();
+    return keeps;
+}
+
+uint64_t KeyOf(const TZipEntryInfo& entry)
+{
+    return TEntryTable::KeyOf(entry.DiskNumberStart, entry.LocalHeaderOffset);
+}
+
 }  // namespace
 
-TZipReader::TZipReader()
+TZipReader::TZipReader(size_t bufferSize) : archiveFile(bufferSize)
 {
     OnNextPart = [this](TZipReader& sender, int32_t partNumber, std::string& fileName) {
         DefaultNextPart(sender, partNumber, fileName);
@@ -55,7 +98,8 @@ void TZipReader::SetZipName(const std::string& name)
 
 void TZipReader::FreeEntries()
 {
-    entryList.reset();
+    entries.Clear();
+    directoryRead = false;
 }
 
 void TZipReader::ClearDirectory()
@@ -77,7 +121,7 @@ void TZipReader::LoadDirectory()
     try {
         if (!archiveFile.IsOpen())
             archiveFile.Open(zipName, TShare::DenyWrite);
-        if (!entryList || archiveFile.DosModificationTime() != loadedFileTime)
+        if (!directoryRead || archiveFile.DosModificationTime() != loadedFileTime)
             ReadCentralDirectory();
     } catch (const EIncompleteZip&) {
         archiveFile.Close();
@@ -90,21 +134,21 @@ void TZipReader::LoadDirectory()
     archiveFile.Close();
 }
 
-const TZipEntryInfo& TZipReader::Entry(int32_t index) const
+size_t TZipReader::CheckedIndex(int32_t index) const
 {
     if (index < 0 || index >= EntryCount())
         throw EListError(zip::IndexOutOfRangeText(index));
-    return entryList->Item(index);
+    return static_cast<size_t>(index);
 }
 
 std::string TZipReader::EntryFileName(int32_t index) const
 {
-    return Entry(index).LeafName;
+    return std::string(entries.LeafName(CheckedIndex(index)));
 }
 
 uint32_t TZipReader::EntryUncompressedSize(int32_t index) const
 {
-    return Entry(index).UncompressedSize;
+    return entries.UncompressedSize(CheckedIndex(index));
 }
 
 bool TZipReader::EndRecordUsable() const
@@ -143,8 +187,7 @@ TZipReader::TPartMode TZipReader::PartModeOf(uint16_t thisDisk) const
 void TZipReader::ReadCentralDirectory()
 {
     loadedFileTime = archiveFile.DosModificationTime();
-    if (EntryCount() > 0)
-        FreeEntries();
+    FreeEntries();
     bool found = endRecord.FindEndRecord(archiveFile) && EndRecordUsable();
     TArchiveStream companion;
     bool fromCompanion = !found && FindCompanion(companion);
@@ -166,8 +209,7 @@ void TZipReader::ReadCentralDirectory()
             OpenPart(endRecord.CentralDirDisk + 1);
         source->Seek(fromCompanion ? 0 : endRecord.CentralDirOffset, TSeekFrom::Begin);
     }
-    if (!entryList)
-        entryList = std::make_unique<TSortedEntries>(TDuplicates::Error);
+    directoryRead = true;
     ReadEntries();
     ReadSplitArchiveComment(fromCompanion);
     diskCount = endRecord.ThisDisk + 1;
@@ -178,64 +220,99 @@ void TZipReader::ReadEntries()
 {
     const TNextPartRequest nextPart = [this]() -> TBufferedStream& { return OpenNextPart(); };
     const TNextPartRequest noRequest;
+    // The directory's size less its fixed header parts bounds the names; the file's size
+    // bounds a size field that lies.
+    const int64_t fixedParts = int64_t{kCentralHeaderSize} * endRecord.TotalEntries;
+    const int64_t nameBytes = std::min<int64_t>(endRecord.CentralDirSize, source->Size()) - fixedParts;
+    entries.Reserve(endRecord.TotalEntries, static_cast<size_t>(std::max<int64_t>(nameBytes, 0)));
     int32_t s = 0;
+    // Two central headers that name the same local header, or one that cannot be read: the
+    // local headers are trusted instead.
+    auto restartFromLocalHeaders = [&] {
+        if (!RebuildFromLocalHeaders())
+            throw EBadZipFile(kNotAValidZipFile);
+        s = 0;
+    };
     // The extra field length of the entry just added, which its central header may announce
     // without carrying it.
     uint16_t rememberedExtra = 0;
-    TZipEntryInfo* rememberedEntry = nullptr;
     while (s < endRecord.TotalEntries) {
-        auto entry = std::make_unique<TZipEntryInfo>(OEMConvert);
+        if (!rebuilt) {
+            TBufferedHeader taken = TakeBufferedCentralHeader();
+            if (taken.outcome == TBufferedHeader::TOutcome::Added) {
+                rememberedExtra = taken.extraLength;
+                ++s;
+                continue;
+            }
+            if (taken.outcome == TBufferedHeader::TOutcome::Duplicate) {
+                restartFromLocalHeaders();
+                continue;
+            }
+        }
+        TZipEntryInfo entry(OEMConvert);
         const TNextPartRequest& request = !rebuilt && partMode != TPartMode::SinglePart ? nextPart : noRequest;
-        bool read = entry->ReadCentralHeader(*source, request);
+        bool read = entry.ReadCentralHeader(*source, request);
         if (!read && rememberedExtra != 0) {
-            rememberedEntry->CentralExtraLength = 0;
             source->Seek(-static_cast<int64_t>(rememberedExtra), TSeekFrom::Current);
-            read = entry->ReadCentralHeader(*source, request);
+            read = entry.ReadCentralHeader(*source, request);
         }
         rememberedExtra = 0;
-        rememberedEntry = nullptr;
 
         if (rebuilt) {
             if (!read)
                 break;
-            MergeCentralHeader(*entry);
+            MergeCentralHeader(entry);
             ++s;
             continue;
         }
         if (!read) {
-            if (partMode != TPartMode::SinglePart || !RebuildFromLocalHeaders())
+            if (partMode != TPartMode::SinglePart)
                 throw EBadZipFile(kNotAValidZipFile);
-            s = 0;
+            restartFromLocalHeaders();
             continue;
         }
-        TZipEntryInfo& added = *entry;
-        try {
-            entryList->Add(std::move(entry));
-        } catch (const EListError&) {
-            // Two central headers name the same local header: trust the local headers instead.
-            if (!RebuildFromLocalHeaders())
-                throw EBadZipFile(kNotAValidZipFile);
-            s = 0;
+        if (!entries.Add(KeyOf(entry), entry.UncompressedSize, entry.LeafName, TEntryTable::TNameForm::Leaf)) {
+            restartFromLocalHeaders();
             continue;
         }
-        SkipCentralTail(added);
-        if (added.CentralExtraLength != 0) {
-            rememberedExtra = added.CentralExtraLength;
-            rememberedEntry = &added;
-        }
+        SkipCentralTail(entry);
+        rememberedExtra = entry.CentralExtraLength;
         ++s;
     }
+    entries.Finish();
+}
+
+TZipReader::TBufferedHeader TZipReader::TakeBufferedCentralHeader()
+{
+    using namespace zipfield;
+    const uint8_t* h = source->Peek(kCentralHeaderSize);
+    if (!h || le::GetU32(h) != kCentralHeaderSignature)
+        return {};
+    const uint16_t nameLength = le::GetU16(h + kCentralFileNameLength);
+    const uint16_t extraLength = le::GetU16(h + kCentralExtraLength);
+    const size_t whole = size_t{kCentralHeaderSize} + nameLength + extraLength + le::GetU16(h + kCentralCommentLength);
+    h = source->Peek(whole);
+    if (!h)
+        return {};
+    const std::string_view name(reinterpret_cast<const char*>(h + kCentralHeaderSize), nameLength);
+    const bool converted = h[kCentralHostSystem] == 0 && OEMConvert;
+    if (!IsAscii(name) || (converted && !OemConversionKeepsAscii()))
+        return {};
+    const uint64_t key =
+        TEntryTable::KeyOf(le::GetU16(h + kCentralDiskNumberStart), le::GetU32(h + kCentralLocalHeaderOffset));
+    if (!entries.Add(key, le::GetU32(h + kCentralShared + kSharedUncompressedSize), name,
+                     TEntryTable::TNameForm::AsciiPath))
+        return {TBufferedHeader::TOutcome::Duplicate};
+    source->Skip(whole);
+    return {TBufferedHeader::TOutcome::Added, extraLength};
 }
 
 void TZipReader::MergeCentralHeader(const TZipEntryInfo& header)
 {
-    int32_t index;
-    if (!entryList->Find(header, index))
+    auto index = entries.Find(KeyOf(header));
+    if (!index)
         return;
-    TZipEntryInfo& item = entryList->Item(index);
-    uint32_t localHeaderOffset = item.LocalHeaderOffset;
-    item = header;
-    item.LocalHeaderOffset = localHeaderOffset;
+    entries.Replace(*index, header.UncompressedSize, header.LeafName, TEntryTable::TNameForm::Leaf);
     SkipCentralTail(header);
 }
 
@@ -267,14 +344,15 @@ bool TZipReader::RebuildFromLocalHeaders()
     if (first < 0)
         return false;
     source->Seek(first, TSeekFrom::Begin);
-    entryList = std::make_unique<TSortedEntries>(TDuplicates::Error);
+    directoryRead = true;
     for (;;) {
-        auto entry = std::make_unique<TZipEntryInfo>(OEMConvert);
-        if (!entry->ReadLocalHeader(*source))
+        TZipEntryInfo entry(OEMConvert);
+        if (!entry.ReadLocalHeader(*source))
             break;
-        int64_t skip = static_cast<int64_t>(entry->CompressedSize) + entry->LocalExtraLength +
-                       ((entry->BitFlag & 0x08) ? kDataDescriptorSize : 0);
-        entryList->Add(std::move(entry));
+        int64_t skip = static_cast<int64_t>(entry.CompressedSize) + entry.LocalExtraLength +
+                       ((entry.BitFlag & 0x08) ? kDataDescriptorSize : 0);
+        if (!entries.Add(KeyOf(entry), entry.UncompressedSize, entry.LeafName, TEntryTable::TNameForm::Leaf))
+            throw EListError("Duplicate Object index");
         // Only overlapping headers skip backwards; following them would read the same bytes
         // again and again, each time as a new entry with a name of up to 64 KB.
         if (skip < 0)
@@ -286,6 +364,7 @@ bool TZipReader::RebuildFromLocalHeaders()
     endRecord.CentralDirOffset = static_cast<uint32_t>(source->Position());
     endRecord.TotalEntries = static_cast<uint16_t>(EntryCount());
     diskCount = 1;
+    entries.Finish();  // the merge pass looks entries up by key
     return true;
 }
 

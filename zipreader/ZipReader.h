@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "zipreader/ArchiveStream.h"
-#include "zipreader/SortedList.h"
+#include "zipreader/EntryTable.h"
 #include "zipreader/ZipErrors.h"
 #include "zipreader/ZipRecords.h"
 
@@ -26,7 +26,9 @@ class TZipReader {
 public:
     enum class TPartMode : uint8_t { SinglePart = 0, RemovableDisks = 1, NumberedFiles = 2 };
 
-    TZipReader();
+    // Tests choose a read buffer smaller than a header to send every header through the
+    // record-by-record path.
+    explicit TZipReader(size_t bufferSize = TBufferedStream::kDefaultBufferSize);
     virtual ~TZipReader();
     TZipReader(const TZipReader&) = delete;
     TZipReader& operator=(const TZipReader&) = delete;
@@ -44,10 +46,12 @@ public:
     // record loads as empty; every other failure clears the reader and is raised again.
     void LoadDirectory();
 
-    int32_t EntryCount() const { return entryList ? entryList->Count() : 0; }
+    int32_t EntryCount() const { return static_cast<int32_t>(entries.Count()); }
     // The leaf name and the uncompressed size of entry index; EListError outside the list.
     std::string EntryFileName(int32_t index) const;
     uint32_t EntryUncompressedSize(int32_t index) const;
+    // All entries in data order, for a walk without a checked lookup each.
+    const TEntryTable& Entries() const { return entries; }
 
     // The handler of part requests; DefaultNextPart unless replaced.
     TNextPartEvent OnNextPart;
@@ -57,8 +61,6 @@ public:
     bool Rebuilt() const { return rebuilt; }
     int32_t DiskCount() const { return diskCount; }
     const TEndOfCentralDir& EndRecord() const { return endRecord; }
-    // The whole record of entry index; EListError outside the list.
-    const TZipEntryInfo& Entry(int32_t index) const;
 
     bool DoProcessMessages = true;
     bool OEMConvert = true;
@@ -71,6 +73,16 @@ private:
     bool FindCompanion(TArchiveStream& companion);
     TPartMode PartModeOf(uint16_t thisDisk) const;
     void ReadEntries();
+    // What became of a central header read straight from the read buffer.
+    struct TBufferedHeader {
+        enum class TOutcome : uint8_t { LeftToRecordPath, Added, Duplicate };
+        TOutcome outcome = TOutcome::LeftToRecordPath;
+        uint16_t extraLength = 0;
+    };
+    // The common case without a copy: a header that lies in the buffer whole, with its name,
+    // extra field and comment, and a name of ASCII characters, which needs neither the OEM
+    // conversion nor a split that minds two-byte characters.
+    TBufferedHeader TakeBufferedCentralHeader();
     void MergeCentralHeader(const TZipEntryInfo& header);
     void SkipCentralTail(const TZipEntryInfo& header);
     void ReadSplitArchiveComment(bool fromCompanion);
@@ -79,10 +91,12 @@ private:
     void OpenPart(int32_t partNumber);
     bool PartLabelMatches(int32_t partNumber) const;
     std::string DriveRoot() const;
+    size_t CheckedIndex(int32_t index) const;
     TBufferedStream& OpenNextPart();
 
     std::string zipName;
-    std::unique_ptr<TSortedEntries> entryList;  // in data order, which is also the sorted view
+    TEntryTable entries;  // in data order once the directory is read
+    bool directoryRead = false;
     TEndOfCentralDir endRecord;
     TArchiveStream archiveFile;
     TBufferedStream* source = &archiveFile;  // where the directory is read: archive or companion

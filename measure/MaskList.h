@@ -1,0 +1,50 @@
+#pragma once
+// The masks of one section as the ZIP sizing tests many names against them: each mask is
+// compiled when a name first reaches it and kept for the other names, and so is a failed
+// compile, which every later name that reaches the mask raises again. A name is answered
+// exactly as MatchesAnyMask answers it.
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "measure/Masks.h"
+
+namespace pk {
+
+class TMaskList {
+public:
+    explicit TMaskList(const std::vector<std::string>& masks);
+    ~TMaskList();
+    TMaskList(const TMaskList&) = delete;
+    TMaskList& operator=(const TMaskList&) = delete;
+
+    // The masks in order, true at the first that matches. nameOf() gives the name; it is
+    // asked for only when a mask needs it.
+    template <class NameOf>
+    bool MatchesAny(NameOf nameOf)
+    {
+        for (TSlot& slot : slots) {
+            if (!slot.mask)
+                Compile(slot);
+            if (slot.matchesEverything || slot.mask->Matches(nameOf()))
+                return true;
+        }
+        return false;
+    }
+
+private:
+    struct TSlot {
+        std::string text;
+        std::unique_ptr<TMask> mask;
+        std::optional<std::string> error;  // the message of a failed compile
+        bool matchesEverything = false;
+    };
+    // Compiles the slot's mask, or raises its error again.
+    static void Compile(TSlot& slot);
+
+    std::vector<TSlot> slots;
+};
+
+}  // namespace pk
