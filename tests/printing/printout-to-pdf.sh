@@ -62,8 +62,14 @@ cancel -a "$queue" 2>/dev/null
 # Prints once; the PDF that comes out is left as $pdf, what the program reported is added to
 # reported.txt.
 print_once() {
-  "$runner" "$program" > "$out/run.txt"
-  rc=$?
+  # Wine learns of a queue added a moment ago only after a while: a run that finds no default
+  # printer yet is tried again, a few times.
+  for attempt in 1 2 3 4 5; do
+    "$runner" "$program" > "$out/run.txt"
+    rc=$?
+    { [ $rc -ne 0 ] && [ $attempt -lt 5 ] && grep -q "no default printer" "$out/run.txt"; } || break
+    sleep 2
+  done
   cat "$out/run.txt" | tee -a "$out/reported.txt"
   [ $rc -eq 0 ] || { echo "the printout failed (exit code $rc)"; exit 1; }
   # The spooler hands the PDF over about a second after the document ends.
