@@ -16,7 +16,7 @@ constexpr int kMaxEdits = 2000;
 
 enum class Op { Keep, Delete, Insert };
 
-struct Edit {
+struct TEdit {
     Op op;
     size_t line;  // in before for Keep and Delete, in after for Insert
 };
@@ -35,7 +35,7 @@ std::vector<std::string_view> SplitLines(std::string_view text)
 }
 
 // The shortest edit script from a to b (Myers), or nothing when it needs more than kMaxEdits.
-std::optional<std::vector<Edit>> ShortestEdits(const std::vector<int>& a, const std::vector<int>& b, size_t aBase)
+std::optional<std::vector<TEdit>> ShortestEdits(const std::vector<int>& a, const std::vector<int>& b, size_t aBase)
 {
     const int n = static_cast<int>(a.size()), m = static_cast<int>(b.size());
     const int limit = std::min(n + m, kMaxEdits);
@@ -59,7 +59,7 @@ std::optional<std::vector<Edit>> ShortestEdits(const std::vector<int>& a, const 
     if (found < 0)
         return std::nullopt;
 
-    std::vector<Edit> edits;
+    std::vector<TEdit> edits;
     int x = n, y = m;
     for (int d = found; d > 0; --d) {
         const std::vector<int>& prev = trace[d - 1];  // index k + (d - 1)
@@ -84,7 +84,7 @@ std::optional<std::vector<Edit>> ShortestEdits(const std::vector<int>& a, const 
 }
 
 // The edits that turn before into after: common ends kept, the middle by ShortestEdits.
-std::vector<Edit> DiffLines(const std::vector<std::string_view>& before, const std::vector<std::string_view>& after)
+std::vector<TEdit> DiffLines(const std::vector<std::string_view>& before, const std::vector<std::string_view>& after)
 {
     size_t head = 0;
     while (head < before.size() && head < after.size() && before[head] == after[head])
@@ -104,11 +104,11 @@ std::vector<Edit> DiffLines(const std::vector<std::string_view>& before, const s
     };
     std::vector<int> a = idsOf(before, before.size() - tail), b = idsOf(after, after.size() - tail);
 
-    std::vector<Edit> edits;
+    std::vector<TEdit> edits;
     for (size_t i = 0; i < head; ++i)
         edits.push_back({Op::Keep, i});
     if (auto middle = ShortestEdits(a, b, head)) {
-        for (Edit edit : *middle) {
+        for (TEdit edit : *middle) {
             if (edit.op == Op::Insert)
                 edit.line += head;
             edits.push_back(edit);
@@ -143,7 +143,7 @@ std::string Range(size_t start, size_t count)
 std::string UnifiedDiff(std::string_view before, std::string_view after, const std::string& name)
 {
     const std::vector<std::string_view> a = SplitLines(before), b = SplitLines(after);
-    const std::vector<Edit> edits = DiffLines(a, b);
+    const std::vector<TEdit> edits = DiffLines(a, b);
     // Where each edit stands in before and in after.
     std::vector<size_t> aPos(edits.size() + 1), bPos(edits.size() + 1);
     for (size_t i = 0; i < edits.size(); ++i) {
@@ -182,7 +182,7 @@ std::string UnifiedDiff(std::string_view before, std::string_view after, const s
         out += "@@ -" + Range(aPos[first], aPos[end] - aPos[first]) + " +" + Range(bPos[first], bPos[end] - bPos[first]) +
                " @@\n";
         for (size_t e = first; e < end; ++e) {
-            const Edit& edit = edits[e];
+            const TEdit& edit = edits[e];
             if (edit.op == Op::Insert)
                 AppendLine(out, '+', b[edit.line]);
             else

@@ -24,7 +24,7 @@ TTTOOLINFOA Tool(HWND listView)
 
 }  // namespace
 
-void CellTips::Attach(HWND list, HFONT cellFont, int cellDpi, CellText text)
+void TCellTips::Attach(HWND list, HFONT cellFont, int cellDpi, CellText text)
 {
     listView = list;
     cellText = std::move(text);
@@ -38,7 +38,7 @@ void CellTips::Attach(HWND list, HFONT cellFont, int cellDpi, CellText text)
     SetWindowSubclass(listView, ListViewProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
-void CellTips::SetFont(HFONT cellFont, int cellDpi)
+void TCellTips::SetFont(HFONT cellFont, int cellDpi)
 {
     Hide();
     font = cellFont;
@@ -46,7 +46,7 @@ void CellTips::SetFont(HFONT cellFont, int cellDpi)
     SendMessageA(tips, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
-bool CellTips::CutOff(const std::string& text, const RECT& cell) const
+bool TCellTips::CutOff(const std::string& text, const RECT& cell) const
 {
     HDC dc = GetDC(listView);
     HGDIOBJ previous = SelectObject(dc, font);
@@ -57,7 +57,7 @@ bool CellTips::CutOff(const std::string& text, const RECT& cell) const
     return extent.cx + 2 * ScaleToDpi(kCellTextPadding, dpi) > cell.right - cell.left;
 }
 
-void CellTips::OnMouseMove(POINT where)
+void TCellTips::OnMouseMove(POINT where)
 {
     if (!trackingLeave) {
         TRACKMOUSEEVENT leave = {sizeof leave, TME_LEAVE, listView, 0};
@@ -73,7 +73,7 @@ void CellTips::OnMouseMove(POINT where)
         Show(hit.iItem, hit.iSubItem);
 }
 
-void CellTips::Show(int item, int column)
+void TCellTips::Show(int item, int column)
 {
     Hide();
     RECT cell = {};
@@ -97,7 +97,7 @@ void CellTips::Show(int item, int column)
     SendMessageA(tips, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
 }
 
-void CellTips::Hide()
+void TCellTips::Hide()
 {
     shownItem = shownColumn = -1;
     if (!tips)
@@ -106,10 +106,10 @@ void CellTips::Hide()
     SendMessageA(tips, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
 }
 
-LRESULT CALLBACK CellTips::ListViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+LRESULT CALLBACK TCellTips::ListViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                         DWORD_PTR selfData)
 {
-    auto* self = reinterpret_cast<CellTips*>(selfData);
+    auto* self = reinterpret_cast<TCellTips*>(selfData);
     return GuardedHandler([&]() -> LRESULT {
         switch (message) {
         case WM_MOUSEMOVE:

@@ -8,7 +8,7 @@
 
 namespace pk {
 
-class CellTips {
+class TCellTips {
 public:
     // column, row (table rows: the title row is 0)
     using CellText = std::function<std::string(int column, int row)>;

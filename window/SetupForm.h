@@ -64,7 +64,7 @@ private:
 
     TSetupFormLogic logic;
     TCellEditor editor;
-    CellTips cellTips;
+    TCellTips cellTips;
     // Places as designed for 96 pixels per inch; the screen's resolution scales them.
     TFormLayout designLayout = InitialLayout();
     int dpi = 96;

@@ -25,9 +25,9 @@ const std::vector<std::string> kNames = {
     std::string("nul\0.txt", 8), "long/" + std::string(300, 'q') + ".txt", "e:/f:g.hlp",
 };
 
-class ArchiveMaker {
+class TArchiveMaker {
 public:
-    explicit ArchiveMaker(unsigned seed) : random(seed) {}
+    explicit TArchiveMaker(unsigned seed) : random(seed) {}
 
     std::string Make()
     {
@@ -77,7 +77,7 @@ TEST(ZipSizingDifferentialTest, GeneratedArchivesMeasureAsTheReferenceMeasuresTh
     TTempDir dir;
     TRecordingUserInterface ui;
     const std::string path = dir.File("gen.zip");
-    ArchiveMaker maker(20261208);
+    TArchiveMaker maker(20261208);
     int errors = 0;
     for (int round = 0; round < 1500; ++round) {
         dir.Write("gen.zip", maker.Make());
