@@ -5,6 +5,8 @@
 # The checker gets the program's output and the PDF. With PK_PRINT_RUNS (e.g. "A4@96
 # Letter@144") the program prints once for each paper size and screen resolution, and the
 # checker gets every PDF, named <paper>@<dpi>.pdf.
+# Wine lists the CUPS queues once per prefix and keeps that list while a process that loaded
+# the spooler lives, so the caller runs this with no other Wine program running.
 # Needs root (to set up the queue) and CUPS with cups-pdf; without them it reports itself as
 # skipped (exit code 77). It stops the scheduler if it started it, removes its queue and puts
 # the prefix's screen resolution back.
@@ -62,15 +64,8 @@ cancel -a "$queue" 2>/dev/null
 # Prints once; the PDF that comes out is left as $pdf, what the program reported is added to
 # reported.txt.
 print_once() {
-  # Wine learns of a queue added a moment ago only after a while: a run that finds no default
-  # printer yet is tried again, a few times.
-  for attempt in 1 2 3 4 5; do
-    "$runner" "$program" > "$out/run.txt"
-    rc=$?
-    { [ $rc -ne 0 ] && [ $attempt -lt 5 ] && grep -q "no default printer" "$out/run.txt"; } || break
-    sleep 2
-  done
-  cat "$out/run.txt" | tee -a "$out/reported.txt"
+  "$runner" "$program" | tee -a "$out/reported.txt"
+  rc=${PIPESTATUS[0]}
   [ $rc -eq 0 ] || { echo "the printout failed (exit code $rc)"; exit 1; }
   # The spooler hands the PDF over about a second after the document ends.
   pdf=
