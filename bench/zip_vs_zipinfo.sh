@@ -35,11 +35,34 @@ PY
 python=/usr/bin/python3  # Debian's, without a version manager's start-up in the times
 sum_py='import sys, zipfile; print(sum(i.file_size for i in zipfile.ZipFile(sys.argv[1]).infolist()))'
 
-# Wall time and processor time (user + system) per run, in microseconds. On a shared machine
-# the wall time also holds the waits for a processor; the processor time does not.
+# Wall time and processor time (user + system) per run, in microseconds: the median wall
+# time, and the mean processor time, of runs started straight from a small timer (no shell
+# between), with the programs of one case taking turns so that a busy spell of the machine
+# falls on all of them alike. On a shared machine the wall time also holds the waits for a
+# processor; the processor time does not. Prints one line per program, in order.
+#   time_runs -- PROGRAM ARGS... -- PROGRAM ARGS... ...
 time_runs() {
-  { /usr/bin/time -f '%e %U %S' bash -c 'for _ in $(seq "$0"); do "$@" >/dev/null; done' "$runs" "$@"; } 2>&1 |
-    tail -1 | awk -v n="$runs" '{ printf "%d %d\n", $1 * 1e6 / n, ($2 + $3) * 1e6 / n }'
+  "$python" - "$runs" "$@" <<'TIMER'
+import resource, statistics, subprocess, sys, time
+runs, programs = int(sys.argv[1]), []
+for word in sys.argv[2:]:
+    if word == '--':
+        programs.append([])
+    else:
+        programs[-1].append(word)
+walls = [[] for _ in programs]
+cpus = [0.0] * len(programs)
+for _ in range(runs):
+    for i, program in enumerate(programs):
+        before = resource.getrusage(resource.RUSAGE_CHILDREN)
+        start = time.perf_counter()
+        subprocess.run(program, stdout=subprocess.DEVNULL, check=True)
+        walls[i].append(time.perf_counter() - start)
+        after = resource.getrusage(resource.RUSAGE_CHILDREN)
+        cpus[i] += after.ru_utime - before.ru_utime + after.ru_stime - before.ru_stime
+for wall, cpu in zip(walls, cpus):
+    print(int(statistics.median(wall) * 1e6), int(cpu * 1e6 / runs))
+TIMER
 }
 instructions() {
   valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
@@ -52,7 +75,7 @@ row() {
     if (i != "-") printf " %11d %6.2f\n", i, i / zi; else printf " %11s %6s\n", "-", "-" }'
 }
 
-echo "65535 entries per archive; times in us per run (mean of $runs); Ir = instructions (callgrind)"
+echo "65535 entries per archive; times in us per run (wall: median of $runs, cpu: mean); Ir = instructions (callgrind)"
 printf '%-26s %-12s %9s %9s %6s %6s %11s %6s\n' case program wall cpu w/zi c/zi Ir Ir/zi
 for case in 'stored *' 'stored *.txt;*.dll;*.hlp' 'reversed *' 'deflated *'; do
   archive=$work/${case%% *}.zip
@@ -65,14 +88,13 @@ for case in 'stored *' 'stored *.txt;*.dll;*.hlp' 'reversed *' 'deflated *'; do
     { echo "totals differ on $case: pack_size $ours, zipinfo $theirs, zipfile $peer" >&2; exit 1; }
   printf '[BDE]\r\nSize=1\r\nPackfile=%s\r\nFiles=%s\r\n' "$(basename "$archive")" "$masks" > "$work/SETUP.INI"
 
-  read -r zw zt < <(time_runs zipinfo -t "$archive")
+  { read -r zw zt; read -r pw pt; read -r cw ct; read -r yw yt; } < <(time_runs \
+    -- zipinfo -t "$archive" -- "$pack_size" "$archive" "$masks" -- "$cli" --update --quiet "$work/SETUP.INI" \
+    -- "$python" -c "$sum_py" "$archive")
   zi=$(instructions zipinfo -t "$archive")
-  read -r w t < <(time_runs "$pack_size" "$archive" "$masks")
-  row "$case" pack_size "$w" "$t" "$(instructions "$pack_size" "$archive" "$masks")" "$zw" "$zt" "$zi"
-  read -r w t < <(time_runs "$cli" --update --quiet "$work/SETUP.INI")
-  row "$case" paktally-cli "$w" "$t" "$(instructions "$cli" --update --quiet "$work/SETUP.INI")" "$zw" "$zt" "$zi"
+  row "$case" pack_size "$pw" "$pt" "$(instructions "$pack_size" "$archive" "$masks")" "$zw" "$zt" "$zi"
+  row "$case" paktally-cli "$cw" "$ct" "$(instructions "$cli" --update --quiet "$work/SETUP.INI")" "$zw" "$zt" "$zi"
   row "$case" "zipinfo -t" "$zw" "$zt" "$zi" "$zw" "$zt" "$zi"
-  read -r w t < <(time_runs "$python" -c "$sum_py" "$archive")
-  row "$case" zipfile "$w" "$t" - "$zw" "$zt" "$zi"
+  row "$case" zipfile "$yw" "$yt" - "$zw" "$zt" "$zi"
 done
 echo "goals: pack_size at most 0.5 of zipinfo in wall time and instructions; paktally-cli at most 1.0 in wall time"

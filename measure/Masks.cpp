@@ -160,6 +160,21 @@ private:
 TMask::TMask(const std::string& mask)
 {
     TCompiler(mask, elements).Run();
+    if (EndingOnly()) {
+        ending.emplace();
+        for (size_t k = 0; k + 1 < elements.size(); ++k)
+            ending->push_back(static_cast<char>(elements[k].character));
+    }
+}
+
+bool TMask::EndingOnly() const
+{
+    if (elements.size() < 2 || !elements[0].afterStar)
+        return false;
+    for (size_t k = 0; k < elements.size(); ++k)
+        if (elements[k].kind != TElement::TKind::Literal || (k != 0 && elements[k].afterStar))
+            return false;
+    return true;
 }
 
 TMask::~TMask() = default;
@@ -173,6 +188,16 @@ bool TMask::MatchesEverything() const
 bool TMask::Matches(std::string_view text) const
 {
     const std::string_view name = UpToNul(text);
+    if (ending) {
+        // The search below would try every place for the ending and find it only at the end.
+        if (name.size() < ending->size())
+            return false;
+        const size_t start = name.size() - ending->size();
+        for (size_t i = 0; i < ending->size(); ++i)
+            if (Fold(static_cast<uint8_t>(name[start + i])) != static_cast<uint8_t>((*ending)[i]))
+                return false;
+        return true;
+    }
     struct TResumePoint {
         size_t pos;
         size_t element;

@@ -2,6 +2,7 @@
 // File-name masks of the "Files" key: "*" and "?" wildcards, character sets such as [a-c] and
 // [!x], case folded for "a" to "z" only.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,7 +28,12 @@ public:
 private:
     struct TElement;
     class TCompiler;
+    // A star followed by plain characters only ("*.txt"): the mask asks for a name that ends
+    // in them, which a direct comparison answers.
+    bool EndingOnly() const;
+
     std::vector<TElement> elements;  // the last is the end-of-name element
+    std::optional<std::string> ending;  // the folded characters after the star, for such a mask
 };
 
 // Compiles the mask, matches the name once, and throws the compiled mask away.

@@ -130,14 +130,6 @@ void TEntryTable::Finish()
     hashedCount = 0;
 }
 
-std::string_view TEntryTable::LeafOfPath(std::string_view path)
-{
-    size_t start = path.size();
-    while (start > 0 && path[start - 1] != '/' && path[start - 1] != '\\' && path[start - 1] != ':')
-        --start;
-    return path.substr(start);
-}
-
 std::optional<size_t> TEntryTable::Find(uint64_t key) const
 {
     TRow* const end = rows.get() + rowCount;

@@ -12,26 +12,16 @@
 #include <string_view>
 #include <vector>
 
+#include "zipreader/EntrySink.h"
+
 namespace pk {
 
-class TEntryTable {
+class TEntryTable final : public TEntrySink {
 public:
-    // An entry's place in the data order: disk first, then the local header offset compared
-    // as a signed 32-bit number.
-    static uint64_t KeyOf(uint16_t diskNumberStart, uint32_t localHeaderOffset)
-    {
-        return (static_cast<uint64_t>(diskNumberStart) << 32) | (localHeaderOffset ^ 0x80000000u);
-    }
-
-    // How a name is stored: as its leaf, or as a whole ASCII path whose leaf follows the last
-    // "/", "\" or ":" (found only when asked for, as most masks never need it).
-    enum class TNameForm : uint8_t { Leaf, AsciiPath };
-
     void Clear();
     // Room for the entries and their names, so that reading them moves nothing.
     void Reserve(size_t entries, size_t nameBytes);
-    // False, and nothing added, when an entry with the same key is there already.
-    bool Add(uint64_t key, uint32_t uncompressedSize, std::string_view name, TNameForm form)
+    bool Add(uint64_t key, uint32_t uncompressedSize, std::string_view name, TNameForm form) override
     {
         // Most archives list their entries in data order, some in reverse: while the keys keep
         // one direction, the last key is the only one a new key could equal. With room
@@ -51,8 +41,7 @@ public:
     std::string_view LeafName(size_t index) const
     {
         const TRow& row = rows[index];
-        std::string_view name(names.get() + row.nameOffset, row.nameLength);
-        return row.form == TNameForm::Leaf ? name : LeafOfPath(name);
+        return LeafOf(std::string_view(names.get() + row.nameOffset, row.nameLength), row.form);
     }
     uint32_t UncompressedSize(size_t index) const { return rows[index].uncompressedSize; }
 
@@ -97,7 +86,6 @@ private:
             std::memcpy(to, from.data(), n);
         }
     }
-    static std::string_view LeafOfPath(std::string_view path);
     void GrowRows(size_t more);
     void GrowNames(size_t more);
     bool AddOtherwise(uint64_t key, uint32_t uncompressedSize, std::string_view name, TNameForm form);

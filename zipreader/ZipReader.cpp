@@ -62,8 +62,41 @@ bool OemConversionKeepsAscii()
 
 uint64_t KeyOf(const TZipEntryInfo& entry)
 {
-    return TEntryTable::KeyOf(entry.DiskNumberStart, entry.LocalHeaderOffset);
+    return TEntrySink::KeyOf(entry.DiskNumberStart, entry.LocalHeaderOffset);
 }
+
+// Ends a straight read that cannot stand for LoadDirectory.
+struct ENotStraight {};
+
+// Hands the entries on while their keys keep one direction.
+class TStraightVisit final : public TEntrySink {
+public:
+    explicit TStraightVisit(TEntryVisitor& visitor) : visitor(visitor) {}
+
+    bool Add(uint64_t key, uint32_t uncompressedSize, std::string_view name, TNameForm form) override
+    {
+        // An equal key is a duplicate, which LoadDirectory answers with a rebuild.
+        if (count == 1 && key != last)
+            descending = key < last;
+        if (count != 0 && (descending ? key >= last : key <= last))
+            throw ENotStraight{};
+        last = key;
+        ++count;
+        if (!visitor.Visit(name, form, uncompressedSize))
+            throw ENotStraight{};
+        return true;
+    }
+    TZipReader::TListedOrder Order() const
+    {
+        return descending ? TZipReader::TListedOrder::ReverseDataOrder : TZipReader::TListedOrder::DataOrder;
+    }
+
+private:
+    TEntryVisitor& visitor;
+    uint64_t last = 0;
+    size_t count = 0;
+    bool descending = false;
+};
 
 }  // namespace
 
@@ -134,6 +167,26 @@ void TZipReader::LoadDirectory()
     archiveFile.Close();
 }
 
+TZipReader::TListedOrder TZipReader::VisitDirectory(TEntryVisitor& visitor)
+{
+    TStraightVisit straight(visitor);
+    FreeEntries();  // read again even if a directory is loaded
+    sink = &straight;
+    const std::string name = zipName;
+    TListedOrder order = TListedOrder::NotStraight;
+    try {
+        LoadDirectory();
+        order = straight.Order();
+    } catch (...) {
+        // LoadDirectory, called next, meets the same error again and raises it; it needs the
+        // name that a failed load forgets.
+        zipName = name;
+    }
+    sink = &entries;
+    FreeEntries();  // nothing was kept, and the next LoadDirectory must read
+    return order;
+}
+
 size_t TZipReader::CheckedIndex(int32_t index) const
 {
     if (index < 0 || index >= EntryCount())
@@ -188,6 +241,7 @@ void TZipReader::ReadCentralDirectory()
 {
     loadedFileTime = archiveFile.DosModificationTime();
     FreeEntries();
+    rebuilt = false;  // a rebuild of the last read says nothing about this one
     bool found = endRecord.FindEndRecord(archiveFile) && EndRecordUsable();
     TArchiveStream companion;
     bool fromCompanion = !found && FindCompanion(companion);
@@ -204,6 +258,8 @@ void TZipReader::ReadCentralDirectory()
         throw EIncompleteZip("Incomplete Zip File");
     currentDisk = fromCompanion ? 0 : endRecord.ThisDisk;
     partMode = PartModeOf(endRecord.ThisDisk);
+    if (sink != &entries && (fromCompanion || partMode != TPartMode::SinglePart))
+        throw ENotStraight{};
     if (endRecord.TotalEntries != 0) {
         if (!fromCompanion && partMode != TPartMode::SinglePart && endRecord.CentralDirDisk != currentDisk)
             OpenPart(endRecord.CentralDirDisk + 1);
@@ -224,11 +280,15 @@ void TZipReader::ReadEntries()
     // bounds a size field that lies.
     const int64_t fixedParts = int64_t{kCentralHeaderSize} * endRecord.TotalEntries;
     const int64_t nameBytes = std::min<int64_t>(endRecord.CentralDirSize, source->Size()) - fixedParts;
-    entries.Reserve(endRecord.TotalEntries, static_cast<size_t>(std::max<int64_t>(nameBytes, 0)));
+    const bool intoTable = sink == &entries;
+    if (intoTable)
+        entries.Reserve(endRecord.TotalEntries, static_cast<size_t>(std::max<int64_t>(nameBytes, 0)));
     int32_t s = 0;
     // Two central headers that name the same local header, or one that cannot be read: the
     // local headers are trusted instead.
     auto restartFromLocalHeaders = [&] {
+        if (!intoTable)
+            throw ENotStraight{};
         if (!RebuildFromLocalHeaders())
             throw EBadZipFile(kNotAValidZipFile);
         s = 0;
@@ -238,16 +298,12 @@ void TZipReader::ReadEntries()
     uint16_t rememberedExtra = 0;
     while (s < endRecord.TotalEntries) {
         if (!rebuilt) {
-            TBufferedHeader taken = TakeBufferedCentralHeader();
-            if (taken.outcome == TBufferedHeader::TOutcome::Added) {
-                rememberedExtra = taken.extraLength;
-                ++s;
-                continue;
-            }
-            if (taken.outcome == TBufferedHeader::TOutcome::Duplicate) {
+            if (!TakeBufferedCentralHeaders(s, rememberedExtra)) {
                 restartFromLocalHeaders();
                 continue;
             }
+            if (s == endRecord.TotalEntries)
+                break;
         }
         TZipEntryInfo entry(OEMConvert);
         const TNextPartRequest& request = !rebuilt && partMode != TPartMode::SinglePart ? nextPart : noRequest;
@@ -271,7 +327,7 @@ void TZipReader::ReadEntries()
             restartFromLocalHeaders();
             continue;
         }
-        if (!entries.Add(KeyOf(entry), entry.UncompressedSize, entry.LeafName, TEntryTable::TNameForm::Leaf)) {
+        if (!sink->Add(KeyOf(entry), entry.UncompressedSize, entry.LeafName, TEntrySink::TNameForm::Leaf)) {
             restartFromLocalHeaders();
             continue;
         }
@@ -279,32 +335,37 @@ void TZipReader::ReadEntries()
         rememberedExtra = entry.CentralExtraLength;
         ++s;
     }
-    entries.Finish();
+    if (intoTable)
+        entries.Finish();
 }
 
-TZipReader::TBufferedHeader TZipReader::TakeBufferedCentralHeader()
+bool TZipReader::TakeBufferedCentralHeaders(int32_t& taken, uint16_t& lastExtraLength)
 {
     using namespace zipfield;
-    const uint8_t* h = source->Peek(kCentralHeaderSize);
-    if (!h || le::GetU32(h) != kCentralHeaderSignature)
-        return {};
-    const uint16_t nameLength = le::GetU16(h + kCentralFileNameLength);
-    const uint16_t extraLength = le::GetU16(h + kCentralExtraLength);
-    const size_t whole = size_t{kCentralHeaderSize} + nameLength + extraLength + le::GetU16(h + kCentralCommentLength);
-    h = source->Peek(whole);
-    if (!h)
-        return {};
-    const std::string_view name(reinterpret_cast<const char*>(h + kCentralHeaderSize), nameLength);
-    const bool converted = h[kCentralHostSystem] == 0 && OEMConvert;
-    if (!IsAscii(name) || (converted && !OemConversionKeepsAscii()))
-        return {};
-    const uint64_t key =
-        TEntryTable::KeyOf(le::GetU16(h + kCentralDiskNumberStart), le::GetU32(h + kCentralLocalHeaderOffset));
-    if (!entries.Add(key, le::GetU32(h + kCentralShared + kSharedUncompressedSize), name,
-                     TEntryTable::TNameForm::AsciiPath))
-        return {TBufferedHeader::TOutcome::Duplicate};
-    source->Skip(whole);
-    return {TBufferedHeader::TOutcome::Added, extraLength};
+    for (; taken < endRecord.TotalEntries; ++taken) {
+        const uint8_t* h = source->Peek(kCentralHeaderSize);
+        if (!h || le::GetU32(h) != kCentralHeaderSignature)
+            return true;
+        const uint16_t nameLength = le::GetU16(h + kCentralFileNameLength);
+        const uint16_t extraLength = le::GetU16(h + kCentralExtraLength);
+        const size_t whole =
+            size_t{kCentralHeaderSize} + nameLength + extraLength + le::GetU16(h + kCentralCommentLength);
+        h = source->Peek(whole);
+        if (!h)
+            return true;
+        const std::string_view name(reinterpret_cast<const char*>(h + kCentralHeaderSize), nameLength);
+        const bool converted = h[kCentralHostSystem] == 0 && OEMConvert;
+        if (!IsAscii(name) || (converted && !OemConversionKeepsAscii()))
+            return true;
+        const uint64_t key =
+            TEntrySink::KeyOf(le::GetU16(h + kCentralDiskNumberStart), le::GetU32(h + kCentralLocalHeaderOffset));
+        if (!sink->Add(key, le::GetU32(h + kCentralShared + kSharedUncompressedSize), name,
+                       TEntrySink::TNameForm::AsciiPath))
+            return false;
+        source->Skip(whole);
+        lastExtraLength = extraLength;
+    }
+    return true;
 }
 
 void TZipReader::MergeCentralHeader(const TZipEntryInfo& header)
@@ -312,7 +373,7 @@ void TZipReader::MergeCentralHeader(const TZipEntryInfo& header)
     auto index = entries.Find(KeyOf(header));
     if (!index)
         return;
-    entries.Replace(*index, header.UncompressedSize, header.LeafName, TEntryTable::TNameForm::Leaf);
+    entries.Replace(*index, header.UncompressedSize, header.LeafName, TEntrySink::TNameForm::Leaf);
     SkipCentralTail(header);
 }
 
@@ -351,7 +412,7 @@ bool TZipReader::RebuildFromLocalHeaders()
             break;
         int64_t skip = static_cast<int64_t>(entry.CompressedSize) + entry.LocalExtraLength +
                        ((entry.BitFlag & 0x08) ? kDataDescriptorSize : 0);
-        if (!entries.Add(KeyOf(entry), entry.UncompressedSize, entry.LeafName, TEntryTable::TNameForm::Leaf))
+        if (!entries.Add(KeyOf(entry), entry.UncompressedSize, entry.LeafName, TEntrySink::TNameForm::Leaf))
             throw EListError("Duplicate Object index");
         // Only overlapping headers skip backwards; following them would read the same bytes
         // again and again, each time as a new entry with a name of up to 64 KB.

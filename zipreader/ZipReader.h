@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "zipreader/ArchiveStream.h"
+#include "zipreader/EntrySink.h"
 #include "zipreader/EntryTable.h"
 #include "zipreader/ZipErrors.h"
 #include "zipreader/ZipRecords.h"
@@ -19,6 +20,16 @@ class TZipReader;
 // name on entry and the file to open on return; empty means the user gave up.
 using TNextPartEvent = std::function<void(TZipReader& sender, int32_t partNumber, std::string& fileName)>;
 
+// Takes the entries of a straight read one by one (TEntrySink::LeafOf gives the leaf name).
+class TEntryVisitor {
+public:
+    // False stops the read.
+    virtual bool Visit(std::string_view name, TEntrySink::TNameForm form, uint32_t uncompressedSize) = 0;
+
+protected:
+    ~TEntryVisitor() = default;
+};
+
 // Reads the directory of one archive: its entries in the order of their data, with the
 // name and uncompressed size of each. Follows split archives, falls back on the local
 // headers when the central directory is damaged.
@@ -26,9 +37,10 @@ class TZipReader {
 public:
     enum class TPartMode : uint8_t { SinglePart = 0, RemovableDisks = 1, NumberedFiles = 2 };
 
-    // Tests choose a read buffer smaller than a header to send every header through the
-    // record-by-record path.
-    explicit TZipReader(size_t bufferSize = TBufferedStream::kDefaultBufferSize);
+    // A directory is read straight through: a large buffer costs few reads. Tests choose one
+    // smaller than a header to send every header through the record-by-record path.
+    static constexpr size_t kDirectoryBufferSize = 64 * 1024;
+    explicit TZipReader(size_t bufferSize = kDirectoryBufferSize);
     virtual ~TZipReader();
     TZipReader(const TZipReader&) = delete;
     TZipReader& operator=(const TZipReader&) = delete;
@@ -45,6 +57,18 @@ public:
     // Opens the archive, reads its directory and closes it again. An archive without an end
     // record loads as empty; every other failure clears the reader and is raised again.
     void LoadDirectory();
+
+    // How a straight read met the entries: in data order, in reverse data order, or not at all
+    // in a way that stands for LoadDirectory.
+    enum class TListedOrder : uint8_t { NotStraight, DataOrder, ReverseDataOrder };
+    // Reads the directory of a single-part archive once, handing each entry to the visitor in the
+    // order the directory lists them, and keeps none. Where the keys of the entries keep one
+    // direction, the entries visited are exactly those LoadDirectory lists, in its order or
+    // the reverse (none for an archive without an end record). NotStraight, after visiting
+    // some entries or none, where LoadDirectory would do more than such a read (parts, a
+    // companion file, a rebuild from the local headers), where the order turns, where the
+    // visitor stops the read, or on any error; LoadDirectory then gives the entries or the error.
+    TListedOrder VisitDirectory(TEntryVisitor& visitor);
 
     int32_t EntryCount() const { return static_cast<int32_t>(entries.Count()); }
     // The leaf name and the uncompressed size of entry index; EListError outside the list.
@@ -73,16 +97,13 @@ private:
     bool FindCompanion(TArchiveStream& companion);
     TPartMode PartModeOf(uint16_t thisDisk) const;
     void ReadEntries();
-    // What became of a central header read straight from the read buffer.
-    struct TBufferedHeader {
-        enum class TOutcome : uint8_t { LeftToRecordPath, Added, Duplicate };
-        TOutcome outcome = TOutcome::LeftToRecordPath;
-        uint16_t extraLength = 0;
-    };
-    // The common case without a copy: a header that lies in the buffer whole, with its name,
-    // extra field and comment, and a name of ASCII characters, which needs neither the OEM
-    // conversion nor a split that minds two-byte characters.
-    TBufferedHeader TakeBufferedCentralHeader();
+    // The common case without a copy: headers that lie in the buffer whole, with their names,
+    // extra fields and comments, and names of ASCII characters, which need neither the OEM
+    // conversion nor a split that minds two-byte characters. Takes as many in a row as there
+    // are, up to the directory's count, counting them in taken and remembering the extra field
+    // length of the last; the next header, if any, is left to the record path. False when it
+    // stopped at a duplicate.
+    bool TakeBufferedCentralHeaders(int32_t& taken, uint16_t& lastExtraLength);
     void MergeCentralHeader(const TZipEntryInfo& header);
     void SkipCentralTail(const TZipEntryInfo& header);
     void ReadSplitArchiveComment(bool fromCompanion);
@@ -96,6 +117,7 @@ private:
 
     std::string zipName;
     TEntryTable entries;  // in data order once the directory is read
+    TEntrySink* sink = &entries;  // where the directory's entries go while it is read
     bool directoryRead = false;
     TEndOfCentralDir endRecord;
     TArchiveStream archiveFile;

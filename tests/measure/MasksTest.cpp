@@ -46,6 +46,20 @@ TEST_F(MaskTest, StarsNeedTheCharactersBetweenThem)
     });
 }
 
+TEST_F(MaskTest, AStarAndPlainCharactersAskForTheEndOfTheName)
+{
+    ExpectCases({
+        {"*.txt", "a.txt", true},     {"*.txt", "A.TXT", true},     {"*.TXT", "a.txt", true},
+        {"*.txt", ".txt", true},      {"*.txt", "txt", false},      {"*.txt", "a.txt.bak", false},
+        {"*.txt", "a.txtx", false},   {"*.txt", "a.tx", false},     {"*.txt", "", false},
+        {"*t", "t", true},            {"*.", "a.", true},           {"*.", "a", false},
+        {"*.txt", std::string("a.txt\0.bak", 9), true},  // the name ends at its NUL
+        {"*.txt", std::string("a.bak\0.txt", 9), false},
+        {"*\xC1.x", "\xE1.X", false},  // only a to z fold
+        {"*.txt", "a.txt.txt", true},
+    });
+}
+
 TEST_F(MaskTest, QuestionMarkIsDroppedAfterAStar)
 {
     ExpectCases({

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "measure/Masks.h"
 #include "measure/ZipFileSize.h"
 #include "platform/Exceptions.h"
@@ -92,6 +94,45 @@ TEST_F(ZipFileSizeTest, SizesOf2GBAndMoreCountAsNegative)
                         .Add(TZipEntry("c").Size(0x80000001u))
                         .Build();
     EXPECT_EQ(Measure(back, {"*"}), INT32_MAX);
+}
+
+TEST_F(ZipFileSizeTest, TheRunningTotalFollowsTheDataOrderWhateverTheDirectoryLists)
+{
+    // Sizes in data order, each with what its running total gives: a total, or a range error.
+    struct TCase {
+        std::vector<uint32_t> sizes;
+        std::optional<int32_t> total;
+    };
+    const std::vector<TCase> cases = {
+        {{1000, 0xFFFFFF00u}, 744},                    // -256 after 1000
+        {{0xFFFFFF00u, 1000}, std::nullopt},           // below 0 on the way
+        {{0x7FFFFFFFu, 0x7FFFFFFFu, 0x80000001u}, INT32_MAX},  // above 2 GB on the way, back under it
+        {{0x7FFFFFFFu, 0x7FFFFFFFu, 2, 0x80000001u, 0x80000000u}, std::nullopt},  // above 4 GB on the way
+        {{0x7FFFFFFFu, 1}, std::nullopt},              // ends above the signed range
+        {{5, 0xFFFFFFFBu, 0xFFFFFFFFu, 1}, std::nullopt},
+        {{5, 0xFFFFFFFBu, 1, 0xFFFFFFFFu}, 0},
+    };
+    for (const TCase& c : cases) {
+        const size_t n = c.sizes.size();
+        std::vector<std::vector<size_t>> orders = {{}, {}, {}};
+        for (size_t i = 0; i < n; ++i) {
+            orders[0].push_back(i);
+            orders[1].push_back(n - 1 - i);
+            orders[2].push_back((i + 1) % n);  // neither way round
+        }
+        for (const auto& order : orders) {
+            TZipBuilder builder;
+            for (size_t i = 0; i < n; ++i)
+                builder.Add(TZipEntry("f" + std::to_string(i)).Size(c.sizes[i]));
+            const TBuiltZip zip = builder.CentralOrder(order).Build();
+            const std::string where = "sizes[0] " + std::to_string(c.sizes[0]) + ", listed from " +
+                                      std::to_string(order[0]);
+            if (c.total)
+                EXPECT_EQ(Measure(zip, {"*"}), *c.total) << where;
+            else
+                EXPECT_THROW(Measure(zip, {"*"}), ERangeError) << where;
+        }
+    }
 }
 
 TEST_F(ZipFileSizeTest, InvalidMasksFailOnlyWhenANameIsTestedAgainstThem)

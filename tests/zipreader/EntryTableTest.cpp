@@ -82,5 +82,28 @@ TEST(EntryTableTest, APathGivesItsLeafAndAReplacedRowItsNewName)
     EXPECT_EQ(table.LeafName(0), "file.txt");
 }
 
+TEST(EntryTableTest, TheLeafFollowsTheLastSeparatorWhereverItFalls)
+{
+    // Every length up to a few words, the last separator at every place with another before
+    // it, and bytes around that lie next to a separator's.
+    const std::string filler = ".0[];9";
+    for (size_t length = 0; length <= 26; ++length) {
+        for (size_t at = 0; at <= length; ++at) {
+            for (char separator : {'/', '\\', ':'}) {
+                std::string path(length, ' ');
+                for (size_t i = 0; i < length; ++i)
+                    path[i] = filler[(i + length) % filler.size()];
+                if (at < length) {
+                    path[at] = separator;
+                    path[at / 2] = '/';
+                }
+                size_t start = path.find_last_of("/\\:");
+                const std::string expected = start == std::string::npos ? path : path.substr(start + 1);
+                EXPECT_EQ(TEntrySink::LeafOf(path, TNameForm::AsciiPath), expected) << path;
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace pk

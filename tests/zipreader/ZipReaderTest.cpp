@@ -346,6 +346,17 @@ TEST_F(ReaderStateTest, ReadsAgainOnlyWhenTheFileTimeChanged)
     fs::last_write_time(native, stamp + std::chrono::seconds(10));
     reader.LoadDirectory();
     EXPECT_EQ(NamesOf(reader), (TNames{"only"}));
+
+    // A directory that had to be rebuilt from the local headers says nothing about the next.
+    dir.Write("a.zip", TZipBuilder().Add(TZipEntry("x", "1")).Add(TZipEntry("y", "2").PointsTo(0)).Build().bytes);
+    fs::last_write_time(native, stamp + std::chrono::seconds(20));
+    reader.LoadDirectory();
+    ASSERT_TRUE(reader.Rebuilt());
+    dir.Write("a.zip", ThreeEntries().Build().bytes);
+    fs::last_write_time(native, stamp + std::chrono::seconds(30));
+    reader.LoadDirectory();
+    EXPECT_FALSE(reader.Rebuilt());
+    EXPECT_EQ(reader.EntryCount(), 3);
 }
 
 using ZipNameTest = ReaderTest;
