@@ -4,13 +4,9 @@
 
 #include <vector>
 
-#include "window/Application.h"
+#include "window/Subclass.h"
 
 namespace pk {
-
-namespace {
-constexpr UINT_PTR kSubclassId = 1;
-}
 
 void TCellEditor::Attach(HWND list, HFONT font, TEditTextHandler editTextHandler, CancelHandler cancelHandler)
 {
@@ -20,8 +16,8 @@ void TCellEditor::Attach(HWND list, HFONT font, TEditTextHandler editTextHandler
     edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, listView, nullptr,
                            GetModuleHandleA(nullptr), nullptr);
     SetFont(font);
-    SetWindowSubclass(listView, ListViewProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-    SetWindowSubclass(edit, EditProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    TSubclass<TCellEditor, &TCellEditor::OnListViewMessage>::Hook(listView, this);
+    TSubclass<TCellEditor, &TCellEditor::OnEditMessage>::Hook(edit, this);
 }
 
 void TCellEditor::SetFont(HFONT font)
@@ -91,7 +87,7 @@ void TCellEditor::Notify()
     onEditText(column, row, Text());
 }
 
-LRESULT TCellEditor::OnEditKey(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT TCellEditor::OnEditMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_GETDLGCODE: {
@@ -124,39 +120,22 @@ LRESULT TCellEditor::OnEditKey(HWND window, UINT message, WPARAM wParam, LPARAM 
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK TCellEditor::EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                      DWORD_PTR self)
+LRESULT TCellEditor::OnListViewMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(window, EditProc, kSubclassId);
-    return GuardedHandler(
-        [&] { return reinterpret_cast<TCellEditor*>(self)->OnEditKey(window, message, wParam, lParam); });
-}
-
-LRESULT CALLBACK TCellEditor::ListViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                          DWORD_PTR selfData)
-{
-    auto* self = reinterpret_cast<TCellEditor*>(selfData);
-    return GuardedHandler([&]() -> LRESULT {
-        switch (message) {
-        case WM_COMMAND:
-            if (reinterpret_cast<HWND>(lParam) == self->edit && HIWORD(wParam) == EN_CHANGE && self->active &&
-                !self->loading)
-                self->Notify();
-            return 0;
-        case WM_VSCROLL:
-        case WM_HSCROLL:
-        case WM_MOUSEWHEEL:
-        case WM_SIZE:
-            // The editor does not travel with the cells.
-            self->End();
-            break;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(window, ListViewProc, kSubclassId);
-            break;
-        }
-        return DefSubclassProc(window, message, wParam, lParam);
-    });
+    switch (message) {
+    case WM_COMMAND:
+        if (reinterpret_cast<HWND>(lParam) == edit && HIWORD(wParam) == EN_CHANGE && active && !loading)
+            Notify();
+        return 0;
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+    case WM_MOUSEWHEEL:
+    case WM_SIZE:
+        // The editor does not travel with the cells.
+        End();
+        break;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 }  // namespace pk

@@ -23,9 +23,8 @@ public:
     HWND Handle() const { return edit; }
 
 private:
-    static LRESULT CALLBACK ListViewProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-    static LRESULT CALLBACK EditProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-    LRESULT OnEditKey(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnListViewMessage(HWND listView, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnEditMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
     std::string Text() const;
     void Notify();
     // Hides the editor; true when it was open.

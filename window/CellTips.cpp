@@ -2,14 +2,13 @@
 
 #include <commctrl.h>
 
-#include "window/Application.h"
 #include "window/DesignMetrics.h"
+#include "window/Subclass.h"
 
 namespace pk {
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 2;
 constexpr int kCellTextPadding = 6;  // the list view's margin on each side of a cell's text
 
 TTTOOLINFOA Tool(HWND listView)
@@ -35,7 +34,7 @@ void TCellTips::Attach(HWND list, HFONT cellFont, int cellDpi, CellText text)
     tool.lpszText = const_cast<char*>("");
     SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     SetFont(cellFont, cellDpi);
-    SetWindowSubclass(listView, ListViewProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    TSubclass<TCellTips, &TCellTips::OnListViewMessage>::Hook(listView, this);
 }
 
 void TCellTips::SetFont(HFONT cellFont, int cellDpi)
@@ -106,32 +105,25 @@ void TCellTips::Hide()
     SendMessageA(tips, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
 }
 
-LRESULT CALLBACK TCellTips::ListViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                        DWORD_PTR selfData)
+LRESULT TCellTips::OnListViewMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = reinterpret_cast<TCellTips*>(selfData);
-    return GuardedHandler([&]() -> LRESULT {
-        switch (message) {
-        case WM_MOUSEMOVE:
-            self->OnMouseMove({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
-            break;
-        case WM_MOUSELEAVE:
-            self->trackingLeave = false;
-            self->Hide();
-            break;
-        case WM_LBUTTONDOWN:
-        case WM_VSCROLL:
-        case WM_HSCROLL:
-        case WM_MOUSEWHEEL:
-        case WM_KEYDOWN:
-            self->Hide();
-            break;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(window, ListViewProc, kSubclassId);
-            break;
-        }
-        return DefSubclassProc(window, message, wParam, lParam);
-    });
+    switch (message) {
+    case WM_MOUSEMOVE:
+        OnMouseMove({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+        break;
+    case WM_MOUSELEAVE:
+        trackingLeave = false;
+        Hide();
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+    case WM_MOUSEWHEEL:
+    case WM_KEYDOWN:
+        Hide();
+        break;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 }  // namespace pk

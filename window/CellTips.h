@@ -18,7 +18,7 @@ public:
     void SetFont(HFONT font, int dpi);
 
 private:
-    static LRESULT CALLBACK ListViewProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    LRESULT OnListViewMessage(HWND listView, UINT message, WPARAM wParam, LPARAM lParam);
     void OnMouseMove(POINT where);
     void Show(int item, int column);
     void Hide();
