@@ -1,6 +1,7 @@
 #pragma once
 // Where the reader puts a directory's entries, one by one in the order the directory lists
 // them: the reader's own table, or a visitor that keeps none of them.
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -16,12 +17,14 @@ public:
     {
         if (form == TNameForm::Leaf)
             return name;
-        // Eight bytes at a time back to the word that holds the last separator, then byte by byte.
+        // Eight bytes at a time back from the end; the highest separator byte of the first word
+        // that holds one is the last separator.
         size_t start = name.size();
         for (uint64_t word; start >= sizeof word; start -= sizeof word) {
             std::memcpy(&word, name.data() + start - sizeof word, sizeof word);
-            if (HasByte(word, '/') || HasByte(word, '\\') || HasByte(word, ':'))
-                break;
+            const uint64_t found = BytesEqualTo(word, '/') | BytesEqualTo(word, '\\') | BytesEqualTo(word, ':');
+            if (found != 0)
+                return name.substr(start - sizeof word + static_cast<size_t>(63 - std::countl_zero(found)) / 8 + 1);
         }
         while (start > 0 && name[start - 1] != '/' && name[start - 1] != '\\' && name[start - 1] != ':')
             --start;
@@ -42,12 +45,13 @@ protected:
     ~TEntrySink() = default;
 
 private:
-    static constexpr uint64_t kOnes = 0x0101010101010101ull;
-    // Whether any byte of the word is c (the usual test for a zero byte, after an exclusive or).
-    static constexpr bool HasByte(uint64_t word, char c)
+    static_assert(std::endian::native == std::endian::little, "byte i of a word read from memory is bits 8i..8i+7");
+    static constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
+    // The top bit of every byte of the word that is c, and no other bit.
+    static constexpr uint64_t BytesEqualTo(uint64_t word, char c)
     {
-        const uint64_t x = word ^ (kOnes * static_cast<uint8_t>(c));
-        return ((x - kOnes) & ~x & (kOnes << 7)) != 0;
+        const uint64_t x = word ^ (0x0101010101010101ull * static_cast<uint8_t>(c));  // 0 where c was
+        return ~(((x & kLow7) + kLow7) | x | kLow7);
     }
 };
 
