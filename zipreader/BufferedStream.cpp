@@ -6,7 +6,7 @@
 
 namespace pk {
 
-TBufferedStream::TBufferedStream(size_t bufferSize) : buffer(bufferSize) {}
+TBufferedStream::TBufferedStream(size_t size) : buffer(new uint8_t[size]), bufferSize(size) {}
 
 size_t TBufferedStream::Read(void* destination, size_t count)
 {
@@ -16,13 +16,13 @@ size_t TBufferedStream::Read(void* destination, size_t count)
         if (Buffered(position)) {
             size_t offset = static_cast<size_t>(position - bufferStart);
             size_t n = std::min(count - done, bufferLength - offset);
-            std::memcpy(out + done, buffer.data() + offset, n);
+            std::memcpy(out + done, buffer.get() + offset, n);
             done += n;
             position += static_cast<int64_t>(n);
             continue;
         }
         size_t wanted = count - done;
-        if (wanted >= buffer.size()) {
+        if (wanted >= bufferSize) {
             // A large request goes to the file in one piece, past the buffer.
             size_t n = file.ReadAt(position, out + done, wanted);
             done += n;
@@ -50,17 +50,17 @@ int64_t TBufferedStream::Seek(int64_t offset, platform::TSeekFrom from)
 
 const uint8_t* TBufferedStream::PeekRefilled(size_t count)
 {
-    if (count > buffer.size())
+    if (count > bufferSize)
         return nullptr;
     FillFrom(position);
-    return bufferLength >= count ? buffer.data() : nullptr;
+    return bufferLength >= count ? buffer.get() : nullptr;
 }
 
 void TBufferedStream::FillFrom(int64_t at)
 {
     // One positioned read: no seek before it.
     bufferStart = at;
-    bufferLength = file.ReadAt(at, buffer.data(), buffer.size());
+    bufferLength = file.ReadAt(at, buffer.get(), bufferSize);
     ++fills;
 }
 

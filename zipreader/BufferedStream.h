@@ -3,8 +3,8 @@
 // cost few system calls.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
-#include <vector>
 
 #include "platform/File.h"
 
@@ -31,7 +31,7 @@ public:
     const uint8_t* Peek(size_t count)
     {
         if (position >= bufferStart && static_cast<size_t>(position - bufferStart) + count <= bufferLength)
-            return buffer.data() + (position - bufferStart);
+            return buffer.get() + (position - bufferStart);
         return PeekRefilled(count);
     }
     // Moves past bytes seen with Peek.
@@ -53,7 +53,9 @@ private:
     void FillFrom(int64_t at);
     bool Buffered(int64_t at) const { return at >= bufferStart && at < bufferStart + static_cast<int64_t>(bufferLength); }
 
-    std::vector<uint8_t> buffer;
+    // Not zeroed: only bytes a read has filled are looked at, and untouched pages cost nothing.
+    std::unique_ptr<uint8_t[]> buffer;
+    size_t bufferSize;
     int64_t bufferStart = 0;  // file offset of buffer[0]
     size_t bufferLength = 0;  // valid bytes in the buffer
     int64_t position = 0;

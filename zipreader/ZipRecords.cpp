@@ -31,8 +31,18 @@ bool TEndOfCentralDir::FindEndRecord(TBufferedStream& file)
     int64_t size = file.Size();
     if (size < kEndRecordSize)
         return size == 0;
-    int64_t windowStart = size - std::min<int64_t>(kEndRecordWindow, size);
-    std::vector<uint8_t> window(static_cast<size_t>(size - windowStart));
+    // Most archives carry a short comment or none: the last few kilobytes hold the record. The
+    // search runs from the end backwards, so a record found there is the one the longest window
+    // would give first.
+    constexpr int64_t kShortWindow = 4096;
+    if (size > kShortWindow && FindEndRecordIn(file, size - kShortWindow))
+        return true;
+    return FindEndRecordIn(file, size - std::min<int64_t>(kEndRecordWindow, size));
+}
+
+bool TEndOfCentralDir::FindEndRecordIn(TBufferedStream& file, int64_t windowStart)
+{
+    std::vector<uint8_t> window(static_cast<size_t>(file.Size() - windowStart));
     file.Seek(windowStart, TSeekFrom::Begin);
     if (file.Read(window.data(), window.size()) != window.size())
         return false;

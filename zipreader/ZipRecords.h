@@ -76,6 +76,10 @@ public:
     std::string Comment;  // read only for split archives
     int32_t CommentOffset;
     bool CommentChanged;
+
+private:
+    // Searches the file from windowStart to its end, from the end backwards.
+    bool FindEndRecordIn(TBufferedStream& file, int64_t windowStart);
 };
 
 // Asked by a header read that ran out of bytes in a split archive: opens the next part and

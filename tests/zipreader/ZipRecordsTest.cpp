@@ -56,6 +56,22 @@ TEST_F(EndRecordTest, TakesTheRecordNearestTheEnd)
     EXPECT_EQ(record.TotalEntries, 9);
     EXPECT_EQ(record.CommentLength, 0);
     EXPECT_EQ(record.CommentOffset, static_cast<int32_t>(zip.bytes.size() - 1));
+
+    // Long comments around the record put it, or only the fake one, beyond the last few
+    // kilobytes, where a wider search must find the same record.
+    for (size_t before : {0, 3000, 5000, 20000}) {
+        for (size_t after : {0, 3000, 5000, 20000}) {
+            TBuiltZip longer = TZipBuilder()
+                                   .Prefix(std::string(70000, 'z'))
+                                   .Add(TZipEntry("a.txt", "abc"))
+                                   .End(TEndRecord().Comment(std::string(before, 'x') + fake + std::string(after, 'y')))
+                                   .Build();
+            const std::string where = std::to_string(before) + " before, " + std::to_string(after) + " after";
+            ASSERT_TRUE(record.FindEndRecord(Open(longer.bytes))) << where;
+            EXPECT_EQ(record.TotalEntries, 9) << where;
+            EXPECT_EQ(record.CommentOffset, static_cast<int32_t>(longer.bytes.size() - after)) << where;
+        }
+    }
 }
 
 TEST_F(EndRecordTest, FillsEveryFieldAndThePlaceOfTheComment)
