@@ -10,17 +10,18 @@
 #include "tests/langmodule/StringTable.h"
 #include "tests/langmodule/VersionResource.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  try {
-    const pk::test::TPeImage image(std::vector<uint8_t>(data, data + size));
-    image.Exports();
-    image.Imports();
-    const std::vector<pk::test::TPeResource> resources = image.Resources();
-    pk::test::DecodeStringTable(resources);
-    for (const pk::test::TPeResource& r : resources)
-      if (r.type == pk::test::TResourceName{16, u""})
-        pk::test::ParseVersionResource(r.data.data(), r.data.size());
-  } catch (const std::runtime_error&) {
-  }
-  return 0;
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    try {
+        const pk::testing::TPeImage image(std::vector<uint8_t>(data, data + size));
+        image.Exports();
+        image.Imports();
+        const std::vector<pk::testing::TPeResource> resources = image.Resources();
+        pk::testing::DecodeStringTable(resources);
+        for (const pk::testing::TPeResource& r : resources)
+            if (r.type == pk::testing::TResourceName{16, u""})
+                pk::testing::ParseVersionResource(r.data.data(), r.data.size());
+    } catch (const std::runtime_error&) {
+    }
+    return 0;
 }

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-namespace pk::test {
+namespace pk::testing {
 namespace {
 
 constexpr TExpectedMessage kMessages[] = {
@@ -184,7 +184,9 @@ constexpr TExpectedMessage kMessages[] = {
     {177, "Vložte %s  &&v %s"},
     {178, "Kopírovat soubory nastavení pro %s"},
     {179, "Nelze nalézt %s&&Vložte %s v &&%s"},
-    {180, "Kopírování %s není hotovo,&&Pracovní stanice nemůže být generována bez setupdisk&&pokud přerušíte nyní, vrátit se ke kopírování souborů?"},
+    {180,
+     "Kopírování %s není hotovo,&&Pracovní stanice nemůže být generována bez setupdisk&&pokud přerušíte nyní, vrátit "
+     "se ke kopírování souborů?"},
     {181, "Upozornění!"},
     {182, "Nelze nainstalovat %s, protože vyžaduje Windows 95 nebo Windows NT!"},
     {183, "Kopíování %s"},
@@ -201,13 +203,17 @@ constexpr TExpectedMessage kMessages[] = {
     {194, "Odstranit předchozí instalované soubory z"},
     {195, "Přijmout licenční smlouvu"},
     {199, "Prosím přečtěte si následující licenční ujednání.\nStiskni klávesu  PAGE DOWN ke zhlédnutí zbytku ujednání"},
-    {200, "Přijímáte všechny body licenčního ujednání?\nPokud zvolíte NE, instalace se uzavře. K pokračování instalace musíte souhlasit s licenčním ujednáním."},
+    {200,
+     "Přijímáte všechny body licenčního ujednání?\nPokud zvolíte NE, instalace se uzavře. K pokračování instalace "
+     "musíte souhlasit s licenčním ujednáním."},
     {201, "Není možné zapsat do \"%s\"&&Odinstalování nebude moci odstranit všechny nainstalované soubory!"},
     {202, "Klikněte tlačítko Další pro update pracovní stanice %s!"},
     {203, "Update %s pracovní stanice"},
     {204, "Informace"},
     {205, "Nelze nalézt nebo otevřít tento soubor informací %s"},
-    {206, "Aby bylo možné pro %S zobrazit všechen text správně, velikost &&fontu musí být nastavena na malý font v Ovládací panel | Zobrazení | Nastavení | Avanced.."},
+    {206,
+     "Aby bylo možné pro %S zobrazit všechen text správně, velikost &&fontu musí být nastavena na malý font v Ovládací "
+     "panel | Zobrazení | Nastavení | Avanced.."},
     {207, "Kontrola uživatelských práv"},
     {208, "Musíte mít práva administrátora ke správnému spuštění setup bez chyb!"},
     {209, "Musíte mít práva jako Power User ke správnému spuštění setup bez chyb!"},
@@ -241,60 +247,71 @@ constexpr TExpectedMessage kMessages[] = {
 };
 
 struct Cp1250Letter {
-  char32_t codePoint;
-  unsigned char byte;
+    char32_t codePoint;
+    unsigned char byte;
 };
 
 // Czech letters and the copyright sign in code page 1250.
 constexpr Cp1250Letter kCp1250Letters[] = {
-    {U'á', 0xE1}, {U'Á', 0xC1}, {U'č', 0xE8}, {U'Č', 0xC8}, {U'ď', 0xEF}, {U'Ď', 0xCF},
-    {U'é', 0xE9}, {U'É', 0xC9}, {U'ě', 0xEC}, {U'Ě', 0xCC}, {U'í', 0xED}, {U'Í', 0xCD},
-    {U'ň', 0xF2}, {U'Ň', 0xD2}, {U'ó', 0xF3}, {U'Ó', 0xD3}, {U'ř', 0xF8}, {U'Ř', 0xD8},
-    {U'š', 0x9A}, {U'Š', 0x8A}, {U'ť', 0x9D}, {U'Ť', 0x8D}, {U'ú', 0xFA}, {U'Ú', 0xDA},
-    {U'ů', 0xF9}, {U'Ů', 0xD9}, {U'ý', 0xFD}, {U'Ý', 0xDD}, {U'ž', 0x9E}, {U'Ž', 0x8E},
-    {U'©', 0xA9},
+    {U'á', 0xE1}, {U'Á', 0xC1}, {U'č', 0xE8}, {U'Č', 0xC8}, {U'ď', 0xEF}, {U'Ď', 0xCF}, {U'é', 0xE9}, {U'É', 0xC9},
+    {U'ě', 0xEC}, {U'Ě', 0xCC}, {U'í', 0xED}, {U'Í', 0xCD}, {U'ň', 0xF2}, {U'Ň', 0xD2}, {U'ó', 0xF3}, {U'Ó', 0xD3},
+    {U'ř', 0xF8}, {U'Ř', 0xD8}, {U'š', 0x9A}, {U'Š', 0x8A}, {U'ť', 0x9D}, {U'Ť', 0x8D}, {U'ú', 0xFA}, {U'Ú', 0xDA},
+    {U'ů', 0xF9}, {U'Ů', 0xD9}, {U'ý', 0xFD}, {U'Ý', 0xDD}, {U'ž', 0x9E}, {U'Ž', 0x8E}, {U'©', 0xA9},
 };
 
 // Decodes one UTF-8 sequence of at most three bytes starting at `pos` and advances past it.
-char32_t DecodeUtf8(std::string_view utf8, size_t& pos) {
-  const auto lead = static_cast<unsigned char>(utf8[pos++]);
-  int continuation = lead < 0x80 ? 0 : (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2 : -1;
-  if (continuation < 0) throw std::invalid_argument("unsupported UTF-8 lead byte");
-  char32_t codePoint = continuation == 0 ? lead : lead & (continuation == 1 ? 0x1F : 0x0F);
-  for (; continuation > 0; --continuation) {
-    if (pos >= utf8.size() || (static_cast<unsigned char>(utf8[pos]) & 0xC0) != 0x80)
-      throw std::invalid_argument("truncated UTF-8 sequence");
-    codePoint = (codePoint << 6) | (static_cast<unsigned char>(utf8[pos++]) & 0x3F);
-  }
-  return codePoint;
+char32_t DecodeUtf8(std::string_view utf8, size_t& pos)
+{
+    const auto lead = static_cast<unsigned char>(utf8[pos++]);
+    int continuation = lead < 0x80 ? 0 : (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2 : -1;
+    if (continuation < 0)
+        throw std::invalid_argument("unsupported UTF-8 lead byte");
+    char32_t codePoint = continuation == 0 ? lead : lead & (continuation == 1 ? 0x1F : 0x0F);
+    for (; continuation > 0; --continuation) {
+        if (pos >= utf8.size() || (static_cast<unsigned char>(utf8[pos]) & 0xC0) != 0x80)
+            throw std::invalid_argument("truncated UTF-8 sequence");
+        codePoint = (codePoint << 6) | (static_cast<unsigned char>(utf8[pos++]) & 0x3F);
+    }
+    return codePoint;
 }
 
 }  // namespace
 
-std::span<const TExpectedMessage> ExpectedMessages() { return kMessages; }
+std::span<const TExpectedMessage> ExpectedMessages()
+{
+    return kMessages;
+}
 
-std::string Utf8ToCp1250(std::string_view utf8) { return Utf16ToCp1250(Utf8ToUtf16(utf8)); }
+std::string Utf8ToCp1250(std::string_view utf8)
+{
+    return Utf16ToCp1250(Utf8ToUtf16(utf8));
+}
 
-std::string Utf16ToCp1250(std::u16string_view utf16) {
-  std::string ansi;
-  for (const char16_t codePoint : utf16) {
-    if (codePoint < 0x80) {
-      ansi.push_back(static_cast<char>(codePoint));
-      continue;
+std::string Utf16ToCp1250(std::u16string_view utf16)
+{
+    std::string ansi;
+    for (const char16_t codePoint : utf16) {
+        if (codePoint < 0x80) {
+            ansi.push_back(static_cast<char>(codePoint));
+            continue;
+        }
+        const Cp1250Letter* letter = nullptr;
+        for (const Cp1250Letter& candidate : kCp1250Letters)
+            if (candidate.codePoint == codePoint)
+                letter = &candidate;
+        if (letter == nullptr)
+            throw std::invalid_argument("character outside the code page 1250 map");
+        ansi.push_back(static_cast<char>(letter->byte));
     }
-    const Cp1250Letter* letter = nullptr;
-    for (const Cp1250Letter& candidate : kCp1250Letters)
-      if (candidate.codePoint == codePoint) letter = &candidate;
-    if (letter == nullptr) throw std::invalid_argument("character outside the code page 1250 map");
-    ansi.push_back(static_cast<char>(letter->byte));
-  }
-  return ansi;
+    return ansi;
 }
 
-std::u16string Utf8ToUtf16(std::string_view utf8) {
-  std::u16string utf16;
-  for (size_t pos = 0; pos < utf8.size();) utf16.push_back(static_cast<char16_t>(DecodeUtf8(utf8, pos)));
-  return utf16;
+std::u16string Utf8ToUtf16(std::string_view utf8)
+{
+    std::u16string utf16;
+    for (size_t pos = 0; pos < utf8.size();)
+        utf16.push_back(static_cast<char16_t>(DecodeUtf8(utf8, pos)));
+    return utf16;
 }
 
-}  // namespace pk::test
+}  // namespace pk::testing

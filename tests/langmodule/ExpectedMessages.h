@@ -4,11 +4,11 @@
 #include <string>
 #include <string_view>
 
-namespace pk::test {
+namespace pk::testing {
 
 struct TExpectedMessage {
-  uint16_t number;
-  std::string_view utf8;
+    uint16_t number;
+    std::string_view utf8;
 };
 
 // The Czech message table, kept here as UTF-8 independently of the module's resource script.
@@ -22,4 +22,4 @@ std::string Utf16ToCp1250(std::u16string_view utf16);
 // A table text as the module stores it (the table needs no surrogate pairs).
 std::u16string Utf8ToUtf16(std::string_view utf8);
 
-}  // namespace pk::test
+}  // namespace pk::testing

@@ -38,48 +38,54 @@ _CallLsWithRegisters:
 )");
 
 extern "C" void CallLsWithRegisters(const void* ls, uint32_t number, uint8_t* buffer,
-                                    const pk::test::TCalleeSaved* load,
-                                    pk::test::TLsCallRecord* record);
+                                    const pk::testing::TCalleeSaved* load, pk::testing::TLsCallRecord* record);
 
-namespace pk::test {
+namespace pk::testing {
 
 // The assembly above addresses these fields by offset.
-static_assert(offsetof(TCalleeSaved, ebx) == 0 && offsetof(TCalleeSaved, esi) == 4 &&
-              offsetof(TCalleeSaved, edi) == 8 && offsetof(TCalleeSaved, ebp) == 12);
+static_assert(offsetof(TCalleeSaved, ebx) == 0 && offsetof(TCalleeSaved, esi) == 4 && offsetof(TCalleeSaved, edi) == 8
+              && offsetof(TCalleeSaved, ebp) == 12);
 static_assert(offsetof(TLsCallRecord, espBefore) == 16 && offsetof(TLsCallRecord, espAfter) == 20);
 
 namespace {
 
-std::string OwnFolder() {
-  char path[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path, length);
-  return folder.substr(0, folder.find_last_of('\\') + 1);
+std::string OwnFolder()
+{
+    char path[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path, length);
+    return folder.substr(0, folder.find_last_of('\\') + 1);
 }
 
 }  // namespace
 
-TGlossaModule::TGlossaModule()
-    : path_(OwnFolder() + "Glossa.dll"), module_(LoadLibraryA(path_.c_str())), ls_(nullptr) {
-  if (module_ == nullptr) throw std::runtime_error("cannot load " + path_);
-  ls_ = reinterpret_cast<const void*>(GetProcAddress(module_, "ls"));
-  if (ls_ == nullptr) {
+TGlossaModule::TGlossaModule() : path_(OwnFolder() + "Glossa.dll"), module_(LoadLibraryA(path_.c_str())), ls_(nullptr)
+{
+    if (module_ == nullptr)
+        throw std::runtime_error("cannot load " + path_);
+    ls_ = reinterpret_cast<const void*>(GetProcAddress(module_, "ls"));
+    if (ls_ == nullptr) {
+        FreeLibrary(module_);
+        throw std::runtime_error("no export ls in " + path_);
+    }
+}
+
+TGlossaModule::~TGlossaModule()
+{
     FreeLibrary(module_);
-    throw std::runtime_error("no export ls in " + path_);
-  }
 }
 
-TGlossaModule::~TGlossaModule() { FreeLibrary(module_); }
-
-TLsResult CallLs(const void* ls, uint32_t number, const TCalleeSaved& load) {
-  TLsResult result{};
-  result.bytes.fill(TLsResult::kFill);
-  CallLsWithRegisters(ls, number, result.Buffer(), &load, &result.record);
-  return result;
+TLsResult CallLs(const void* ls, uint32_t number, const TCalleeSaved& load)
+{
+    TLsResult result{};
+    result.bytes.fill(TLsResult::kFill);
+    CallLsWithRegisters(ls, number, result.Buffer(), &load, &result.record);
+    return result;
 }
 
-TLsResult CallLs(const void* ls, uint32_t number) {
-  return CallLs(ls, number, kMarkedRegisters);
+TLsResult CallLs(const void* ls, uint32_t number)
+{
+    return CallLs(ls, number, kMarkedRegisters);
 }
 
-}  // namespace pk::test
+}  // namespace pk::testing

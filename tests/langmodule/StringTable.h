@@ -6,12 +6,12 @@
 
 #include "tests/langmodule/PeImage.h"
 
-namespace pk::test {
+namespace pk::testing {
 
 struct TTableString {
-  uint16_t number = 0;
-  uint16_t language = 0;
-  std::u16string text;
+    uint16_t number = 0;
+    uint16_t language = 0;
+    std::u16string text;
 };
 
 // The strings of every string-table block among `resources`: block n holds the numbers
@@ -19,4 +19,4 @@ struct TTableString {
 // Throws std::runtime_error on a malformed block.
 std::vector<TTableString> DecodeStringTable(std::span<const TPeResource> resources);
 
-}  // namespace pk::test
+}  // namespace pk::testing
