@@ -56,7 +56,7 @@ std::string NameKey(std::string_view name)
 
 namespace {
 
-class Win32Drives : public TDrives {
+class TWin32Drives : public TDrives {
 public:
     bool IsRemovable(const std::string& root) override { return GetDriveTypeA(root.c_str()) == DRIVE_REMOVABLE; }
     std::string VolumeLabel(const std::string& root) override
@@ -72,7 +72,7 @@ public:
 
 TDrives& DefaultDrives()
 {
-    static Win32Drives drives;
+    static TWin32Drives drives;
     return drives;
 }
 

@@ -30,7 +30,7 @@ UINT ButtonFlag(TBoxButtons buttons)
 }
 
 // Real modal boxes, the application-wide cursor and the message pump of the Win32 flavour.
-class Win32UserInterface : public TUserInterface {
+class TWin32UserInterface : public TUserInterface {
 public:
     TBoxResult ShowMessageBox(const TMessageBoxSpec& box) override
     {
@@ -106,7 +106,7 @@ private:
 
 TUserInterface& DefaultUserInterface()
 {
-    static Win32UserInterface sink;
+    static TWin32UserInterface sink;
     return sink;
 }
 

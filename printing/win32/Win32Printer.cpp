@@ -49,9 +49,9 @@ std::string DefaultPrinterName()
 
 // The system's default printer through GDI. The device context is opened on first use and
 // kept for later printouts, with its font, white brush and origins.
-class Win32Printer final : public TPrinterDevice {
+class TWin32Printer final : public TPrinterDevice {
 public:
-    ~Win32Printer() override
+    ~TWin32Printer() override
     {
         if (dc)
             DeleteDC(dc);
@@ -195,7 +195,7 @@ private:
 
 TPrinterDevice& DefaultPrinter()
 {
-    static Win32Printer printer;
+    static TWin32Printer printer;
     return printer;
 }
 
