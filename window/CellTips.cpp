@@ -4,6 +4,7 @@
 
 #include "window/DesignMetrics.h"
 #include "window/Subclass.h"
+#include "window/TextWidth.h"
 
 namespace pk {
 
@@ -47,13 +48,7 @@ void TCellTips::SetFont(HFONT cellFont, int cellDpi)
 
 bool TCellTips::CutOff(const std::string& text, const RECT& cell) const
 {
-    HDC dc = GetDC(listView);
-    HGDIOBJ previous = SelectObject(dc, font);
-    SIZE extent = {};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    SelectObject(dc, previous);
-    ReleaseDC(listView, dc);
-    return extent.cx + 2 * ScaleToDpi(kCellTextPadding, dpi) > cell.right - cell.left;
+    return TextWidth(listView, font, text) + 2 * ScaleToDpi(kCellTextPadding, dpi) > cell.right - cell.left;
 }
 
 void TCellTips::OnMouseMove(POINT where)

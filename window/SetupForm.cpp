@@ -16,6 +16,7 @@
 #include "window/EditorLaunch.h"
 #include "window/PrintedTable.h"
 #include "window/ScreenDpi.h"
+#include "window/TextWidth.h"
 
 namespace pk {
 
@@ -110,17 +111,6 @@ HFONT CreateWindowFont(int dpi)
     const char* face = dpi != kDesignDpi && twinInstalled ? kScalableFontFace : kWindowFontFace;
     return CreateFontA(ScaleToDpi(kWindowFontHeight, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
-}
-
-int TextWidth(HWND control, HFONT font, const std::string& text)
-{
-    HDC dc = GetDC(control);
-    HGDIOBJ previous = SelectObject(dc, font);
-    SIZE extent = {};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    SelectObject(dc, previous);
-    ReleaseDC(control, dc);
-    return extent.cx;
 }
 
 }  // namespace
