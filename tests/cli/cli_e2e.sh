@@ -12,11 +12,7 @@ if [ "$#" -eq 1 ] && [[ "$1" == *.exe ]]; then
 fi
 work=$(mktemp -d)
 trap '[ -n "${PK_KEEP:-}" ] || rm -rf "$work"' EXIT
-fails=0 count=0
-check() {
-  count=$((count + 1))
-  if eval "$2"; then echo "ok   $1"; else echo "FAIL $1"; fails=$((fails + 1)); fi
-}
+. "$(dirname "$0")/../support/check.sh"
 
 python3 - "$work" <<'PY'
 import os, struct, sys, zipfile
@@ -141,7 +137,6 @@ check "bad usage exits 2" '[ $rc -eq 2 ]'
 run --diff stale.ini >/dev/null 2>&1; rc=$?
 check "--diff alone is bad usage" '[ $rc -eq 2 ]'
 out=$(run --help); rc=$?
-check "help lists every exit code" '[ $rc -eq 0 ] && for c in 0 1 2 3 4; do grep -q "^  $c  " <<<"$out" || exit 1; done'
+check "help lists every exit code" '[ $rc -eq 0 ] && (for c in 0 1 2 3 4; do grep -q "^  $c  " <<<"$out" || exit 1; done)'
 
-echo "$((count - fails)) passed, $fails failed"
-[ "$fails" -eq 0 ]
+checks_summary

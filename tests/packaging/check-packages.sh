@@ -9,11 +9,7 @@ native=$(realpath "$1") win=$(realpath "$2")
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$native/CMakeCache.txt")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-fails=0 count=0
-check() {
-  count=$((count + 1))
-  if eval "$2"; then echo "ok   $1"; else echo "FAIL $1"; fails=$((fails + 1)); fi
-}
+. "$(dirname "$0")/../support/check.sh"
 
 check "the project version is known" '[[ "$version" =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]]'
 
@@ -52,5 +48,4 @@ check "the package names itself and its version" \
 check "it unpacks into a scratch root" 'dpkg -x "$native/$deb" "$work/root" && [ -x "$work/root/usr/bin/paktally-cli" ]'
 check "the program there answers --version" '[ "$("$work/root/usr/bin/paktally-cli" --version)" = "paktally-cli $version" ]'
 
-echo "$((count - fails)) passed, $fails failed"
-[ "$fails" -eq 0 ]
+checks_summary
