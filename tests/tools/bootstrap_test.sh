@@ -26,7 +26,7 @@ case "$name $*" in
     case "$STAND_IN_UPDATE_ERROR" in
       sync) echo "E: Failed to fetch $index  File has unexpected size (49224 != 49172). Mirror sync in progress? [IP: 192.0.2.1 80]" >&2
             echo "E: Some index files failed to download. They have been ignored, or old ones used instead." >&2 ;;
-      lock) echo "E: Could not get lock /var/lib/apt/lists/lock. It is held by process 42 (apt-get)" >&2 ;;
+      no-suite) echo "E: The repository 'http://mirror.invalid/debian bookworm-gone Release' does not have a Release file." >&2 ;;
     esac
     exit 100 ;;
   "apt-get "*" install "*)
@@ -57,7 +57,7 @@ held="Unable to correct problems, you have held broken packages."
 declare -A said=(
   [installing]="bootstrap: installing $pkgs"
   [warn-index]="bootstrap: warning: going on without package index files that failed to download: $index"
-  [warn-lock]="bootstrap: warning: going on without package index files that failed to download: Could not get lock /var/lib/apt/lists/lock. It is held by process 42 (apt-get)"
+  [warn-suite]="bootstrap: warning: going on without package index files that failed to download: The repository 'http://mirror.invalid/debian bookworm-gone Release' does not have a Release file."
   [retry]="bootstrap: apt could not install the packages ($held); trying once more with the release's own suite (bookworm) preferred"
   [stop]="bootstrap: cannot install $pkgs: $held"
   [root]="bootstrap: run as root (apt-get is needed)"
@@ -71,7 +71,7 @@ nothing to do          |0   |no |yes|0 -   |ok    |ok    |bookworm|yes|0|       
 a good day             |0   |yes|no |0 -   |ok    |ok    |bookworm|yes|0|add-architecture i386, update, install                           |installing
 index late once        |0   |yes|yes|1 sync|ok    |ok    |bookworm|yes|0|update, sleep 7, update, install                                 |installing
 mirror out of step     |0   |yes|yes|3 sync|broken|ok    |bookworm|yes|0|update, sleep 7, update, sleep 7, update, install, install -t bookworm|installing warn-index retry
-lock held all along    |0   |yes|yes|3 lock|ok    |ok    |bookworm|yes|0|update, sleep 7, update, sleep 7, update, install                 |installing warn-lock
+a suite the mirror lacks|0  |yes|yes|3 no-suite|ok  |ok    |bookworm|yes|0|update, sleep 7, update, sleep 7, update, install                 |installing warn-suite
 every try fails        |0   |yes|yes|3 sync|broken|broken|bookworm|yes|1|update, sleep 7, update, sleep 7, update, install, install -t bookworm|installing warn-index retry stop
 no release codename    |0   |yes|yes|0 -   |broken|ok    |        |yes|1|update, install                                                   |installing stop
 not root, packages     |1000|yes|yes|0 -   |ok    |ok    |bookworm|yes|1|                                                                   |root
