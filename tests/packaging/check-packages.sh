@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks the release packages after `--target package`: the Windows ZIP holds the three
-# 32-bit programs and the README, matches its SHA-256 file and carries the project version in
-# the programs' version resources; the Debian package unpacks into a scratch root, where the
-# console program answers --version with the same version.
+# 32-bit programs, the README and the licence, matches its SHA-256 file and carries the project
+# version in the programs' version resources; lintian finds no error or warning in the Debian
+# package, which unpacks into a scratch root, where the console program answers --version with
+# the same version and its manual page names every option and exit code that --help names.
 # Usage: check-packages.sh NATIVE_BUILD_DIR WIN32_BUILD_DIR
 set -uo pipefail
 native=$(realpath "$1") win=$(realpath "$2")
@@ -13,16 +14,18 @@ trap 'rm -rf "$work"' EXIT
 
 check "the project version is known" '[[ "$version" =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]]'
 
+here=$(dirname "$0")
 zip="Paktally-$version-win32.zip"
 check "$zip and its checksum exist" '[ -f "$win/$zip" ] && [ -f "$win/$zip.sha256" ]'
 check "the checksum matches" '(cd "$win" && sha256sum --quiet -c "$zip.sha256")'
-check "the ZIP holds 32-bit programs of this version" 'python3 - "$win/$zip" "$version" <<'"'"'PY'"'"'
+check "the ZIP holds 32-bit programs of this version and the licence" 'python3 - "$win/$zip" "$version" "$here/../../LICENSE" <<'"'"'PY'"'"'
 import struct, sys, zipfile
-path, version = sys.argv[1], sys.argv[2]
+path, version, licence = sys.argv[1], sys.argv[2], sys.argv[3]
 major, minor, patch = map(int, version.split("."))
 with zipfile.ZipFile(path) as z:
     files = {name.split("/")[-1]: name for name in z.namelist() if not name.endswith("/")}
-    assert set(files) == {"Paktally.exe", "Glossa.dll", "paktally-cli.exe", "README.txt"}, files
+    assert set(files) == {"Paktally.exe", "Glossa.dll", "paktally-cli.exe", "README.txt", "LICENSE.txt"}, files
+    assert z.read(files["LICENSE.txt"]) == open(licence, "rb").read(), "LICENSE.txt is not the licence"
     assert version in z.read(files["README.txt"]).decode(), "README names another version"
     for name in ("Paktally.exe", "Glossa.dll", "paktally-cli.exe"):
         pe = z.read(files[name])
@@ -47,5 +50,22 @@ check "the package names itself and its version" \
   '[ "$(dpkg-deb -f "$native/$deb" Package Version | tr "\n" " ")" = "Package: paktally-cli Version: $version " ]'
 check "it unpacks into a scratch root" 'dpkg -x "$native/$deb" "$work/root" && [ -x "$work/root/usr/bin/paktally-cli" ]'
 check "the program there answers --version" '[ "$("$work/root/usr/bin/paktally-cli" --version)" = "paktally-cli $version" ]'
+check "its changelog starts with this version" \
+  '[ "$(zcat "$work/root/usr/share/doc/paktally-cli/changelog.gz" | head -1 | cut -d" " -f1,2)" = "paktally-cli ($version)" ]'
+
+# The page's roff source, its escaped dashes plain; then what --help names and the page does not.
+page=$(zcat "$work/root/usr/share/man/man1/paktally-cli.1.gz" 2>/dev/null | sed 's/\\-/-/g')
+help=$("$work/root/usr/bin/paktally-cli" --help)
+missing_options=$(grep -oE '(^|[][ ,|])(--[a-z][a-z-]*|-[a-z]|/\?)' <<<"$help" | sed 's/^[][ ,|]//' | sort -u |
+  while read -r option; do grep -qF -- "$option" <<<"$page" || echo "$option"; done)
+missing_codes=$(grep -oE '^  [0-9]+  ' <<<"$help" | tr -d ' ' |
+  while read -r code; do grep -qx "\.B $code" <<<"$page" || echo "$code"; done)
+check "the manual page names every option of --help${missing_options:+ (not: $missing_options)}" \
+  '[ -n "$page" ] && [ -z "$missing_options" ]'
+check "the manual page explains every exit code of --help${missing_codes:+ (not: $missing_codes)}" \
+  '[ -n "$page" ] && [ -z "$missing_codes" ]'
+
+lintian=$(lintian --fail-on none "$native/$deb" 2>&1)
+check "lintian finds no error or warning" '! grep -qE "^[EW]: " <<<"$lintian"' || sed 's/^/    /' <<<"$lintian"
 
 checks_summary
