@@ -18,7 +18,7 @@ flavour() {
   case $1 in
     native) echo "the native workbench" ;;
     asan) echo "native with ASan and UBSan" ;;
-    fuzz) echo "the libFuzzer smoke runs, clang" ;;
+    fuzz) echo "libFuzzer targets, clang" ;;
     win32) echo "32-bit Windows, the product, MinGW" ;;
     win64) echo "64-bit Windows, MinGW" ;;
   esac
@@ -41,8 +41,8 @@ echo "Windows tests: $windows, because $why."
 
 for preset in native asan fuzz "$windows"; do
   [[ " ${built[*]} " == *" $preset "* ]] || continue
-  step "test-$preset" "Testing $preset" ctest --preset "$preset" -j"$jobs" --output-on-failure ||
-    failure "$preset (tests)"
+  step "test-$preset" "Testing $preset ($(flavour "$preset"))" \
+    ctest --preset "$preset" -j"$jobs" --output-on-failure || failure "$preset (tests)"
 done
 
 packages() {
