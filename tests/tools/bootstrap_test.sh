@@ -17,14 +17,12 @@ cat >"$work/bin/stand-in" <<'SH'
 # One stand-in for every system command, told by its name; scripted by the STAND_IN_* variables.
 name=$(basename "$0")
 echo "$name $*" >>"$STAND_IN_LOG"
-index=http://mirror.invalid/debian-security/dists/bookworm-security/main/binary-i386/Packages.xz
-held="E: Unable to correct problems, you have held broken packages."
 case "$name $*" in
   "apt-get "*" update "*)
     tries=$(grep -c ' update ' "$STAND_IN_LOG")
     [ "$tries" -gt "${STAND_IN_UPDATE_FAILS:-0}" ] && exit 0
     case "$STAND_IN_UPDATE_ERROR" in
-      sync) echo "E: Failed to fetch $index  File has unexpected size (49224 != 49172). Mirror sync in progress? [IP: 192.0.2.1 80]" >&2
+      sync) echo "E: Failed to fetch $STAND_IN_INDEX  File has unexpected size (49224 != 49172). Mirror sync in progress? [IP: 192.0.2.1 80]" >&2
             echo "E: Some index files failed to download. They have been ignored, or old ones used instead." >&2 ;;
       no-suite) echo "E: The repository 'http://mirror.invalid/debian bookworm-gone Release' does not have a Release file." >&2 ;;
     esac
@@ -34,7 +32,7 @@ case "$name $*" in
     [ "$result" = ok ] && exit 0
     echo "Some packages could not be installed. This may mean that you have requested an impossible situation."
     echo " wine32:i386 : Depends: zlib1g:i386 (= 1:1.2.13.dfsg-1) but 1:1.2.13.dfsg-1+deb12u1 is to be installed"
-    echo "$held" >&2
+    echo "E: $STAND_IN_HELD" >&2
     exit 100 ;;
   "dpkg-query "*)
     [[ " $STAND_IN_MISSING " == *" ${!#} "* ]] && { echo "dpkg-query: no packages found matching ${!#}" >&2; exit 1; }
@@ -52,14 +50,14 @@ for c in apt-get dpkg dpkg-query locale locale-gen update-alternatives id sleep;
 done
 
 pkgs="wine32:i386 libcups2:i386"
-index=http://mirror.invalid/debian-security/dists/bookworm-security/main/binary-i386/Packages.xz
-held="Unable to correct problems, you have held broken packages."
+export STAND_IN_INDEX=http://mirror.invalid/debian-security/dists/bookworm-security/main/binary-i386/Packages.xz
+export STAND_IN_HELD="Unable to correct problems, you have held broken packages."
 declare -A said=(
   [installing]="bootstrap: installing $pkgs"
-  [warn-index]="bootstrap: warning: going on without package index files that failed to download: $index"
+  [warn-index]="bootstrap: warning: going on without package index files that failed to download: $STAND_IN_INDEX"
   [warn-suite]="bootstrap: warning: going on without package index files that failed to download: The repository 'http://mirror.invalid/debian bookworm-gone Release' does not have a Release file."
-  [retry]="bootstrap: apt could not install the packages ($held); trying once more with the release's own suite (bookworm) preferred"
-  [stop]="bootstrap: cannot install $pkgs: $held"
+  [retry]="bootstrap: apt could not install the packages ($STAND_IN_HELD); trying once more with the release's own suite (bookworm) preferred"
+  [stop]="bootstrap: cannot install $pkgs: $STAND_IN_HELD"
   [root]="bootstrap: run as root (apt-get is needed)"
 )
 
