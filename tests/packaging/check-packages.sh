@@ -52,6 +52,16 @@ check "it unpacks into a scratch root" 'dpkg -x "$native/$deb" "$work/root" && [
 check "the program there answers --version" '[ "$("$work/root/usr/bin/paktally-cli" --version)" = "paktally-cli $version" ]'
 check "its changelog starts with this version" \
   '[ "$(zcat "$work/root/usr/share/doc/paktally-cli/changelog.gz" | head -1 | cut -d" " -f1,2)" = "paktally-cli ($version)" ]'
+check "its copyright file is machine-readable and carries the licence of LICENSE" 'python3 - "$work/root/usr/share/doc/paktally-cli/copyright" "$here/../../LICENSE" <<'"'"'PY'"'"'
+import re, sys
+text, licence = open(sys.argv[1]).read(), open(sys.argv[2]).read()
+assert text.startswith("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"), "Format"
+files = next(p for p in text.split("\n\n") if p.startswith("Files: *\n"))
+assert "\nCopyright: 2026 Tarvo\n" in files, "Copyright"
+body = re.search(r"^License: Expat\n((?: .*\n?)+)", files, re.M).group(1)
+body = "".join("\n" if line == " ." else line[1:] + "\n" for line in body.splitlines())
+assert licence.endswith("\n\n" + body), "the licence text differs from LICENSE"
+PY'
 
 # The page's roff source, its escaped dashes plain; then what --help names and the page does not.
 page=$(zcat "$work/root/usr/share/man/man1/paktally-cli.1.gz" 2>/dev/null | sed 's/\\-/-/g')
