@@ -115,7 +115,6 @@ while IFS='|' read -r name uid missing foreign update plain suite codename local
   check "$name: prints what it does" '[ "$got" = "$want" ]' || sed 's/^/    got: /' "$dir/out"
   check "$name: every apt-get waits for the dpkg lock and installs unasked" \
     '! grep "^apt-get" "$STAND_IN_LOG" | grep -vE " -o DPkg::Lock::Timeout=[1-9][0-9]* .*( update -qq| install -y .* $pkgs)$"'
-  check "$name: nothing unexpected was called" '! grep -q "unexpected call" "$dir/out"'
   if [[ "$want_calls" == *locale-gen* ]]; then
     check "$name: the Czech locale is enabled, the others left as they were" \
       '[ "$(cat "$dir/etc/locale.gen")" = "$(printf "cs_CZ.UTF-8 UTF-8\n# en_US.UTF-8 UTF-8")" ]'
