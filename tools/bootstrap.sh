@@ -12,6 +12,7 @@ export DEBIAN_FRONTEND=noninteractive
 # Another apt (an unattended upgrade, say) is waited for, not failed on.
 apt_opts=(-o DPkg::Lock::Timeout=600 -o Acquire::Retries=2)
 retry_pause=${PK_BOOTSTRAP_RETRY_PAUSE:-5}
+etc=${PK_BOOTSTRAP_ETC:-/etc}  # another root's /etc, for the bootstrap's own test
 
 native_pkgs=(cmake ninja-build g++ googletest libbenchmark-dev clang libclang-rt-14-dev libunicorn-dev
              zip unzip p7zip-full python3 patch dpkg-dev lintian strace locales xvfb x11-utils imagemagick
@@ -31,14 +32,14 @@ update_indexes() {
     [ "$try" -lt 3 ] && sleep "$retry_pause"
   done
   local failed
-  failed=$(grep -oE 'Failed to fetch [^ ]+' <<<"$out" | sed 's/^Failed to fetch //' | paste -sd ' ' -)
+  failed=$(sed -n 's/.*Failed to fetch \([^ ]*\).*/\1/p' <<<"$out" | paste -sd ' ' -)
   echo "bootstrap: warning: going on without package index files that failed to download: ${failed:-$(apt_errors "$out")}" >&2
 }
 
 install_packages() {
   local out codename
   out=$(apt-get "${apt_opts[@]}" install -y -qq --no-install-recommends "$@" 2>&1) && return 0
-  codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+  codename=$( (. "$etc/os-release" && echo "${VERSION_CODENAME:-}") 2>/dev/null || true)
   if [ -n "$codename" ]; then
     echo "bootstrap: apt could not install the packages ($(apt_errors "$out" | cut -c1-200)); trying once more with the release's own suite ($codename) preferred" >&2
     out=$(apt-get "${apt_opts[@]}" install -y -qq --no-install-recommends -t "$codename" "$@" 2>&1) && return 0
@@ -61,10 +62,10 @@ if [ "${#missing[@]}" -gt 0 ]; then
 fi
 
 # Wine shows code page 1250 only when the Czech locale exists.
-if ! locale -a 2>/dev/null | grep -qi '^cs_CZ\.utf8$'; then
+if ! locale -a 2>/dev/null | grep -i '^cs_CZ\.utf8$' >/dev/null; then
   need_root
-  sed -i 's/^# *\(cs_CZ.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  grep -q '^cs_CZ.UTF-8 UTF-8' /etc/locale.gen || echo 'cs_CZ.UTF-8 UTF-8' >> /etc/locale.gen
+  sed -i 's/^# *\(cs_CZ.UTF-8 UTF-8\)/\1/' "$etc/locale.gen"
+  grep -q '^cs_CZ.UTF-8 UTF-8' "$etc/locale.gen" || echo 'cs_CZ.UTF-8 UTF-8' >> "$etc/locale.gen"
   locale-gen >/dev/null
 fi
 

@@ -1,12 +1,13 @@
 # Named checks for the test scripts, sourced by them:
-#   check "what is checked" 'shell condition'   prints "ok   ..." or "FAIL ..."
+#   check "what is checked" 'shell condition'   prints "ok   ..." or "FAIL ..."; returns as the condition did
 #   checks_summary                                prints the counts; fails when a check failed
-fails=0 count=0
+# The counters carry a prefix of their own: a test's variables must not reset them.
+checks_failed=0 checks_run=0
 check() {
-  count=$((count + 1))
-  if eval "$2"; then echo "ok   $1"; else echo "FAIL $1"; fails=$((fails + 1)); fi
+  checks_run=$((checks_run + 1))
+  if eval "$2"; then echo "ok   $1"; else echo "FAIL $1"; checks_failed=$((checks_failed + 1)); return 1; fi
 }
 checks_summary() {
-  echo "$((count - fails)) passed, $fails failed"
-  [ "$fails" -eq 0 ]
+  echo "$((checks_run - checks_failed)) passed, $checks_failed failed"
+  [ "$checks_failed" -eq 0 ]
 }
