@@ -43,6 +43,8 @@ for preset in native asan fuzz "$windows"; do
   [[ " ${built[*]} " == *" $preset "* ]] || continue
   step "test-$preset" "Testing $preset ($(flavour "$preset"))" \
     ctest --preset "$preset" -j"$jobs" --output-on-failure || failure "$preset (tests)"
+  # ctest's own closing line, so that the counts are on the terminal too.
+  grep -E '^[0-9]+% tests passed' "$step_log" | sed 's/^/  /'
 done
 
 packages() {
