@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <thread>
@@ -114,6 +115,58 @@ TEST(DpiChange, AWindowMovedToAScreenOfAnotherResolutionScalesAgain)
     EXPECT_NEAR(panel.height, client.cy - 57, 1);
     Click(FindChild(window, "Button", "&Close"));
     EXPECT_EQ(run.WaitForExit(), 0);
+}
+
+// The window and its buttons lie wholly on the screen; a screen that holds the window shows it
+// as designed, in the middle. Run at every resolution, like Dpi.
+TEST(Screen, TheWindowOpensWhollyOnScreensLargeAndSmall)
+{
+    const int dpi = ScreenDpi();
+    auto scaled = [dpi](int value) { return value * dpi / 96.0; };
+    for (SIZE screen : {SIZE{1024, 768}, SIZE{1920, 1080}}) {
+        SCOPED_TRACE(std::to_string(screen.cx) + " x " + std::to_string(screen.cy));
+        DriveOnScreenOfSize(screen, [&](const std::string& desktop) {
+            TKit kit;
+            TDrivenProgram run(PaktallyExe(), kit.IniPath(), desktop);
+            HWND window = run.WaitForWindow(kWindowClass);
+            ASSERT_TRUE(window);
+            RECT place;
+            GetWindowRect(window, &place);
+            EXPECT_GE(place.left, 0);
+            EXPECT_GE(place.top, 0);
+            EXPECT_LE(place.right, screen.cx);
+            EXPECT_LE(place.bottom, screen.cy);
+            SIZE outer = OuterSize(window), client = ClientSize(window);
+            EXPECT_NEAR(outer.cx, std::min(scaled(kClientWidth) + outer.cx - client.cx, 1.0 * screen.cx), 1);
+            EXPECT_NEAR(outer.cy, std::min(scaled(kClientHeight) + outer.cy - client.cy, 1.0 * screen.cy), 1);
+            EXPECT_NEAR(place.left, (screen.cx - outer.cx) / 2, 1);
+            EXPECT_NEAR(place.top, (screen.cy - outer.cy) / 2, 1);
+            for (const char* caption : {"&Close", "&Edit text file", "&Update", "&Print"}) {
+                TRect button = PlaceOf(FindChild(window, "Button", caption));
+                EXPECT_GE(button.left, 0) << caption;
+                EXPECT_GE(button.top, 0) << caption;
+                EXPECT_LE(button.left + button.width, client.cx) << caption;
+                EXPECT_LE(button.top + button.height, client.cy) << caption;
+            }
+            TRect print = PlaceOf(FindChild(window, "Button", "&Print"));
+            EXPECT_NEAR(print.left + print.width, client.cx - scaled(4), 1);
+
+            // Moved to a screen of the same resolution, off its edges: back inside.
+            RECT offScreen = {-100, -50, outer.cx - 100, outer.cy - 50};
+            run.SendDpiChanged(window, dpi, offScreen);
+            ASSERT_TRUE(WaitUntil([&] { GetWindowRect(window, &place); return place.left == 0; }, 5s));
+            EXPECT_EQ(place.top, 0);
+            EXPECT_EQ(OuterSize(window).cx, outer.cx);
+
+            // The smallest size is the designed one, unless the screen is smaller still.
+            SetWindowPos(window, nullptr, 0, 0, 100, 100, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            ASSERT_TRUE(WaitUntil([&] { return OuterSize(window).cy < outer.cy; }, 5s));
+            EXPECT_NEAR(OuterSize(window).cx, std::min(scaled(kMinOuterWidth), 1.0 * screen.cx), 1);
+            EXPECT_NEAR(OuterSize(window).cy, std::min(scaled(kMinOuterHeight), 1.0 * screen.cy), 1);
+            Click(FindChild(window, "Button", "&Close"));
+            EXPECT_EQ(run.WaitForExit(), 0);
+        });
+    }
 }
 
 HWND VisibleEditor(HWND grid)
