@@ -327,6 +327,15 @@ void DriveOnScreenOfSize(SIZE screen, const std::function<void(const std::string
     CloseDesktop(desktop);
     RegDeleteValueA(sizes, name.c_str());
     RegCloseKey(sizes);
+    // Its screen lies over the display's until the desktop ends, with the keyboard's focus.
+    bool ended = WaitUntil([&] {
+        HDESK left = OpenDesktopA(name.c_str(), 0, FALSE, DESKTOP_READOBJECTS);
+        if (left)
+            CloseDesktop(left);
+        return !left;
+    }, 20s);
+    if (!ended && !failure)
+        failure = std::make_exception_ptr(std::runtime_error("the desktop " + name + " did not end"));
     if (failure)
         std::rethrow_exception(failure);
 }
