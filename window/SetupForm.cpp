@@ -147,10 +147,6 @@ TSetupForm::TSetupForm(TKitPaths kit) : logic(*this, std::move(kit))
     if (!window)
         throw Exception("Cannot create the main window");
     CreateControls();
-    // The client area the screen left room for, which the controls have not met yet.
-    RECT client;
-    GetClientRect(window, &client);
-    FormResize(client.right, client.bottom);
     FormCreate();
     // A monitor of another resolution than the system's.
     if (int shown = DpiOf(window); shown != dpi)
