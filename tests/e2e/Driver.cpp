@@ -80,7 +80,7 @@ TDrivenProgram::TDrivenProgram(const std::string& exe, const std::string& argume
 {
     std::string folder = exe.substr(0, exe.find_last_of('\\'));
     std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
-    std::string desktopName = desktop;
+    std::string desktopName = desktop;  // the system takes it as a writable string
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     startup.lpDesktop = desktop.empty() ? nullptr : desktopName.data();
@@ -301,8 +301,8 @@ RECT TDrivenProgram::CellRect(HWND listView, int item, int column) const
 void DriveOnScreenOfSize(SIZE screen, const std::function<void(const std::string& desktop)>& drive)
 {
     // Wine gives a desktop the screen size that its registry entry names.
-    const std::string name = "Paktally" + std::to_string(screen.cx) + "x" + std::to_string(screen.cy);
     const std::string size = std::to_string(screen.cx) + "x" + std::to_string(screen.cy);
+    const std::string name = "Paktally" + size;
     HKEY sizes = nullptr;
     if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Explorer\\Desktops", 0, nullptr, 0, KEY_SET_VALUE, nullptr,
                         &sizes, nullptr) != ERROR_SUCCESS)

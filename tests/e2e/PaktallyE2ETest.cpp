@@ -181,7 +181,6 @@ TEST_F(Window, ControlsTextsAndTableAfterStartUp)
     EXPECT_EQ(order, (std::vector<std::string>{"&Close", "&Edit text file", "&Update", "&Print", "&Close"}));
 
     // Danish hints, in the ANSI code page.
-    HWND grid = FindChildOfClass(window, "SysListView32");
     std::map<std::string, std::string> hints;
     for (const auto& [control, text] : run->Hints())
         if (control != grid)  // the tips of cut-off cells
@@ -273,7 +272,6 @@ void EditPackSet(const TDrivenProgram& run, HWND grid, int item, const std::stri
 TEST_F(Window, UpdateEditSaveAndClose)
 {
     Open();
-    HWND grid = FindChildOfClass(window, "SysListView32");
     HWND update = FindChild(window, "Button", "&Update");
     HWND close = FindChild(window, "Button", "&Close");
 
@@ -355,7 +353,6 @@ TEST_F(Window, ErrorWhileTheLoopRunsIsShownAndTheWindowStays)
     EXPECT_EQ(error.buttons, std::vector<std::string>{"OK"});
     run->Answer(error, "OK");
     EXPECT_TRUE(run->Running());
-    HWND grid = FindChildOfClass(window, "SysListView32");
     EXPECT_TRUE(IsWindowEnabled(grid)) << "the pass gives the grid back";
     EXPECT_EQ(run->ReadTable(grid).size(), 3u) << "the rows appended before the error stay";
     EXPECT_EQ(kit.ReadIni(), ini);
@@ -371,7 +368,6 @@ TEST_F(Printing, PrintButtonPrintsTheTable)
         ASSERT_EQ(ScreenDpi(), std::atoi(wanted)) << "the screen resolution the printout was started for";
     }
     Open();
-    HWND grid = FindChildOfClass(window, "SysListView32");
     Click(FindChild(window, "Button", "&Update"));
     run->Answer(run->WaitForBox(), "OK");  // GONE.WRP
     ASSERT_TRUE(WaitUntil([&] { return run->ReadTable(grid).size() == 7 && IsWindowEnabled(grid); }));

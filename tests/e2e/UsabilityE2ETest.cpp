@@ -52,7 +52,6 @@ TEST_F(Dpi, EveryPlaceSizeAndFontScalesWithTheScreen)
     EXPECT_NEAR(client.cy, scaled(kClientHeight), 1);
 
     TFormLayout want = ScaleLayout(InitialLayout(), dpi);
-    HWND grid = FindChildOfClass(window, "SysListView32");
     ExpectPlace(GetParent(grid), want.panel, "Panel");
     ExpectPlace(grid, want.grid, "StringGrid");
     ExpectPlace(FindChild(window, "Button", "&Close"), want.buttonClose, "ButtonClose");
@@ -91,7 +90,6 @@ TEST_F(DpiChange, AWindowMovedToAScreenOfAnotherResolutionScalesAgain)
     if (ScreenDpi() != 96)
         GTEST_SKIP() << "runs at 96 dpi";
     Open();
-    HWND grid = FindChildOfClass(window, "SysListView32");
     SetWindowPos(window, nullptr, 0, 0, 900, 500, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ASSERT_TRUE(WaitUntil([&] { return OuterSize(window).cx == 900; }, 5s));
     SendMessageA(grid, LVM_SETCOLUMNWIDTH, 1, 200);  // as the user dragged it
@@ -186,7 +184,6 @@ TEST_F(Keyboard, APackSetIsEditedAndSavedWithKeysAlone)
 {
     Open();
     ASSERT_TRUE(BringToFront(window));
-    HWND grid = FindChildOfClass(window, "SysListView32");
     auto pressAndAnswer = [&](const std::string& keys, const std::string& expected) {
         TypeOnDisplay(keys);
         TBox box = run->WaitForBox();
@@ -290,7 +287,6 @@ TEST_F(LongTexts, APathTooLongForTheLabelIsShortenedAndShownWholeAsItsHint)
 TEST_F(LongTexts, ACutOffCellShowsItsWholeTextWhileThePointerRestsOnIt)
 {
     Open();
-    HWND grid = FindChildOfClass(window, "SysListView32");
     ASSERT_TRUE(WaitUntil([&] { return run->ReadTable(grid).size() == 7; }));
     SendMessageA(grid, LVM_SETCOLUMNWIDTH, 1, 60);
     auto pointAt = [&](int item, int column) {
@@ -325,7 +321,6 @@ LRESULT AskToEndSession(HWND window, const TDrivenProgram& run, const std::strin
 TEST_F(Session, LoggingOffWithUnsavedEditsAsksAsClosingDoes)
 {
     Open();
-    HWND grid = FindChildOfClass(window, "SysListView32");
     EXPECT_EQ(SendMessageA(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE) << "nothing to ask";
     Click(FindChild(window, "Button", "&Update"));
     run->Answer(run->WaitForBox(), "OK");  // GONE.WRP
