@@ -17,6 +17,7 @@
 #include "window/PrintedTable.h"
 #include "window/ScreenDpi.h"
 #include "window/TextWidth.h"
+#include "window/WorkAreaFit.h"
 
 namespace pk {
 
@@ -113,6 +114,16 @@ HFONT CreateWindowFont(int dpi)
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
 }
 
+// The monitor's screen less its taskbar and docked bars.
+TControlRect WorkArea(HMONITOR monitor)
+{
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    GetMonitorInfoA(monitor, &info);
+    const RECT& work = info.rcWork;
+    return {work.left, work.top, work.right - work.left, work.bottom - work.top};
+}
+
 }  // namespace
 
 TSetupForm::TSetupForm(TKitPaths kit) : logic(*this, std::move(kit))
@@ -126,11 +137,13 @@ TSetupForm::TSetupForm(TKitPaths kit) : logic(*this, std::move(kit))
     clientHeight = ScaleToDpi(kClientHeight, dpi);
     RECT outer = {0, 0, clientWidth, clientHeight};
     AdjustWindowRectForDpi(outer, kFormStyle, dpi);
-    int width = outer.right - outer.left, height = outer.bottom - outer.top;
-    int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2, top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    // A screen too small for the window takes it whole, so that its edges stay in reach.
+    TControlRect place = CentredInWorkArea(outer.right - outer.left, outer.bottom - outer.top,
+                                           WorkArea(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY)));
     // Owned by the application's window, which carries the taskbar button and the title.
-    window = CreateWindowExA(0, kFormClass, "Tarvo SETUP.INI-file manipulation", kFormStyle, left, top, width,
-                             height, TApplication::Instance().TaskbarWindow(), nullptr, instance, this);
+    window = CreateWindowExA(0, kFormClass, "Tarvo SETUP.INI-file manipulation", kFormStyle, place.left, place.top,
+                             place.width, place.height, TApplication::Instance().TaskbarWindow(), nullptr, instance,
+                             this);
     if (!window)
         throw Exception("Cannot create the main window");
     CreateControls();
@@ -251,9 +264,12 @@ void TSetupForm::ChangeDpi(int newDpi, const RECT* suggested)
     DeleteObject(previous);
     SetRowHeight();
     ApplyLayout();
-    if (suggested)
-        SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (suggested) {
+        TControlRect place = MovedIntoWorkArea(
+            {suggested->left, suggested->top, suggested->right - suggested->left, suggested->bottom - suggested->top},
+            WorkArea(MonitorFromRect(suggested, MONITOR_DEFAULTTONEAREST)));
+        SetWindowPos(window, nullptr, place.left, place.top, place.width, place.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void TSetupForm::AddHint(HWND control, const char* text)
@@ -327,8 +343,8 @@ void TSetupForm::FormResize(int width, int height)
 
 void TSetupForm::SnapToScreenEdges(WINDOWPOS& position) const
 {
-    RECT work, current;
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    TControlRect work = WorkArea(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
+    RECT current;
     GetWindowRect(window, &current);
     int width = current.right - current.left, height = current.bottom - current.top;
     const int distance = ScaleToDpi(kSnapDistance, dpi);
@@ -338,8 +354,8 @@ void TSetupForm::SnapToScreenEdges(WINDOWPOS& position) const
         else if (std::abs(start + extent - high) < distance)
             start = high - extent;
     };
-    snap(position.x, width, work.left, work.right);
-    snap(position.y, height, work.top, work.bottom);
+    snap(position.x, width, work.left, work.left + work.width);
+    snap(position.y, height, work.top, work.top + work.height);
 }
 
 void TSetupForm::ShowRows(int firstRow, int lastRow)
@@ -526,10 +542,13 @@ LRESULT TSetupForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (wParam != SIZE_MINIMIZED)
             FormResize(LOWORD(lParam), HIWORD(lParam));
         return 0;
-    case WM_GETMINMAXINFO:
-        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {ScaleToDpi(kMinOuterWidth, dpi),
-                                                                 ScaleToDpi(kMinOuterHeight, dpi)};
+    case WM_GETMINMAXINFO: {
+        // The designed smallest size, unless the screen is smaller still.
+        TControlRect work = WorkArea(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {std::min(ScaleToDpi(kMinOuterWidth, dpi), work.width),
+                                                                 std::min(ScaleToDpi(kMinOuterHeight, dpi), work.height)};
         return 0;
+    }
     case WM_DPICHANGED:
         ChangeDpi(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
         return 0;

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <exception>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -75,12 +76,14 @@ std::vector<HWND> Children(HWND parent)
 
 }  // namespace
 
-TDrivenProgram::TDrivenProgram(const std::string& exe, const std::string& arguments)
+TDrivenProgram::TDrivenProgram(const std::string& exe, const std::string& arguments, const std::string& desktop)
 {
     std::string folder = exe.substr(0, exe.find_last_of('\\'));
     std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
+    std::string desktopName = desktop;  // the system takes it as a writable string
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
+    startup.lpDesktop = desktop.empty() ? nullptr : desktopName.data();
     if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
                         &process))
         throw std::runtime_error("cannot start " + exe);
@@ -293,6 +296,48 @@ RECT TDrivenProgram::CellRect(HWND listView, int item, int column) const
     SendMessageA(listView, LVM_GETSUBITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(remote.At(0)));
     remote.Read(0, &cell, sizeof cell);
     return cell;
+}
+
+void DriveOnScreenOfSize(SIZE screen, const std::function<void(const std::string& desktop)>& drive)
+{
+    // Wine gives a desktop the screen size that its registry entry names.
+    const std::string size = std::to_string(screen.cx) + "x" + std::to_string(screen.cy);
+    const std::string name = "Paktally" + size;
+    HKEY sizes = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Explorer\\Desktops", 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &sizes, nullptr) != ERROR_SUCCESS)
+        throw std::runtime_error("cannot register the desktop's size");
+    RegSetValueExA(sizes, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(size.c_str()),
+                   static_cast<DWORD>(size.size() + 1));
+    HDESK desktop = CreateDesktopA(name.c_str(), nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+    if (!desktop)
+        throw std::runtime_error("cannot create the desktop " + name);
+    // A thread that has used windows keeps its desktop: the driving gets a new one.
+    std::exception_ptr failure;
+    std::thread driver([&] {
+        try {
+            if (!SetThreadDesktop(desktop))
+                throw std::runtime_error("cannot switch to the desktop " + name);
+            drive(name);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    });
+    driver.join();
+    CloseDesktop(desktop);
+    RegDeleteValueA(sizes, name.c_str());
+    RegCloseKey(sizes);
+    // Its screen lies over the display's until the desktop ends, with the keyboard's focus.
+    bool ended = WaitUntil([&] {
+        HDESK left = OpenDesktopA(name.c_str(), 0, FALSE, DESKTOP_READOBJECTS);
+        if (left)
+            CloseDesktop(left);
+        return !left;
+    }, 20s);
+    if (!ended && !failure)
+        failure = std::make_exception_ptr(std::runtime_error("the desktop " + name + " did not end"));
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout)

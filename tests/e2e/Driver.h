@@ -29,8 +29,9 @@ using TTable = std::vector<std::vector<std::string>>;  // row 0: the column titl
 
 class TDrivenProgram {
 public:
-    // Starts exe with the arguments; the working folder is the exe's own.
-    TDrivenProgram(const std::string& exe, const std::string& arguments);
+    // Starts exe with the arguments; the working folder is the exe's own. On another desktop
+    // than the driver's when one is named.
+    TDrivenProgram(const std::string& exe, const std::string& arguments, const std::string& desktop = "");
     ~TDrivenProgram();  // ends the program if it is still running
     TDrivenProgram(const TDrivenProgram&) = delete;
     TDrivenProgram& operator=(const TDrivenProgram&) = delete;
@@ -66,6 +67,10 @@ private:
 
     PROCESS_INFORMATION process = {};
 };
+
+// Runs the driving on a thread of its own desktop, whose screen has that size: the programs it
+// starts there open on that screen, and its window lookups see that desktop alone.
+void DriveOnScreenOfSize(SIZE screen, const std::function<void(const std::string& desktop)>& drive);
 
 // Polls until the condition holds; false when it never did in time.
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 30s);

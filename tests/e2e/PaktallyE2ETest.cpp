@@ -9,10 +9,14 @@
 
 #include "tests/e2e/Driver.h"
 #include "tests/e2e/Kit.h"
+#include "tests/e2e/OpenWindow.h"
 #include "window/FormLayout.h"
 
 namespace pk::e2e {
 namespace {
+
+using Window = TOpenWindow;
+using Printing = TOpenWindow;
 
 // Answers every box with its first button until the program ends; returns the boxes.
 std::vector<TBox> AnswerBoxesUntilExit(const TDrivenProgram& run, int& exitCode)
@@ -155,12 +159,9 @@ void ExpectLayout(HWND window, const TFormLayout& layout)
     expect(FindChild(window, "Static", "Directory PACKFILES:"), layout.labelPK, "LabelPK");
 }
 
-TEST(Window, ControlsTextsAndTableAfterStartUp)
+TEST_F(Window, ControlsTextsAndTableAfterStartUp)
 {
-    TKit kit;
-    TDrivenProgram run(PaktallyExe(), kit.IniPath());
-    HWND window = run.WaitForWindow(kWindowClass);
-    ASSERT_TRUE(window);
+    Open();
     EXPECT_EQ(TextOf(window), "Tarvo Setup:  " + kit.IniPath());
     SIZE client = ClientSize(window);
     EXPECT_EQ(client.cx, kClientWidth);
@@ -180,9 +181,8 @@ TEST(Window, ControlsTextsAndTableAfterStartUp)
     EXPECT_EQ(order, (std::vector<std::string>{"&Close", "&Edit text file", "&Update", "&Print", "&Close"}));
 
     // Danish hints, in the ANSI code page.
-    HWND grid = FindChildOfClass(window, "SysListView32");
     std::map<std::string, std::string> hints;
-    for (const auto& [control, text] : run.Hints())
+    for (const auto& [control, text] : run->Hints())
         if (control != grid)  // the tips of cut-off cells
             hints[TextOf(control)] = text;
     EXPECT_EQ(hints, (std::map<std::string, std::string>{
@@ -192,8 +192,8 @@ TEST(Window, ControlsTextsAndTableAfterStartUp)
                          {kit.Folder(), "PACKFILE-directory kan angives som f\xF8rste parameter n\xE5r Paktally k\xF8res"},
                      }));
 
-    EXPECT_EQ(run.ColumnWidths(grid), (std::vector<int>{110, 350, 90, 90, 100}));
-    TTable table = run.ReadTable(grid);
+    EXPECT_EQ(run->ColumnWidths(grid), (std::vector<int>{110, 350, 90, 90, 100}));
+    TTable table = run->ReadTable(grid);
     TTable expected = {
         {"Sub section", "PackFiles", "Prev. Size", "New Size", "Size Changed"},
         {"BDE", "BDE.WRP", "100", "", "NOT UPDATED"},
@@ -207,15 +207,12 @@ TEST(Window, ControlsTextsAndTableAfterStartUp)
 
     // Escape presses Close.
     PressKey(close, VK_ESCAPE);
-    EXPECT_EQ(run.WaitForExit(), 0);
+    EXPECT_EQ(run->WaitForExit(), 0);
 }
 
-TEST(Window, SmallestSizeKeepsTheButtonsInsideAndTheGridAboveThem)
+TEST_F(Window, SmallestSizeKeepsTheButtonsInsideAndTheGridAboveThem)
 {
-    TKit kit;
-    TDrivenProgram run(PaktallyExe(), kit.IniPath());
-    HWND window = run.WaitForWindow(kWindowClass);
-    ASSERT_TRUE(window);
+    Open();
     SetWindowPos(window, nullptr, 0, 0, 200, 100, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ASSERT_TRUE(WaitUntil([&] { return OuterSize(window).cx == kMinOuterWidth; }, 5s));
     EXPECT_EQ(OuterSize(window).cy, kMinOuterHeight);
@@ -229,16 +226,11 @@ TEST(Window, SmallestSizeKeepsTheButtonsInsideAndTheGridAboveThem)
     EXPECT_GT(close.left, 0);
     EXPECT_LT(expected.panel.top + expected.panel.height, close.top);
     EXPECT_EQ(PlaceOf(FindChild(window, "Static", kit.Folder())).top, client.cy - 13 - 12);
-    Click(FindChild(window, "Button", "&Close"));
-    EXPECT_EQ(run.WaitForExit(), 0);
 }
 
-TEST(Window, SnapsToTheScreenEdgesWhenDraggedNearThem)
+TEST_F(Window, SnapsToTheScreenEdgesWhenDraggedNearThem)
 {
-    TKit kit;
-    TDrivenProgram run(PaktallyExe(), kit.IniPath());
-    HWND window = run.WaitForWindow(kWindowClass);
-    ASSERT_TRUE(window);
+    Open();
     auto place = [&] {
         RECT r;
         GetWindowRect(window, &r);
@@ -260,8 +252,6 @@ TEST(Window, SnapsToTheScreenEdgesWhenDraggedNearThem)
     dragBy(screenWidth - 7 - place().right, 20 - place().top);
     EXPECT_EQ(place().right, screenWidth) << "7 pixels from the right edge";
     EXPECT_EQ(place().top, 20) << "20 pixels from the top stays";
-    Click(FindChild(window, "Button", "&Close"));
-    EXPECT_EQ(run.WaitForExit(), 0);
 }
 
 // Opens the editor on a pack-set cell, types the text and presses Enter.
@@ -279,29 +269,25 @@ void EditPackSet(const TDrivenProgram& run, HWND grid, int item, const std::stri
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(editor); }, 10s));
 }
 
-TEST(Window, UpdateEditSaveAndClose)
+TEST_F(Window, UpdateEditSaveAndClose)
 {
-    TKit kit;
-    TDrivenProgram run(PaktallyExe(), kit.IniPath());
-    HWND window = run.WaitForWindow(kWindowClass);
-    ASSERT_TRUE(window);
-    HWND grid = FindChildOfClass(window, "SysListView32");
+    Open();
     HWND update = FindChild(window, "Button", "&Update");
     HWND close = FindChild(window, "Button", "&Close");
 
     // Before an update pass the pack sets may not be edited.
-    RECT cell = run.CellRect(grid, 0, 1);
+    RECT cell = run->CellRect(grid, 0, 1);
     ClickAt(grid, {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2});
-    TBox refused = run.WaitForBox();
+    TBox refused = run->WaitForBox();
     ASSERT_TRUE(refused.handle);
     EXPECT_EQ(refused.text, "Ini-file is not updated. Click UPDATE before making changes to PACKFILES");
-    run.Answer(refused, "OK");
+    run->Answer(refused, "OK");
 
     Click(update);
-    TBox gone = run.WaitForBox();
+    TBox gone = run->WaitForBox();
     EXPECT_EQ(gone.text, kit.GoneMessage());
-    run.Answer(gone, "OK");
-    ASSERT_TRUE(WaitUntil([&] { return run.ReadTable(grid).size() == 7 && IsWindowEnabled(grid); }));
+    run->Answer(gone, "OK");
+    ASSERT_TRUE(WaitUntil([&] { return run->ReadTable(grid).size() == 7 && IsWindowEnabled(grid); }));
     TTable expected = {
         {"Sub section", "PackFiles", "Prev. Size", "New Size", "Size Changed"},
         {"BDE", "BDE.WRP", "100", "1234", "X  (1134)"},
@@ -311,25 +297,25 @@ TEST(Window, UpdateEditSaveAndClose)
         {"USubOption1.1", "GONE.WRP", "5", "(Error)", "X  (-6)"},
         {"", "", "", "", ""},
     };
-    EXPECT_EQ(run.ReadTable(grid), expected);
+    EXPECT_EQ(run->ReadTable(grid), expected);
     EXPECT_EQ(kit.ReadIni(), TKit::UpdatedIni());
     EXPECT_TRUE(SaveScreenshot(window, ArtifactsFolder() + "/window-after-update.png"));
 
     // An edit moves the row's new size under Prev. Size and marks it changed.
-    EditPackSet(run, grid, 1, "CORE.WRP");
-    TTable edited = run.ReadTable(grid);
+    EditPackSet(*run, grid, 1, "CORE.WRP");
+    TTable edited = run->ReadTable(grid);
     EXPECT_EQ(edited[2], (std::vector<std::string>{"ISubOption1.1", "CORE.WRP", "5320", "(changed)", "X  (5319)"}));
 
     // Update offers to save first; Yes saves, then measures the corrected pack set.
     Click(update);
-    TBox save = run.WaitForBox();
+    TBox save = run->WaitForBox();
     EXPECT_EQ(save.title, "Confirm");
     EXPECT_EQ(save.text,
               "Before updating the grid the changes must be saved\rSave changes to " + kit.IniPath() + " ?");
     EXPECT_EQ(save.buttons, (std::vector<std::string>{"&Yes", "&No"}));
-    run.Answer(save, "&Yes");
-    run.Answer(run.WaitForBox(), "OK");  // GONE.WRP again
-    ASSERT_TRUE(WaitUntil([&] { return run.ReadTable(grid)[2][3] == "5000"; }));
+    run->Answer(save, "&Yes");
+    run->Answer(run->WaitForBox(), "OK");  // GONE.WRP again
+    ASSERT_TRUE(WaitUntil([&] { return run->ReadTable(grid)[2][3] == "5000"; }));
     // Every listed pack set is written back, with the key spelled Packfile.
     std::string saved = TKit::UpdatedIni();
     saved.replace(saved.find("PackFile=CORE.WRP;TOOLS.ZIP"), 27, "Packfile=CORE.WRP");
@@ -339,78 +325,65 @@ TEST(Window, UpdateEditSaveAndClose)
     EXPECT_EQ(kit.ReadIni(), saved);
 
     // Closing with an unsaved edit asks; Cancel keeps the window, No discards.
-    EditPackSet(run, grid, 0, "OTHER.WRP");
+    EditPackSet(*run, grid, 0, "OTHER.WRP");
     Click(close);
-    TBox ask = run.WaitForBox();
+    TBox ask = run->WaitForBox();
     EXPECT_EQ(ask.title, "Information");
     EXPECT_EQ(ask.text, "Save changes to " + kit.IniPath() + "?");
     EXPECT_EQ(ask.buttons, (std::vector<std::string>{"&Yes", "&No", "Cancel"}));
-    run.Answer(ask, "Cancel");
-    EXPECT_TRUE(run.Running());
+    run->Answer(ask, "Cancel");
+    EXPECT_TRUE(run->Running());
     EXPECT_TRUE(IsWindowVisible(window));
     Click(close);
-    run.Answer(run.WaitForBox(), "&No");
-    EXPECT_EQ(run.WaitForExit(), 0);
+    run->Answer(run->WaitForBox(), "&No");
+    EXPECT_EQ(run->WaitForExit(), 0);
     EXPECT_EQ(kit.ReadIni(), saved);
 }
 
-TEST(Window, ErrorWhileTheLoopRunsIsShownAndTheWindowStays)
+TEST_F(Window, ErrorWhileTheLoopRunsIsShownAndTheWindowStays)
 {
-    TKit kit;
     std::string ini = TKit::Ini();
     ini.replace(ini.find("TOOLS.ZIP"), 9, "MISSING.ZIP");
     kit.WriteIni(ini);
-    TDrivenProgram run(PaktallyExe(), kit.IniPath());
-    HWND window = run.WaitForWindow(kWindowClass);
-    ASSERT_TRUE(window);
+    Open();
     Click(FindChild(window, "Button", "&Update"));
-    TBox error = run.WaitForBox();
+    TBox error = run->WaitForBox();
     EXPECT_EQ(error.title, "Check/update of SETUP.INI");
     EXPECT_NE(error.text.find("MISSING.ZIP"), std::string::npos) << error.text;
     EXPECT_EQ(error.buttons, std::vector<std::string>{"OK"});
-    run.Answer(error, "OK");
-    EXPECT_TRUE(run.Running());
-    HWND grid = FindChildOfClass(window, "SysListView32");
+    run->Answer(error, "OK");
+    EXPECT_TRUE(run->Running());
     EXPECT_TRUE(IsWindowEnabled(grid)) << "the pass gives the grid back";
-    EXPECT_EQ(run.ReadTable(grid).size(), 3u) << "the rows appended before the error stay";
+    EXPECT_EQ(run->ReadTable(grid).size(), 3u) << "the rows appended before the error stay";
     EXPECT_EQ(kit.ReadIni(), ini);
-    Click(FindChild(window, "Button", "&Close"));
-    EXPECT_EQ(run.WaitForExit(), 0);
 }
 
 // Run by the printout script, which makes a PDF queue the default printer and reads back
 // what comes out of it.
-TEST(Printing, PrintButtonPrintsTheTable)
+TEST_F(Printing, PrintButtonPrintsTheTable)
 {
     if (!std::getenv("PK_PRINTER_QUEUE"))
         GTEST_SKIP() << "needs the PDF printer queue of the printout test";
     if (const char* wanted = std::getenv("PK_SCREEN_DPI")) {
         ASSERT_EQ(ScreenDpi(), std::atoi(wanted)) << "the screen resolution the printout was started for";
     }
-    TKit kit;
-    TDrivenProgram run(PaktallyExe(), kit.IniPath());
-    HWND window = run.WaitForWindow(kWindowClass);
-    ASSERT_TRUE(window);
-    HWND grid = FindChildOfClass(window, "SysListView32");
+    Open();
     Click(FindChild(window, "Button", "&Update"));
-    run.Answer(run.WaitForBox(), "OK");  // GONE.WRP
-    ASSERT_TRUE(WaitUntil([&] { return run.ReadTable(grid).size() == 7 && IsWindowEnabled(grid); }));
+    run->Answer(run->WaitForBox(), "OK");  // GONE.WRP
+    ASSERT_TRUE(WaitUntil([&] { return run->ReadTable(grid).size() == 7 && IsWindowEnabled(grid); }));
     Click(FindChild(window, "Button", "&Print"));
-    TBox box = run.WaitForBox(3s);
+    TBox box = run->WaitForBox(3s);
     EXPECT_EQ(box.handle, nullptr) << box.title << ": " << box.text;
-    Click(FindChild(window, "Button", "&Close"));
-    EXPECT_EQ(run.WaitForExit(), 0);
 }
 
-TEST(Window, ErrorInTheFirstListingEndsTheProgram)
+TEST_F(Window, ErrorInTheFirstListingEndsTheProgram)
 {
-    TKit kit;
     // Held open with no sharing, SETUP.INI exists but cannot be read.
     HANDLE held = CreateFileA(kit.IniPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    TDrivenProgram run(PaktallyExe(), kit.IniPath());
+    TDrivenProgram program(PaktallyExe(), kit.IniPath());
     int exitCode = -1;
-    std::vector<TBox> boxes = AnswerBoxesUntilExit(run, exitCode);
+    std::vector<TBox> boxes = AnswerBoxesUntilExit(program, exitCode);
     CloseHandle(held);
     EXPECT_EQ(exitCode, 1);
     ASSERT_EQ(boxes.size(), 1u);

@@ -1,6 +1,7 @@
-// Checks the built module as a file, for hosts that cannot execute its 32-bit code.
+// Checks the built module as a file, in every flavour: what the loader is not needed for.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -10,7 +11,6 @@
 #include "tests/langmodule/GlossaImageFixture.h"
 #include "tests/langmodule/PeImage.h"
 #include "tests/langmodule/StringTable.h"
-#include "tests/langmodule/VersionExpectations.h"
 #include "tests/langmodule/VersionResource.h"
 
 namespace pk::testing {
@@ -20,6 +20,16 @@ constexpr uint16_t kMachineI386 = 0x014C;
 constexpr uint16_t kFileIsDll = 0x2000;
 constexpr uint32_t kSectionExecutes = 0x20000000;
 constexpr uint16_t kVersionType = 16;
+
+// The fixed part of a version resource, laid out as stored (thirteen little-endian words).
+struct FixedFileInfo {
+    uint32_t signature, structVersion, fileVersionMS, fileVersionLS, productVersionMS, productVersionLS, fileFlagsMask,
+        fileFlags, fileOS, fileType, fileSubtype, fileDateMS, fileDateLS;
+};
+static_assert(sizeof(FixedFileInfo) == 52);
+
+constexpr uint32_t kWindows32 = 0x00000004;  // VOS__WINDOWS32
+constexpr uint32_t kDll = 2;  // VFT_DLL
 
 TVersionNode Version(const TPeImage& image)
 {
@@ -49,6 +59,19 @@ TEST_F(GlossaImage, ExportsOnlyLsAtOrdinalOneOfGlossaDll)
         if (entry >= section.rva && entry - section.rva < section.virtualSize)
             inCode = (section.characteristics & kSectionExecutes) != 0;
     EXPECT_TRUE(inCode) << "ls points outside the code";
+}
+
+TEST(ExpectedMessages, ExpectedTableCoversTheNumbersOneTo237ExceptTheGaps)
+{
+    std::set<uint16_t> numbers;
+    for (const TExpectedMessage& m : ExpectedMessages())
+        numbers.insert(m.number);
+    std::set<uint16_t> gaps;
+    for (uint16_t n = 1; n <= 237; ++n)
+        if (!numbers.contains(n))
+            gaps.insert(n);
+    EXPECT_EQ(gaps, (std::set<uint16_t>{110, 196, 197, 198, 225}));
+    EXPECT_EQ(numbers.size(), ExpectedMessages().size()) << "a number is listed twice";
 }
 
 TEST_F(GlossaImage, StringTableHoldsExactlyTheExpectedTexts)
@@ -103,12 +126,54 @@ TEST_F(GlossaImage, StringBlocksAreCzechOnly)
 
 TEST_F(GlossaImage, FixedVersionIs8001ForAPlainWindowsDll)
 {
-    ExpectFixedVersion8001ForAPlainWindowsDll(Version(Image()));
+    const TVersionNode root = Version(Image());
+    EXPECT_EQ(root.key, u"VS_VERSION_INFO");
+    ASSERT_EQ(root.value.size(), sizeof(FixedFileInfo));
+    FixedFileInfo fixed;
+    std::memcpy(&fixed, root.value.data(), sizeof fixed);
+    EXPECT_EQ(fixed.signature, 0xFEEF04BDu);
+    EXPECT_EQ(fixed.fileVersionMS, 0x00080000u);
+    EXPECT_EQ(fixed.fileVersionLS, 0x00000001u);
+    EXPECT_EQ(fixed.productVersionMS, 0x00080000u);
+    EXPECT_EQ(fixed.productVersionLS, 0x00000001u);
+    EXPECT_EQ(fixed.fileFlags, 0u);
+    EXPECT_EQ(fixed.fileOS, kWindows32);
+    EXPECT_EQ(fixed.fileType, kDll);
+    EXPECT_EQ(fixed.fileSubtype, 0u);
 }
 
 TEST_F(GlossaImage, OneCzechCp1250StringBlockWithExactlyTheModuleValues)
 {
-    ExpectOneCzechCp1250StringBlockWithTheModuleValues(Version(Image()));
+    const TVersionNode root = Version(Image());
+    ASSERT_EQ(root.children.size(), 2u);
+    const TVersionNode& strings = root.children[0];
+    const TVersionNode& translations = root.children[1];
+    EXPECT_EQ(strings.key, u"StringFileInfo");
+    EXPECT_EQ(translations.key, u"VarFileInfo");
+
+    ASSERT_EQ(strings.children.size(), 1u);
+    EXPECT_EQ(strings.children[0].key, u"040504E2");
+    std::map<std::u16string, std::u16string> values;
+    for (const TVersionNode& value : strings.children[0].children) {
+        EXPECT_EQ(value.type, 1) << std::string(value.key.begin(), value.key.end());
+        values[value.key] = value.TextValue();
+    }
+    const std::map<std::u16string, std::u16string> expected = {
+        {u"CompanyName", u"Tarvo"},
+        {u"FileDescription", u"CZ Language modul for setup"},
+        {u"FileVersion", u"8.0.0.1"},
+        {u"InternalName", u"glossa"},
+        {u"LegalCopyright", u"Copyright © 2026 Tarvo"},
+        {u"LegalTrademarks", u""},
+        {u"OriginalFilename", u"glossa"},
+        {u"ProductName", u""},
+        {u"ProductVersion", u"8.0.0.0"},
+    };
+    EXPECT_EQ(values, expected);
+
+    ASSERT_EQ(translations.children.size(), 1u);
+    EXPECT_EQ(translations.children[0].key, u"Translation");
+    EXPECT_EQ(translations.children[0].value, (std::vector<uint8_t>{0x05, 0x04, 0xE2, 0x04}));
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "langmodule/ShortString.h"
 #include "tests/langmodule/ExpectedMessages.h"
 #include "tests/langmodule/GlossaHarness.h"
 
@@ -23,6 +23,28 @@ protected:
 
     static inline std::unique_ptr<TGlossaModule> glossa_;
 };
+
+TEST_F(TLsContract, TheLoaderFindsLsByNameAndAsOrdinalOne)
+{
+    EXPECT_EQ(reinterpret_cast<const void*>(GetProcAddress(glossa_->Handle(), MAKEINTRESOURCEA(1))), glossa_->Ls());
+}
+
+TEST_F(TLsContract, EveryNumberYieldsExactlyItsTextInCp1250)
+{
+    std::map<uint32_t, std::string> expected;
+    for (const TExpectedMessage& m : ExpectedMessages())
+        expected[m.number] = Utf8ToCp1250(m.utf8);
+
+    std::vector<uint32_t> wrong;
+    for (uint32_t number = 0; number <= 0xFFFF; ++number) {
+        const TLsResult result = Call(number);
+        const auto entry = expected.find(number);
+        const std::string want = entry == expected.end() ? std::string() : entry->second;
+        if (result.Text() != want || !result.RestUntouched())
+            wrong.push_back(number);
+    }
+    EXPECT_EQ(wrong, std::vector<uint32_t>{});
+}
 
 TEST_F(TLsContract, NumbersWithoutEntryYieldEmptyTextAndTouchNothingElse)
 {
@@ -129,26 +151,6 @@ TEST_F(TLsContract, ConcurrentCallersGetTheirOwnTexts)
         thread.join();
     for (const std::string& failure : failures)
         EXPECT_EQ(failure, "");
-}
-
-TEST(ShortString, CutsAfterTheLastCountableByteAndLeavesTheRest)
-{
-    const std::string text(300, 'x');
-    std::vector<uint8_t> buffer(302, 0xA5);
-    StoreShortString(text.data(), static_cast<int>(text.size()), buffer.data());
-    EXPECT_EQ(buffer[0], 255);
-    EXPECT_EQ(std::string(buffer.begin() + 1, buffer.begin() + 256), text.substr(0, 255));
-    EXPECT_EQ(buffer[256], 0xA5);
-
-    StoreShortString(text.data(), 255, buffer.data());
-    EXPECT_EQ(buffer[0], 255);
-}
-
-TEST(ShortString, NegativeLengthFromTheLoaderCountsAsEmpty)
-{
-    std::vector<uint8_t> buffer(4, 0xA5);
-    StoreShortString("abc", -1, buffer.data());
-    EXPECT_EQ(buffer, (std::vector<uint8_t>{0, 0xA5, 0xA5, 0xA5}));
 }
 
 }  // namespace
