@@ -1,8 +1,7 @@
 #pragma once
 // The masks of one section as the ZIP sizing tests many names against them: each mask is
 // compiled when a name first reaches it and kept for the other names, and so is a failed
-// compile, which every later name that reaches the mask raises again. A name is answered
-// exactly as MatchesAnyMask answers it.
+// compile, which every later name that reaches the mask raises again.
 #include <memory>
 #include <optional>
 #include <string>
@@ -46,5 +45,8 @@ private:
 
     std::vector<TSlot> slots;
 };
+
+// True at the first mask of the list that matches; masks after it are never compiled.
+bool MatchesAnyMask(const std::string& name, const std::vector<std::string>& masks);
 
 }  // namespace pk

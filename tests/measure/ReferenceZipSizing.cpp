@@ -1,6 +1,6 @@
 #include "tests/measure/ReferenceZipSizing.h"
 
-#include "measure/Masks.h"
+#include "measure/MaskList.h"
 #include "measure/ZipFileSize.h"
 #include "platform/Exceptions.h"
 #include "zipreader/ZipReader.h"
