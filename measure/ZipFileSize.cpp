@@ -57,9 +57,9 @@ public:
     bool Visit(std::string_view name, TEntrySink::TNameForm form, uint32_t uncompressedSize) override
     {
         try {
-            if (!maskList.MatchesAny([&] { return TEntrySink::LeafOf(name, form); }))
+            if (!maskList.MatchesAny([&] { return LeafOf(name, form); }))
                 return true;
-        } catch (...) {
+        } catch (const EMaskException&) {
             return false;  // the table's walk raises it where it belongs
         }
         sum += CountedSize(uncompressedSize);
@@ -68,11 +68,11 @@ public:
         return true;
     }
 
-    std::optional<int32_t> Total(TZipReader::TListedOrder order) const
+    std::optional<int32_t> Total(TListedOrder order) const
     {
         const bool inRange =
-            order == TZipReader::TListedOrder::DataOrder ? lowest >= 0 && highest <= kMaxRunningTotal
-            : order == TZipReader::TListedOrder::ReverseDataOrder
+            order == TListedOrder::DataOrder ? lowest >= 0 && highest <= kMaxRunningTotal
+            : order == TListedOrder::ReverseDataOrder
                 ? sum - highest >= 0 && sum - lowest <= kMaxRunningTotal
                 : false;
         if (!inRange || sum > INT32_MAX)

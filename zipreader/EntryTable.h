@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "zipreader/EntrySink.h"
+#include "zipreader/LeafName.h"
 
 namespace pk {
 
@@ -33,6 +34,12 @@ public:
             return true;
         }
         return AddOtherwise(key, uncompressedSize, name, form);
+    }
+    TListedOrder Order() const override
+    {
+        return order == TOrder::Ascending    ? TListedOrder::DataOrder
+               : order == TOrder::Descending ? TListedOrder::ReverseDataOrder
+                                             : TListedOrder::NotStraight;
     }
     // Puts the rows in data order; the rows are read only after this.
     void Finish();

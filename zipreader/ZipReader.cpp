@@ -65,9 +65,6 @@ uint64_t KeyOf(const TZipEntryInfo& entry)
     return TEntrySink::KeyOf(entry.DiskNumberStart, entry.LocalHeaderOffset);
 }
 
-// Ends a straight read that cannot stand for LoadDirectory.
-struct ENotStraight {};
-
 // Hands the entries on while their keys keep one direction.
 class TStraightVisit final : public TEntrySink {
 public:
@@ -79,16 +76,14 @@ public:
         if (count == 1 && key != last)
             descending = key < last;
         if (count != 0 && (descending ? key >= last : key <= last))
-            throw ENotStraight{};
+            return false;
         last = key;
         ++count;
-        if (!visitor.Visit(name, form, uncompressedSize))
-            throw ENotStraight{};
-        return true;
+        return visitor.Visit(name, form, uncompressedSize);
     }
-    TZipReader::TListedOrder Order() const
+    TListedOrder Order() const override
     {
-        return descending ? TZipReader::TListedOrder::ReverseDataOrder : TZipReader::TListedOrder::DataOrder;
+        return descending ? TListedOrder::ReverseDataOrder : TListedOrder::DataOrder;
     }
 
 private:
@@ -150,40 +145,36 @@ void TZipReader::ClearDirectory()
 
 void TZipReader::LoadDirectory()
 {
+    ReadDirectory(entries);
+}
+
+TListedOrder TZipReader::VisitDirectory(TEntryVisitor& visitor)
+{
+    TStraightVisit straight(visitor);
+    FreeEntries();  // read again even if a directory is loaded
+    const TListedOrder order = ReadDirectory(straight);
+    FreeEntries();  // nothing was kept, and the next LoadDirectory must read
+    return order;
+}
+
+TListedOrder TZipReader::ReadDirectory(TEntrySink& sink)
+{
     platform::TBusyCursor busy;
+    TListedOrder order = TListedOrder::DataOrder;  // of no entries, when the end record is missing
     try {
         if (!archiveFile.IsOpen())
             archiveFile.Open(zipName, TShare::DenyWrite);
         if (!directoryRead || archiveFile.DosModificationTime() != loadedFileTime)
-            ReadCentralDirectory();
+            order = ReadCentralDirectory(sink);
     } catch (const EIncompleteZip&) {
         archiveFile.Close();
         FreeEntries();
-        return;
+        return order;
     } catch (...) {
         ClearDirectory();
         throw;
     }
     archiveFile.Close();
-}
-
-TZipReader::TListedOrder TZipReader::VisitDirectory(TEntryVisitor& visitor)
-{
-    TStraightVisit straight(visitor);
-    FreeEntries();  // read again even if a directory is loaded
-    sink = &straight;
-    const std::string name = zipName;
-    TListedOrder order = TListedOrder::NotStraight;
-    try {
-        LoadDirectory();
-        order = straight.Order();
-    } catch (...) {
-        // LoadDirectory, called next, meets the same error again and raises it; it needs the
-        // name that a failed load forgets.
-        zipName = name;
-    }
-    sink = &entries;
-    FreeEntries();  // nothing was kept, and the next LoadDirectory must read
     return order;
 }
 
@@ -237,7 +228,7 @@ TZipReader::TPartMode TZipReader::PartModeOf(uint16_t thisDisk) const
     return platform::SystemDrives().IsRemovable(root) ? TPartMode::RemovableDisks : TPartMode::NumberedFiles;
 }
 
-void TZipReader::ReadCentralDirectory()
+TListedOrder TZipReader::ReadCentralDirectory(TEntrySink& sink)
 {
     loadedFileTime = archiveFile.DosModificationTime();
     FreeEntries();
@@ -258,21 +249,22 @@ void TZipReader::ReadCentralDirectory()
         throw EIncompleteZip("Incomplete Zip File");
     currentDisk = fromCompanion ? 0 : endRecord.ThisDisk;
     partMode = PartModeOf(endRecord.ThisDisk);
-    if (sink != &entries && (fromCompanion || partMode != TPartMode::SinglePart))
-        throw ENotStraight{};
+    if (&sink != &entries && (fromCompanion || partMode != TPartMode::SinglePart))
+        return TListedOrder::NotStraight;
     if (endRecord.TotalEntries != 0) {
         if (!fromCompanion && partMode != TPartMode::SinglePart && endRecord.CentralDirDisk != currentDisk)
             OpenPart(endRecord.CentralDirDisk + 1);
         source->Seek(fromCompanion ? 0 : endRecord.CentralDirOffset, TSeekFrom::Begin);
     }
     directoryRead = true;
-    ReadEntries();
+    const TListedOrder order = ReadEntries(sink);
     ReadSplitArchiveComment(fromCompanion);
     diskCount = endRecord.ThisDisk + 1;
     currentDisk = fromCompanion ? 0 : endRecord.ThisDisk;
+    return order;
 }
 
-void TZipReader::ReadEntries()
+TListedOrder TZipReader::ReadEntries(TEntrySink& sink)
 {
     const TNextPartRequest nextPart = [this]() -> TBufferedStream& { return OpenNextPart(); };
     const TNextPartRequest noRequest;
@@ -280,26 +272,29 @@ void TZipReader::ReadEntries()
     // bounds a size field that lies.
     const int64_t fixedParts = int64_t{kCentralHeaderSize} * endRecord.TotalEntries;
     const int64_t nameBytes = std::min<int64_t>(endRecord.CentralDirSize, source->Size()) - fixedParts;
-    const bool intoTable = sink == &entries;
+    const bool intoTable = &sink == &entries;
     if (intoTable)
         entries.Reserve(endRecord.TotalEntries, static_cast<size_t>(std::max<int64_t>(nameBytes, 0)));
     int32_t s = 0;
     // Two central headers that name the same local header, or one that cannot be read: the
-    // local headers are trusted instead.
+    // local headers are trusted instead. A straight read ends there instead (false), as it
+    // ends where its sink takes no more.
     auto restartFromLocalHeaders = [&] {
         if (!intoTable)
-            throw ENotStraight{};
+            return false;
         if (!RebuildFromLocalHeaders())
             throw EBadZipFile(kNotAValidZipFile);
         s = 0;
+        return true;
     };
     // The extra field length of the entry just added, which its central header may announce
     // without carrying it.
     uint16_t rememberedExtra = 0;
     while (s < endRecord.TotalEntries) {
         if (!rebuilt) {
-            if (!TakeBufferedCentralHeaders(s, rememberedExtra)) {
-                restartFromLocalHeaders();
+            if (!TakeBufferedCentralHeaders(sink, s, rememberedExtra)) {
+                if (!restartFromLocalHeaders())
+                    return TListedOrder::NotStraight;
                 continue;
             }
             if (s == endRecord.TotalEntries)
@@ -324,22 +319,26 @@ void TZipReader::ReadEntries()
         if (!read) {
             if (partMode != TPartMode::SinglePart)
                 throw EBadZipFile(kNotAValidZipFile);
-            restartFromLocalHeaders();
+            if (!restartFromLocalHeaders())
+                return TListedOrder::NotStraight;
             continue;
         }
-        if (!sink->Add(KeyOf(entry), entry.UncompressedSize, entry.LeafName, TEntrySink::TNameForm::Leaf)) {
-            restartFromLocalHeaders();
+        if (!sink.Add(KeyOf(entry), entry.UncompressedSize, entry.LeafName, TEntrySink::TNameForm::Leaf)) {
+            if (!restartFromLocalHeaders())
+                return TListedOrder::NotStraight;
             continue;
         }
         SkipCentralTail(entry);
         rememberedExtra = entry.CentralExtraLength;
         ++s;
     }
+    const TListedOrder order = sink.Order();
     if (intoTable)
         entries.Finish();
+    return order;
 }
 
-bool TZipReader::TakeBufferedCentralHeaders(int32_t& taken, uint16_t& lastExtraLength)
+bool TZipReader::TakeBufferedCentralHeaders(TEntrySink& sink, int32_t& taken, uint16_t& lastExtraLength)
 {
     using namespace zipfield;
     for (; taken < endRecord.TotalEntries; ++taken) {
@@ -359,7 +358,7 @@ bool TZipReader::TakeBufferedCentralHeaders(int32_t& taken, uint16_t& lastExtraL
             return true;
         const uint64_t key =
             TEntrySink::KeyOf(le::GetU16(h + kCentralDiskNumberStart), le::GetU32(h + kCentralLocalHeaderOffset));
-        if (!sink->Add(key, le::GetU32(h + kCentralShared + kSharedUncompressedSize), name,
+        if (!sink.Add(key, le::GetU32(h + kCentralShared + kSharedUncompressedSize), name,
                        TEntrySink::TNameForm::AsciiPath))
             return false;
         source->Skip(whole);

@@ -9,6 +9,7 @@
 #include "zipreader/ArchiveStream.h"
 #include "zipreader/EntrySink.h"
 #include "zipreader/EntryTable.h"
+#include "zipreader/LeafName.h"
 #include "zipreader/ZipErrors.h"
 #include "zipreader/ZipRecords.h"
 
@@ -20,7 +21,7 @@ class TZipReader;
 // name on entry and the file to open on return; empty means the user gave up.
 using TNextPartEvent = std::function<void(TZipReader& sender, int32_t partNumber, std::string& fileName)>;
 
-// Takes the entries of a straight read one by one (TEntrySink::LeafOf gives the leaf name).
+// Takes the entries of a straight read one by one (LeafOf gives the leaf name).
 class TEntryVisitor {
 public:
     // False stops the read.
@@ -58,16 +59,12 @@ public:
     // record loads as empty; every other failure clears the reader and is raised again.
     void LoadDirectory();
 
-    // How a straight read met the entries: in data order, in reverse data order, or not at all
-    // in a way that stands for LoadDirectory.
-    enum class TListedOrder : uint8_t { NotStraight, DataOrder, ReverseDataOrder };
-    // Reads the directory of a single-part archive once, handing each entry to the visitor in the
-    // order the directory lists them, and keeps none. Where the keys of the entries keep one
-    // direction, the entries visited are exactly those LoadDirectory lists, in its order or
-    // the reverse (none for an archive without an end record). NotStraight, after visiting
-    // some entries or none, where LoadDirectory would do more than such a read (parts, a
-    // companion file, a rebuild from the local headers), where the order turns, where the
-    // visitor stops the read, or on any error; LoadDirectory then gives the entries or the error.
+    // Reads the directory of a single-part archive once, handing each entry to the visitor in
+    // the order the directory lists them, and keeps none. Where the keys keep one direction,
+    // the entries visited are those LoadDirectory lists, in its order or the reverse.
+    // NotStraight, after some entries or none, where LoadDirectory would do more (parts, a
+    // companion file, a rebuild from the local headers), where the order turns or the visitor
+    // stops; LoadDirectory then gives the entries. Errors are those of LoadDirectory.
     TListedOrder VisitDirectory(TEntryVisitor& visitor);
 
     int32_t EntryCount() const { return static_cast<int32_t>(entries.Count()); }
@@ -92,18 +89,21 @@ public:
 private:
     void FreeEntries();
     void ClearDirectory();
-    void ReadCentralDirectory();
+    // The one directory read, for the table and for a straight read alike: opens the archive,
+    // puts its entries into sink, closes it, and says how the entries met their data.
+    TListedOrder ReadDirectory(TEntrySink& sink);
+    TListedOrder ReadCentralDirectory(TEntrySink& sink);
     bool EndRecordUsable() const;
     bool FindCompanion(TArchiveStream& companion);
     TPartMode PartModeOf(uint16_t thisDisk) const;
-    void ReadEntries();
+    TListedOrder ReadEntries(TEntrySink& sink);
     // The common case without a copy: headers that lie in the buffer whole, with their names,
     // extra fields and comments, and names of ASCII characters, which need neither the OEM
     // conversion nor a split that minds two-byte characters. Takes as many in a row as there
     // are, up to the directory's count, counting them in taken and remembering the extra field
     // length of the last; the next header, if any, is left to the record path. False when it
     // stopped at a duplicate.
-    bool TakeBufferedCentralHeaders(int32_t& taken, uint16_t& lastExtraLength);
+    bool TakeBufferedCentralHeaders(TEntrySink& sink, int32_t& taken, uint16_t& lastExtraLength);
     void MergeCentralHeader(const TZipEntryInfo& header);
     void SkipCentralTail(const TZipEntryInfo& header);
     void ReadSplitArchiveComment(bool fromCompanion);
@@ -117,7 +117,6 @@ private:
 
     std::string zipName;
     TEntryTable entries;  // in data order once the directory is read
-    TEntrySink* sink = &entries;  // where the directory's entries go while it is read
     bool directoryRead = false;
     TEndOfCentralDir endRecord;
     TArchiveStream archiveFile;

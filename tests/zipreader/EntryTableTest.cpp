@@ -99,7 +99,7 @@ TEST(EntryTableTest, TheLeafFollowsTheLastSeparatorWhereverItFalls)
                 }
                 size_t start = path.find_last_of("/\\:");
                 const std::string expected = start == std::string::npos ? path : path.substr(start + 1);
-                EXPECT_EQ(TEntrySink::LeafOf(path, TNameForm::AsciiPath), expected) << path;
+                EXPECT_EQ(LeafOf(path, TNameForm::AsciiPath), expected) << path;
             }
         }
     }

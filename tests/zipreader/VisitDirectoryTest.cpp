@@ -9,7 +9,6 @@
 namespace pk::testing {
 namespace {
 
-using TListedOrder = TZipReader::TListedOrder;
 
 // Records every entry visited; stops the read at entry stopAt (0-based) when asked to.
 class TRecordingVisitor final : public TEntryVisitor {
@@ -18,7 +17,7 @@ public:
     {
         if (stopAt && visited.size() == *stopAt)
             return false;
-        visited.emplace_back(std::string(TEntrySink::LeafOf(name, form)), uncompressedSize);
+        visited.emplace_back(std::string(LeafOf(name, form)), uncompressedSize);
         return true;
     }
 
@@ -129,6 +128,30 @@ TEST_F(VisitDirectoryTest, TheNextLoadReadsTheDirectoryAgain)
     EXPECT_EQ(visitor.visited.size(), 3u) << "a loaded directory is read again, not skipped";
     loaded->LoadDirectory();
     EXPECT_EQ(NamesOf(*loaded), (TNames{"a.txt", "d.dll", std::string("n\x8Eme.txt")}));
+}
+
+TEST_F(VisitDirectoryTest, RaisesTheErrorsOfLoadDirectoryAndClearsTheReaderAsItDoes)
+{
+    for (const std::string& path : {dir.File("missing.zip"), dir.Path()}) {
+        TZipReader straight, loaded;
+        straight.SetZipName(path);
+        loaded.SetZipName(path);
+        TRecordingVisitor visitor;
+        std::string raised, expected;
+        try {
+            straight.VisitDirectory(visitor);
+        } catch (const Exception& e) {
+            raised = std::string(e.ClassName()) + e.Message();
+        }
+        try {
+            loaded.LoadDirectory();
+        } catch (const Exception& e) {
+            expected = std::string(e.ClassName()) + e.Message();
+        }
+        EXPECT_FALSE(raised.empty()) << path;
+        EXPECT_EQ(raised, expected) << path;
+        EXPECT_EQ(straight.ZipName(), loaded.ZipName()) << path;
+    }
 }
 
 }  // namespace
