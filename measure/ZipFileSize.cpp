@@ -16,9 +16,11 @@ namespace {
 // total ends within the signed range.
 constexpr int64_t kMaxRunningTotal = 0xFFFFFFFFLL;
 
-// A size field of 2 GB or more counts as negative.
-int32_t CountedSize(uint32_t uncompressedSize)
+// A size of 2 GB or more counts as negative; one wider than 32 bits cannot be added.
+int32_t CountedSize(uint64_t uncompressedSize)
 {
+    if (uncompressedSize > 0xFFFFFFFFu)
+        throw ERangeError(kRangeCheckError);
     return static_cast<int32_t>(uncompressedSize);
 }
 
@@ -54,7 +56,7 @@ class TStraightTotal final : public TEntryVisitor {
 public:
     explicit TStraightTotal(TMaskList& maskList) : maskList(maskList) {}
 
-    bool Visit(std::string_view name, TEntrySink::TNameForm form, uint32_t uncompressedSize) override
+    bool Visit(std::string_view name, TEntrySink::TNameForm form, uint64_t uncompressedSize) override
     {
         try {
             if (!maskList.MatchesAny([&] { return LeafOf(name, form); }))
@@ -62,7 +64,9 @@ public:
         } catch (const EMaskException&) {
             return false;  // the table's walk raises it where it belongs
         }
-        sum += CountedSize(uncompressedSize);
+        if (uncompressedSize > 0xFFFFFFFFu)
+            return false;  // and this
+        sum += static_cast<int32_t>(uncompressedSize);
         lowest = std::min(lowest, sum);
         highest = std::max(highest, sum);
         return true;

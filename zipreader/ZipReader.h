@@ -25,7 +25,7 @@ using TNextPartEvent = std::function<void(TZipReader& sender, int32_t partNumber
 class TEntryVisitor {
 public:
     // False stops the read.
-    virtual bool Visit(std::string_view name, TEntrySink::TNameForm form, uint32_t uncompressedSize) = 0;
+    virtual bool Visit(std::string_view name, TEntrySink::TNameForm form, uint64_t uncompressedSize) = 0;
 
 protected:
     ~TEntryVisitor() = default;
@@ -70,7 +70,7 @@ public:
     int32_t EntryCount() const { return static_cast<int32_t>(entries.Count()); }
     // The leaf name and the uncompressed size of entry index; EListError outside the list.
     std::string EntryFileName(int32_t index) const;
-    uint32_t EntryUncompressedSize(int32_t index) const;
+    uint64_t EntryUncompressedSize(int32_t index) const;
     // All entries in data order, for a walk without a checked lookup each.
     const TEntryTable& Entries() const { return entries; }
 
@@ -93,17 +93,20 @@ private:
     // puts its entries into sink, closes it, and says how the entries met their data.
     TListedOrder ReadDirectory(TEntrySink& sink);
     TListedOrder ReadCentralDirectory(TEntrySink& sink);
-    bool EndRecordUsable() const;
+    bool EndRecordUsable();
     bool FindCompanion(TArchiveStream& companion);
-    TPartMode PartModeOf(uint16_t thisDisk) const;
+    TPartMode PartModeOf(uint32_t thisDisk) const;
     TListedOrder ReadEntries(TEntrySink& sink);
     // The common case without a copy: headers that lie in the buffer whole, with their names,
     // extra fields and comments, and names of ASCII characters, which need neither the OEM
-    // conversion nor a split that minds two-byte characters. Takes as many in a row as there
+    // conversion nor a split that minds two-byte characters, ZIP64 extra fields read in place. Takes as many in a row as there
     // are, up to the directory's count, counting them in taken and remembering the extra field
     // length of the last; the next header, if any, is left to the record path. False when it
     // stopped at a duplicate.
-    bool TakeBufferedCentralHeaders(TEntrySink& sink, int32_t& taken, uint16_t& lastExtraLength);
+    bool TakeBufferedCentralHeaders(TEntrySink& sink, uint64_t& taken, uint16_t& lastExtraLength);
+    // The key and size of a buffered central header whose all-ones fields its ZIP64 extra
+    // field replaces.
+    static void TakeZip64Extra(const uint8_t* header, uint16_t nameLength, uint64_t& key, uint64_t& size);
     void MergeCentralHeader(const TZipEntryInfo& header);
     void SkipCentralTail(const TZipEntryInfo& header);
     void ReadSplitArchiveComment(bool fromCompanion);

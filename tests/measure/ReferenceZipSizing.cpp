@@ -21,6 +21,8 @@ int32_t Reference(const std::string& path, const std::vector<std::string>& masks
         for (int32_t i = 0; i < reader.EntryCount(); ++i) {
             if (!MatchesAnyMask(reader.EntryFileName(i), masks))
                 continue;
+            if (reader.EntryUncompressedSize(i) > 0xFFFFFFFFu)
+                throw ERangeError(kRangeCheckError);
             total += static_cast<int32_t>(reader.EntryUncompressedSize(i));
             if (total < 0 || total > 0xFFFFFFFFLL)
                 throw ERangeError(kRangeCheckError);

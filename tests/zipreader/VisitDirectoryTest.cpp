@@ -13,7 +13,7 @@ namespace {
 // Records every entry visited; stops the read at entry stopAt (0-based) when asked to.
 class TRecordingVisitor final : public TEntryVisitor {
 public:
-    bool Visit(std::string_view name, TEntrySink::TNameForm form, uint32_t uncompressedSize) override
+    bool Visit(std::string_view name, TEntrySink::TNameForm form, uint64_t uncompressedSize) override
     {
         if (stopAt && visited.size() == *stopAt)
             return false;
@@ -22,7 +22,7 @@ public:
     }
 
     std::optional<size_t> stopAt;
-    std::vector<std::pair<std::string, uint32_t>> visited;
+    std::vector<std::pair<std::string, uint64_t>> visited;
 };
 
 class VisitDirectoryTest : public ReaderTest {
@@ -62,7 +62,7 @@ protected:
 
 TEST_F(VisitDirectoryTest, VisitsTheEntriesAsListedAndSaysWhichWayTheDataRuns)
 {
-    const std::vector<std::pair<std::string, uint32_t>> inDataOrder = {
+    const std::vector<std::pair<std::string, uint64_t>> inDataOrder = {
         {"a.txt", 10}, {"d.dll", 20}, {std::string("n\x8Eme.txt"), 30}};
     {
         TRecordingVisitor visitor;
