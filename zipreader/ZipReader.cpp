@@ -138,6 +138,7 @@ void TZipReader::ClearDirectory()
     FreeEntries();
     endRecord.Reset();
     rebuilt = false;
+    entrySource = TEntrySource::NoEndRecord;
     loadedFileTime = 0;
     diskCount = 1;
     partMode = TPartMode::SinglePart;
@@ -237,6 +238,8 @@ TListedOrder TZipReader::ReadCentralDirectory(TEntrySink& sink)
     loadedFileTime = archiveFile.DosModificationTime();
     FreeEntries();
     rebuilt = false;  // a rebuild of the last read says nothing about this one
+    entrySource = TEntrySource::NoEndRecord;
+    emptyArchive = archiveFile.Size() == 0;
     bool found = endRecord.FindEndRecord(archiveFile) && EndRecordUsable();
     TArchiveStream companion;
     bool fromCompanion = !found && FindCompanion(companion);
@@ -253,6 +256,10 @@ TListedOrder TZipReader::ReadCentralDirectory(TEntrySink& sink)
         throw EIncompleteZip("Incomplete Zip File");
     currentDisk = fromCompanion ? 0 : static_cast<int32_t>(endRecord.ThisDisk);
     partMode = PartModeOf(endRecord.ThisDisk);
+    entrySource = fromCompanion                          ? TEntrySource::Companion
+                  : partMode != TPartMode::SinglePart ? TEntrySource::Parts
+                  : endRecord.Zip64                   ? TEntrySource::Zip64Record
+                                                      : TEntrySource::CentralDirectory;
     if (&sink != &entries && (fromCompanion || partMode != TPartMode::SinglePart))
         return TListedOrder::NotStraight;
     if (endRecord.TotalEntries != 0) {
@@ -447,6 +454,7 @@ bool TZipReader::RebuildFromLocalHeaders()
     // A classic count is 16 bits wide.
     endRecord.TotalEntries = endRecord.Zip64 ? entries.Count() : static_cast<uint16_t>(entries.Count());
     diskCount = 1;
+    entrySource = TEntrySource::LocalHeaders;
     entries.Finish();  // the merge pass looks entries up by key
     return true;
 }

@@ -8,6 +8,7 @@
 
 #include "zipreader/ArchiveStream.h"
 #include "zipreader/EntrySink.h"
+#include "zipreader/EntrySource.h"
 #include "zipreader/EntryTable.h"
 #include "zipreader/LeafName.h"
 #include "zipreader/ZipErrors.h"
@@ -80,6 +81,9 @@ public:
     void DefaultNextPart(TZipReader& sender, int32_t partNumber, std::string& fileName);
 
     bool Rebuilt() const { return rebuilt; }
+    // Where the last read found the entries, and whether the archive was an empty file.
+    TEntrySource Source() const { return entrySource; }
+    bool EmptyArchive() const { return emptyArchive; }
     int32_t DiskCount() const { return diskCount; }
     const TEndOfCentralDir& EndRecord() const { return endRecord; }
 
@@ -126,6 +130,8 @@ private:
     TBufferedStream* source = &archiveFile;  // where the directory is read: archive or companion
     uint32_t loadedFileTime = 0;
     bool rebuilt = false;
+    TEntrySource entrySource = TEntrySource::NoEndRecord;
+    bool emptyArchive = false;
     int32_t currentDisk = 0;
     int32_t diskCount = 1;
     TPartMode partMode = TPartMode::SinglePart;

@@ -10,12 +10,12 @@ namespace {
 TConsoleRow Row(const std::string& section, const std::string& packs, int32_t stored, int32_t newSize,
                std::vector<std::string> messages = {})
 {
-    return {section, packs, stored, newSize, std::move(messages)};
+    return {section, packs, stored, newSize, std::move(messages), {}};
 }
 
 TPassResult Result(TMode mode, std::vector<TConsoleRow> rows, std::optional<std::string> error = std::nullopt)
 {
-    return {mode, "C:\\kit\\SETUP.INI", "C:\\kit\\", std::move(rows), std::move(error)};
+    return {mode, "C:\\kit\\SETUP.INI", "C:\\kit\\", std::move(rows), std::move(error), false};
 }
 
 TEST(PassResultTest, StatesFollowTheNewSize)
@@ -94,11 +94,12 @@ TEST(ReportTest, JsonHoldsTheSectionsAndTheSummary)
               "  \"packFilesDir\": \"" + shownPath + "\",\n"
               "  \"sections\": [\n"
               "    {\"name\": \"BDE\", \"packSet\": \"B.ZIP\", \"storedSize\": 1, \"measuredSize\": 5000, "
-              "\"status\": \"measured\", \"changed\": true, \"messages\": []},\n"
+              "\"status\": \"measured\", \"changed\": true, \"messages\": [], \"packFiles\": [], \"warnings\": []},\n"
               "    {\"name\": \"S\", \"packSet\": \"X.WRP\", \"storedSize\": 1000, \"measuredSize\": null, "
-              "\"status\": \"failed\", \"changed\": false, \"messages\": [\"PACKFile \\\"X\\\" does not exist\"]},\n"
+              "\"status\": \"failed\", \"changed\": false, \"messages\": [\"PACKFile \\\"X\\\" does not exist\"], "
+              "\"packFiles\": [], \"warnings\": []},\n"
               "    {\"name\": \"T\", \"packSet\": \"NONE\", \"storedSize\": null, \"measuredSize\": null, "
-              "\"status\": \"not-updated\", \"changed\": false, \"messages\": []}\n"
+              "\"status\": \"not-updated\", \"changed\": false, \"messages\": [], \"packFiles\": [], \"warnings\": []}\n"
               "  ],\n"
               "  \"error\": null,\n"
               "  \"summary\": {\"sections\": 3, \"measured\": 1, \"failed\": 1, \"notUpdated\": 1, \"changed\": 1, "
