@@ -50,9 +50,10 @@ std::string ReferenceZipSizing(const std::string& path, const std::vector<std::s
     return Outcome([&] { return Reference(path, masks); });
 }
 
-std::string ProgramZipSizing(const std::string& path, const std::vector<std::string>& masks)
+std::string ProgramZipSizing(const std::string& path, const std::vector<std::string>& masks,
+                             TPackFileAccount* account)
 {
-    return Outcome([&] { return ZipFileSize(path, masks); });
+    return Outcome([&] { return ZipFileSize(path, masks, account); });
 }
 
 }  // namespace pk::testing
