@@ -44,6 +44,16 @@ TEST(PassResultTest, ExitCodesTakeTheMostSeriousFirst)
     EXPECT_EQ(Result(TMode::Update, {fresh, stale}).ExitCode(), kAllMeasured) << "an update makes them fresh";
     EXPECT_EQ(Result(TMode::Update, {stale, failed}).ExitCode(), kSectionFailed);
     EXPECT_EQ(Result(TMode::List, {Row("A", "A", 1, kNotMeasured)}).ExitCode(), kAllMeasured);
+    TConsoleRow warned = Row("W", "W.ZIP", 0, 0);
+    warned.account.packFiles.push_back({"W.ZIP", TPackKind::Zip, 0, 0, {}, TEntrySource::NoEndRecord, 1, {"W.ZIP: ..."}});
+    auto strict = [](TPassResult result) {
+        result.strict = true;
+        return result.ExitCode();
+    };
+    EXPECT_EQ(Result(TMode::Check, {stale, warned}).ExitCode(), kSizesStale) << "warnings count only when strict";
+    EXPECT_EQ(strict(Result(TMode::Check, {stale, warned})), kWarned);
+    EXPECT_EQ(strict(Result(TMode::Check, {warned, failed})), kSectionFailed);
+    EXPECT_EQ(strict(Result(TMode::Check, {stale, fresh})), kSizesStale);
 }
 
 TEST(ReportTest, TableShowsTheWindowsTexts)
