@@ -66,6 +66,8 @@ TEST_F(PackAccountTest, EachPackFileIsAccountedForAndWarnedAbout)
     TBuiltZip damaged = TZipBuilder().Add(TZipEntry("a.txt", "12")).End(TEndRecord().DirOffset(3)).Build();
     std::string cut = Sizes({3, 4});
     cut.resize(cut.size() - 5);
+    const TBuiltZip split = TZipBuilder().Add(TZipEntry("a.txt", "12")).Add(TZipEntry("b.txt", "345")).Build();
+    dir.Write("c.zfc", split.bytes.substr(split.centralDirOffset));  // the directory beside the archive
     const std::vector<TCase> cases = {
         {"a sound archive", "a.zip", Sizes({3, 4, 5}), "*.txt;*.dll;*",
          "ZIP a.zip 12 3 [*.txt:2 *.dll:1 *:0 ] central directory\n"},
@@ -86,6 +88,8 @@ TEST_F(PackAccountTest, EachPackFileIsAccountedForAndWarnedAbout)
         {"sizes of 2 GB or more", "a.zip", Sizes({0x7FFFFFF1, 0xFFFFFFF1, 0xFFFFFFF3}), "*.txt",
          "ZIP a.zip 2147483605 3 [*.txt:3 ] central directory\na.zip: 2 entries with a size field of 2 GB or more lower the total\n"},
         {"a failed block file", "GONE.WRP", "", "*", "WRP GONE.WRP -\n"},
+        {"a companion file", "c.zip", split.bytes.substr(0, split.centralDirOffset), "*",
+         "ZIP c.zip 5 2 [*:2 ] companion file\n"},
     };
     for (const TCase& c : cases) {
         dir.Write(c.file, c.bytes);
