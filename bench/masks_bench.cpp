@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "measure/Masks.h"
+#include "measure/MaskList.h"
 
 namespace {
 

@@ -2,7 +2,8 @@
 # Measures ZIP sizing against `zipinfo -t` and Python's zipfile on archives of 65,535 entries
 # named dir<i%97>/file<i>.txt, side by side in one run: wall time per run of the reader
 # (pack_size), of a whole console update of a kit whose one section names the archive
-# (paktally-cli, process start included) and of the peers, then callgrind instruction counts,
+# (paktally-cli, process start included; also with --explain, which keeps the account of
+# every pack file) and of the peers, then callgrind instruction counts,
 # which stay the same from run to run where wall times on a busy machine do not.
 # Usage: zip_vs_zipinfo.sh [BUILD_DIR] [RUNS]
 set -eu
@@ -88,12 +89,13 @@ for case in 'stored *' 'stored *.txt;*.dll;*.hlp' 'reversed *' 'deflated *'; do
     { echo "totals differ on $case: pack_size $ours, zipinfo $theirs, zipfile $peer" >&2; exit 1; }
   printf '[BDE]\r\nSize=1\r\nPackfile=%s\r\nFiles=%s\r\n' "$(basename "$archive")" "$masks" > "$work/SETUP.INI"
 
-  { read -r zw zt; read -r pw pt; read -r cw ct; read -r yw yt; } < <(time_runs \
+  { read -r zw zt; read -r pw pt; read -r cw ct; read -r ew et; read -r yw yt; } < <(time_runs \
     -- zipinfo -t "$archive" -- "$pack_size" "$archive" "$masks" -- "$cli" --update --quiet "$work/SETUP.INI" \
-    -- "$python" -c "$sum_py" "$archive")
+    -- "$cli" --check --explain "$work/SETUP.INI" -- "$python" -c "$sum_py" "$archive")
   zi=$(instructions zipinfo -t "$archive")
   row "$case" pack_size "$pw" "$pt" "$(instructions "$pack_size" "$archive" "$masks")" "$zw" "$zt" "$zi"
   row "$case" paktally-cli "$cw" "$ct" "$(instructions "$cli" --update --quiet "$work/SETUP.INI")" "$zw" "$zt" "$zi"
+  row "$case" "cli --explain" "$ew" "$et" "$(instructions "$cli" --check --explain "$work/SETUP.INI")" "$zw" "$zt" "$zi"
   row "$case" "zipinfo -t" "$zw" "$zt" "$zi" "$zw" "$zt" "$zi"
   row "$case" zipfile "$yw" "$yt" - "$zw" "$zt" "$zi"
 done

@@ -4,7 +4,7 @@ namespace pk::cli {
 
 const char* const kUsage =
     "Usage: paktally-cli [--update | --check] [--diff] [--packfiles DIR] [--format table|tsv|json]\n"
-    "                    [--quiet] [SETUP.INI]\n"
+    "                    [--explain] [--strict] [--quiet] [SETUP.INI]\n"
     "\n"
     "Lists the sized option sections of SETUP.INI with their stored sizes; with --update,\n"
     "measures every pack set, writes the sizes and saves the file once; with --check,\n"
@@ -16,6 +16,11 @@ const char* const kUsage =
     "                    before to after, instead of the table\n"
     "  --packfiles DIR   folder of the pack files (default: the folder of SETUP.INI)\n"
     "  --format FORMAT   table (default), tsv or json\n"
+    "  --explain         table format: under each measured section, every pack file with its\n"
+    "                    kind, bytes, entries, matches per mask, entry source and warnings\n"
+    "  --strict          a warning (an archive without an end record, an empty pack file, a\n"
+    "                    \".wrp\" in other letter case, masks that matched nothing, a rebuilt\n"
+    "                    directory, sizes of 2 GB or more) gives exit code 5\n"
     "  --quiet           print no table, only messages\n"
     "  --help, /?        this text\n"
     "  --version         the program's version\n"
@@ -26,7 +31,8 @@ const char* const kUsage =
     "  2  bad usage\n"
     "  3  a section failed to measure\n"
     "  4  --check only: at least one stored size differs from the measured one\n"
-    "With --check the most serious applies: 1, then 3, then 4.\n";
+    "  5  --strict only: a measured section has a warning\n"
+    "The most serious applies: 1, then 3, then 5, then 4.\n";
 
 namespace {
 
@@ -75,6 +81,10 @@ TCliOptions ParseCliOptions(const std::vector<std::string>& args)
             options.diff = true;
         else if (arg == "--quiet")
             options.quiet = true;
+        else if (arg == "--explain")
+            options.explain = true;
+        else if (arg == "--strict")
+            options.strict = true;
         else if (arg == "--help" || arg == "-h" || arg == "/?")
             options.help = true;
         else if (arg == "--version")
@@ -96,6 +106,8 @@ TCliOptions ParseCliOptions(const std::vector<std::string>& args)
         throw EUsageError("--diff needs --update or --check");
     if (options.diff && options.format != TOutputFormat::Table)
         throw EUsageError("--diff prints only the diff; it takes no --format");
+    if (options.explain && (options.diff || options.format != TOutputFormat::Table))
+        throw EUsageError("--explain goes with the table format only");
     for (const std::string* path : {&options.iniPath, &options.packFiles})
         if (path->find('"') != std::string::npos)
             throw EUsageError("a path may not contain a double quote");

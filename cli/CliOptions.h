@@ -15,6 +15,8 @@ struct TCliOptions {
     TMode mode = TMode::List;
     bool diff = false;  // stdout carries the diff of SETUP.INI instead of the report
     bool quiet = false;
+    bool explain = false;  // the table carries each section's account
+    bool strict = false;   // a warning fails the run
     bool help = false;
     bool version = false;
     TOutputFormat format = TOutputFormat::Table;

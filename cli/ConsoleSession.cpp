@@ -4,8 +4,8 @@
 
 namespace pk::cli {
 
-TConsoleSession::TConsoleSession(TMode mode, int progressTotal)
-    : previousSink(platform::SetUserInterface(this)), mode(mode), progressTotal(progressTotal)
+TConsoleSession::TConsoleSession(TMode mode, int progressTotal, bool accounts)
+    : previousSink(platform::SetUserInterface(this)), mode(mode), progressTotal(progressTotal), accounts(accounts)
 {
 }
 
@@ -18,8 +18,9 @@ TConsoleSession::~TConsoleSession()
 void TConsoleSession::AddGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
                                 int32_t newSize)
 {
-    rows.push_back({section, packSet, storedSize, newSize, std::move(pending)});
+    rows.push_back({section, packSet, storedSize, newSize, std::move(pending), std::move(nextAccount)});
     pending.clear();
+    nextAccount = {};
     if (progressTotal > 0) {
         std::fprintf(stderr, "\r%zu/%d sections", rows.size(), progressTotal);
         std::fflush(stderr);

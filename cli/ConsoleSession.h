@@ -18,19 +18,21 @@ struct TConsoleRow {
     int32_t storedSize = -1;
     int32_t newSize = kNotMeasured;
     std::vector<std::string> messages;  // shown while the row was measured
+    TSectionAccount account;             // filled only when the session asks for accounts
 };
 
 class TConsoleSession : public TSurveyView, public platform::TUserInterface {
 public:
     // A Check session keeps SETUP.INI as it is. progressTotal > 0 shows "done/total" on
-    // standard error as rows arrive.
-    explicit TConsoleSession(TMode mode, int progressTotal = 0);
+    // standard error as rows arrive. With accounts, each measured row carries its account.
+    explicit TConsoleSession(TMode mode, int progressTotal = 0, bool accounts = false);
     ~TConsoleSession() override;
 
     void AddGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
                     int32_t newSize) override;
     void SetGridEnabled(bool enabled) override;
     void SetIniUpdated() override {}
+    TSectionAccount* SectionAccount() override { return accounts ? &nextAccount : nullptr; }
     void SaveDocument(TLumMemIniFile& document) override;
 
     platform::TBoxResult ShowMessageBox(const platform::TMessageBoxSpec& box) override;
@@ -63,6 +65,8 @@ private:
     TMode mode;
     int progressTotal;
     bool progressShown = false;
+    bool accounts;
+    TSectionAccount nextAccount;
     bool walked = false;
 };
 

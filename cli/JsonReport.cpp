@@ -30,13 +30,39 @@ std::string JsonStrings(const std::vector<std::string>& texts)
     return out + "]";
 }
 
+std::string JsonPackFile(const TPackFileAccount& file)
+{
+    const bool zip = file.kind == TPackKind::Zip && file.bytes;
+    std::string matched = "[";
+    for (size_t i = 0; i < file.matched.size(); ++i)
+        matched += (i ? ", " : "") + std::string("{\"mask\": ") + JsonString(file.matched[i].mask) +
+                   ", \"entries\": " + std::to_string(file.matched[i].entries) + "}";
+    matched += "]";
+    return "{\"path\": " + JsonString(TConsoleSession::Shown(file.path)) + ", \"kind\": \"" +
+           (file.kind == TPackKind::Wrp ? "wrp" : "zip") + "\", \"size\": " + JsonNumber(file.bytes) +
+           ", \"entries\": " + (zip ? std::to_string(file.entries) : "null") + ", \"matched\": " +
+           (zip ? matched : "null") + ", \"source\": " +
+           (zip ? std::string("\"") + SourceName(file.source) + "\"" : "null") +
+           ", \"parts\": " + (zip ? std::to_string(file.parts) : "null") +
+           ", \"warnings\": " + JsonStrings(file.warnings) + "}";
+}
+
+std::string JsonPackFiles(const TSectionAccount& account)
+{
+    std::string out = "[";
+    for (size_t i = 0; i < account.packFiles.size(); ++i)
+        out += (i ? ", " : "") + JsonPackFile(account.packFiles[i]);
+    return out + "]";
+}
+
 std::string JsonSection(const TConsoleRow& row)
 {
     return "{\"name\": " + JsonString(row.section) + ", \"packSet\": " + JsonString(row.packSet) +
            ", \"storedSize\": " + JsonNumber(StoredSizeOf(row)) + ", \"measuredSize\": " +
            JsonNumber(MeasuredSizeOf(row)) + ", \"status\": \"" + StatusName(StatusOf(row)) +
            "\", \"changed\": " + (SizeChanged(row) ? "true" : "false") + ", \"messages\": " +
-           JsonStrings(row.messages) + "}";
+           JsonStrings(row.messages) + ", \"packFiles\": " + JsonPackFiles(row.account) +
+           ", \"warnings\": " + JsonStrings(row.account.Warnings()) + "}";
 }
 
 }  // namespace

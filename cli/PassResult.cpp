@@ -49,6 +49,8 @@ TPassSummary TPassResult::Summary() const
         }
         if (SizeChanged(row))
             ++summary.changed;
+        if (!row.account.Warnings().empty())
+            ++summary.warned;
     }
     return summary;
 }
@@ -60,6 +62,8 @@ int TPassResult::ExitCode() const
     TPassSummary summary = Summary();
     if (summary.failed > 0)
         return kSectionFailed;
+    if (strict && summary.warned > 0)
+        return kWarned;
     if (mode == TMode::Check && summary.changed > 0)
         return kSizesStale;
     return kAllMeasured;

@@ -10,7 +10,14 @@
 
 namespace pk::cli {
 
-enum TExitCode { kAllMeasured = 0, kPassFailed = 1, kBadUsage = 2, kSectionFailed = 3, kSizesStale = 4 };
+enum TExitCode {
+    kAllMeasured = 0,
+    kPassFailed = 1,
+    kBadUsage = 2,
+    kSectionFailed = 3,
+    kSizesStale = 4,
+    kWarned = 5,
+};
 
 enum class TSectionStatus { Measured, Failed, NotUpdated };
 
@@ -30,6 +37,7 @@ struct TPassSummary {
     int failed = 0;
     int notUpdated = 0;
     int changed = 0;
+    int warned = 0;  // sections with a warning
 };
 
 struct TPassResult {
@@ -38,10 +46,11 @@ struct TPassResult {
     std::string packFilesDir;
     std::vector<TConsoleRow> rows;
     std::optional<std::string> error;  // what ended the pass early
+    bool strict = false;               // warnings fail the run
 
     TPassSummary Summary() const;
-    // 1 when an error ended the pass, else 3 when a section failed, else (checking) 4 when a
-    // stored size is stale, else 0.
+    // 1 when an error ended the pass, else 3 when a section failed, else (strict) 5 when a
+    // section has a warning, else (checking) 4 when a stored size is stale, else 0.
     int ExitCode() const;
 };
 

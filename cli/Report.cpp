@@ -11,7 +11,7 @@ namespace pk::cli {
 namespace {
 
 // The title row and the rows with the window's texts, aligned in columns.
-std::string Table(const std::vector<TConsoleRow>& rows)
+std::string Table(const std::vector<TConsoleRow>& rows, bool explain)
 {
     std::vector<TGridRowTexts> lines;
     lines.push_back({kGridTitles[0], kGridTitles[1], kGridTitles[2], kGridTitles[3], kGridTitles[4]});
@@ -23,7 +23,8 @@ std::string Table(const std::vector<TConsoleRow>& rows)
             width[c] = std::max(width[c], line[c].size());
 
     std::string out;
-    for (const TGridRowTexts& line : lines) {
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const TGridRowTexts& line = lines[i];
         std::string text;
         for (int c = 0; c < kGridColumns; ++c) {
             text += line[c];
@@ -33,6 +34,8 @@ std::string Table(const std::vector<TConsoleRow>& rows)
         while (!text.empty() && text.back() == ' ')
             text.pop_back();
         out += text + "\n";
+        if (explain && i > 0)
+            out += ExplainedAccount(rows[i - 1].account);
     }
     return out;
 }
@@ -64,15 +67,38 @@ std::string Tsv(const std::vector<TConsoleRow>& rows)
     return out;
 }
 
+std::string PackFileLine(const TPackFileAccount& file)
+{
+    std::string line = std::string(file.kind == TPackKind::Wrp ? "    WRP " : "    ZIP ") +
+                       TConsoleSession::Shown(file.path) + ": " +
+                       (file.bytes ? std::to_string(*file.bytes) + " bytes" : std::string("not measured"));
+    if (file.kind == TPackKind::Zip && file.bytes) {
+        line += "; " + std::to_string(file.entries) + " entries from the " + SourceText(file) + "; matched";
+        for (const TMaskCount& mask : file.matched)
+            line += " " + mask.mask + ": " + std::to_string(mask.entries);
+    }
+    return line + "\n";
+}
+
 }  // namespace
 
-std::string FormatReport(const TPassResult& result, TOutputFormat format)
+std::string ExplainedAccount(const TSectionAccount& account)
+{
+    std::string out;
+    for (const TPackFileAccount& file : account.packFiles)
+        out += PackFileLine(file);
+    for (const std::string& warning : account.Warnings())
+        out += "    warning: " + TConsoleSession::Shown(warning) + "\n";
+    return out;
+}
+
+std::string FormatReport(const TPassResult& result, TOutputFormat format, bool explain)
 {
     if (format == TOutputFormat::Json)
         return JsonReport(result);
     if (result.error)
         return {};
-    return format == TOutputFormat::Tsv ? Tsv(result.rows) : Table(result.rows);
+    return format == TOutputFormat::Tsv ? Tsv(result.rows) : Table(result.rows, explain);
 }
 
 }  // namespace pk::cli

@@ -79,13 +79,14 @@ void WriteDiff(const std::string& diff)
 int Run(const TCliOptions& options)
 {
     const TKitPaths kit = KitOf(options);
-    TPassResult result{options.mode, kit.iniFile, kit.packFilesDir, {}, std::nullopt};
+    TPassResult result{options.mode, kit.iniFile, kit.packFilesDir, {}, std::nullopt, options.strict};
     const std::optional<std::string> before = options.diff ? ReadBytes(result.iniFile) : std::nullopt;
     const bool measure = options.mode != TMode::List;
     const bool progress = measure && !options.quiet && PK_ISATTY(PK_FILENO(stderr));
     std::optional<std::string> after;
     {
-        TConsoleSession session(options.mode, progress ? CountSections(kit) : 0);
+        const bool accounts = options.explain || options.strict || options.format == TOutputFormat::Json;
+        TConsoleSession session(options.mode, progress ? CountSections(kit) : 0, accounts);
         try {
             ScanSetupIni(kit, session, measure, true);
             if (!session.Walked())  // the pass ended at once, with the message that said why
@@ -101,7 +102,7 @@ int Run(const TCliOptions& options)
         if (!result.error && before && after)
             WriteDiff(UnifiedDiff(*before, *after, options.iniPath));
     } else if (!options.quiet) {
-        std::fputs(FormatReport(result, options.format).c_str(), stdout);
+        std::fputs(FormatReport(result, options.format, options.explain).c_str(), stdout);
     }
     return result.ExitCode();
 }

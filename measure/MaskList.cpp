@@ -24,4 +24,9 @@ void TMaskList::Compile(TSlot& slot)
     slot.matchesEverything = slot.mask->MatchesEverything();
 }
 
+bool MatchesAnyMask(const std::string& name, const std::vector<std::string>& masks)
+{
+    return TMaskList(masks).MatchesAny([&] { return std::string_view(name); });
+}
+
 }  // namespace pk

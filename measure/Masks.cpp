@@ -241,12 +241,4 @@ bool MatchOneMask(const std::string& name, const std::string& mask)
     return TMask(mask).Matches(name);
 }
 
-bool MatchesAnyMask(const std::string& name, const std::vector<std::string>& masks)
-{
-    for (const std::string& mask : masks)
-        if (MatchOneMask(name, mask))
-            return true;
-    return false;
-}
-
 }  // namespace pk

@@ -38,7 +38,5 @@ private:
 
 // Compiles the mask, matches the name once, and throws the compiled mask away.
 bool MatchOneMask(const std::string& name, const std::string& mask);
-// True at the first mask of the list that matches; masks after it are never compiled.
-bool MatchesAnyMask(const std::string& name, const std::vector<std::string>& masks);
 
 }  // namespace pk

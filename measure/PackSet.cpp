@@ -4,6 +4,7 @@
 #include "measure/ZipFileSize.h"
 #include "platform/Exceptions.h"
 #include "platform/Paths.h"
+#include "zipreader/ZipUtil.h"
 
 namespace pk {
 
@@ -24,7 +25,7 @@ std::vector<std::string> SplitList(const std::string& text)
 }
 
 int32_t ComputePackSize(const std::string& packFilesDir, const std::string& packSetText,
-                        const std::string& maskListText)
+                        const std::string& maskListText, TSectionAccount* account)
 {
     std::vector<std::string> packList;
     for (const std::string& piece : SplitList(packSetText))
@@ -32,15 +33,43 @@ int32_t ComputePackSize(const std::string& packFilesDir, const std::string& pack
     std::vector<std::string> masks = SplitList(maskListText);
     if (masks.empty())
         masks.push_back("*.*");
-    return PackListSize(packList, masks);
+    return PackListSize(packList, masks, account);
 }
 
-int32_t PackListSize(const std::vector<std::string>& packList, const std::vector<std::string>& masks)
+namespace {
+
+// Measures one pack file, and tells the account about it when there is one.
+int32_t MeasurePackFile(const std::string& path, const std::vector<std::string>& masks, TSectionAccount* account)
+{
+    // Only the upper-case extension marks a block file.
+    const std::string extension = paths::ExtractFileExt(path);
+    const bool blockFile = extension == ".WRP";
+    if (!account)
+        return blockFile ? PackFileSize(path) : ZipFileSize(path, masks);
+    TPackFileAccount& file = account->packFiles.emplace_back();
+    file.path = path;
+    file.kind = blockFile ? TPackKind::Wrp : TPackKind::Zip;
+    if (!blockFile && zip::UpperCaseAscii(extension) == ".WRP")
+        file.warnings.push_back(warning::WrpInOtherCase(path, extension));
+    if (!blockFile)
+        return ZipFileSize(path, masks, &file);
+    bool empty = false;
+    const int32_t size = PackFileSize(path, &empty);
+    if (size != -1)
+        file.bytes = size;
+    if (empty)
+        file.warnings.push_back(warning::EmptyPackFile(path));
+    return size;
+}
+
+}  // namespace
+
+int32_t PackListSize(const std::vector<std::string>& packList, const std::vector<std::string>& masks,
+                     TSectionAccount* account)
 {
     int32_t sum = 0;
     for (const std::string& path : packList) {
-        // Only the upper-case extension marks a block file.
-        int32_t size = paths::ExtractFileExt(path) == ".WRP" ? PackFileSize(path) : ZipFileSize(path, masks);
+        int32_t size = MeasurePackFile(path, masks, account);
         if (size == -1)
             return -1;
         sum = CheckedAdd(sum, size);

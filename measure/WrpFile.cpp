@@ -39,7 +39,7 @@ std::string Quoted(const std::string& path)
 
 }  // namespace
 
-int32_t PackFileSize(const std::string& path)
+int32_t PackFileSize(const std::string& path, bool* empty)
 {
     if (!platform::FileExists(path)) {
         platform::ShowError("PACKFile " + Quoted(path) + " does not exist");
@@ -54,6 +54,8 @@ int32_t PackFileSize(const std::string& path)
 
     TBlockHeader header;
     size_t got = ReadHeader(file, 0, header);
+    if (empty)
+        *empty = got == 0;
     if (got == 0)
         return 0;
     if (got < kHeaderSize) {

@@ -17,6 +17,7 @@ inline constexpr size_t kUnpackedSize = 23;  // bytes the block unpacks to
 
 // Unpacked size of one WRP file from its block headers, or -1 after an error box.
 // Raises ERangeError, EIntOverflow and EInOutError for the failures that end a pass.
-int32_t PackFileSize(const std::string& path);
+// empty, when given, is set for a file without a byte.
+int32_t PackFileSize(const std::string& path, bool* empty = nullptr);
 
 }  // namespace pk

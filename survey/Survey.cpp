@@ -36,7 +36,9 @@ void WalkFamily(TCustomIniFile& document, const TKitPaths& kit, TSurveyView& vie
             if (!document.HasSection(name))
                 break;
             int32_t stored = document.ReadNumber(name, "Size", -1);
-            int32_t newSize = update && stored != -1 ? UpdateSectionSize(document, name, kit.packFilesDir) : kNotMeasured;
+            int32_t newSize = update && stored != -1
+                                  ? UpdateSectionSize(document, name, kit.packFilesDir, view.SectionAccount())
+                                  : kNotMeasured;
             if (display)
                 view.AddGridRow(name, document.ReadText(name, "PackFile", "NONE"), stored, newSize);
         }
@@ -59,7 +61,8 @@ void ScanSetupIni(const TKitPaths& kit, TSurveyView& view, bool update, bool dis
 
         int32_t stored = document.ReadNumber("BDE", "Size", -1);
         if (stored != -1) {
-            int32_t newSize = update ? UpdateSectionSize(document, "BDE", kit.packFilesDir) : kNotMeasured;
+            int32_t newSize =
+                update ? UpdateSectionSize(document, "BDE", kit.packFilesDir, view.SectionAccount()) : kNotMeasured;
             if (display)
                 view.AddGridRow("BDE", document.ReadText("BDE", "Packfile", "NONE"), stored, newSize);
         }
@@ -77,15 +80,18 @@ void ScanSetupIni(const TKitPaths& kit, TSurveyView& view, bool update, bool dis
     }
 }
 
-int32_t UpdateSectionSize(TCustomIniFile& document, const std::string& section, const std::string& packFilesDir)
+int32_t UpdateSectionSize(TCustomIniFile& document, const std::string& section, const std::string& packFilesDir,
+                          TSectionAccount* account)
 {
+    if (account)
+        *account = {};
     int32_t newSize;
     if (document.ReadText(section, "Files", "") == kUnpacksNothing) {
         newSize = 0;
     } else {
         std::string packSet = document.ReadText(section, "PackFile", "NOTFOUND");
         std::string masks = document.ReadText(section, "Files", "*,*");
-        newSize = packSet == "NOTFOUND" ? -1 : ComputePackSize(packFilesDir, packSet, masks);
+        newSize = packSet == "NOTFOUND" ? -1 : ComputePackSize(packFilesDir, packSet, masks, account);
     }
     if (newSize != -1)
         document.WriteNumber(section, "Size", newSize);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "measure/PackAccount.h"
 #include "survey/KitPaths.h"
 #include "survey/SurveyView.h"
 
@@ -16,8 +17,9 @@ class TCustomIniFile;
 void ScanSetupIni(const TKitPaths& kit, TSurveyView& view, bool update, bool display);
 
 // Measures one section against the PACKFILES folder and writes its Size key unless the
-// result is -1.
-int32_t UpdateSectionSize(TCustomIniFile& document, const std::string& section, const std::string& packFilesDir);
+// result is -1; the account, when given, is cleared and filled.
+int32_t UpdateSectionSize(TCustomIniFile& document, const std::string& section, const std::string& packFilesDir,
+                          TSectionAccount* account = nullptr);
 
 // Writes an edited pack-set text into the section's Packfile key, if it has one.
 void SavePackFileColumn(TCustomIniFile& document, const std::string& section, const std::string& value);

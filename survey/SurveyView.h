@@ -5,6 +5,7 @@
 #include <string>
 
 #include "inifile/LumMemIniFile.h"
+#include "measure/PackAccount.h"
 
 namespace pk {
 
@@ -18,6 +19,8 @@ public:
                             int32_t newSize) = 0;
     virtual void SetGridEnabled(bool enabled) = 0;
     virtual void SetIniUpdated() = 0;
+    // Where the measurement of the next row tells why its size is what it is; none by default.
+    virtual TSectionAccount* SectionAccount() { return nullptr; }
     // Ends an update pass that walked every section: saves the document. A view that only
     // checks the sizes keeps the bytes instead and discards the changes.
     virtual void SaveDocument(TLumMemIniFile& document) { document.SaveFile(); }

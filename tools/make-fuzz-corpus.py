@@ -109,6 +109,17 @@ def crafted_zips():
     cases["zip64-offset"] = body + end_record(1, 46, 0xFFFFFFFF)
     cases["comment-with-signature"] = end_record(0, 0, 0, comment=b"PK\x05\x06" + bytes(18))
     cases["only-end-record"] = end_record(0, 0, 0)
+    # ZIP64: an end record found through its locator, behind a classic one of all ones; and an
+    # entry whose size and offset its extra field carries.
+    central = (struct.pack("<IHHHHHHIIIHHHHHII", 0x02014B50, 45, 45, 0, 0, 0, 0, 0, 3, 0xFFFFFFFF, 5, 20,
+                           0, 0, 0, 0, 0xFFFFFFFF) + b"A.TXT" + struct.pack("<HHQQ", 1, 16, 3, 0))
+    zip64 = local_header(b"A.TXT", 3, 3) + b"abc" + central
+    record = struct.pack("<IQHHIIQQQQ", 0x06064B50, 44, 45, 45, 0, 0, 1, 1, len(central), len(zip64) - len(central))
+    locator = struct.pack("<IIQI", 0x07064B50, 0, len(zip64), 1)
+    cases["zip64-end-record"] = (zip64 + record + locator +
+                                 struct.pack("<IHHHHIIH", 0x06054B50, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF,
+                                             0xFFFFFFFF, 0xFFFFFFFF, 0))
+    cases["zip64-extra-field"] = zip64 + end_record(1, len(central), len(zip64) - len(central))
     return cases
 
 

@@ -24,16 +24,18 @@ TTTOOLINFOA Tool(HWND listView)
 
 }  // namespace
 
-void TCellTips::Attach(HWND list, HFONT cellFont, int cellDpi, CellText text)
+void TCellTips::Attach(HWND list, HFONT cellFont, int cellDpi, CellText text, CellText note)
 {
     listView = list;
     cellText = std::move(text);
+    cellNote = std::move(note);
     tips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, listView, nullptr,
                            GetModuleHandleA(nullptr), nullptr);
     TTTOOLINFOA tool = Tool(listView);
     tool.lpszText = const_cast<char*>("");
     SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageA(tips, TTM_SETMAXTIPWIDTH, 0, 32767);  // so that a note's line ends break it
     SetFont(cellFont, cellDpi);
     TSubclass<TCellTips, &TCellTips::OnListViewMessage>::Hook(listView, this);
 }
@@ -77,10 +79,11 @@ void TCellTips::Show(int item, int column)
         return;
     if (column == 0)  // the bounds of column 0 are those of the whole row
         cell.right = cell.left + static_cast<int>(SendMessageA(listView, LVM_GETCOLUMNWIDTH, 0, 0));
-    std::string text = cellText(column, item + 1);
+    const std::string note = cellNote(column, item + 1);
+    std::string text = note.empty() ? cellText(column, item + 1) : note;
     shownItem = item;
     shownColumn = column;
-    if (!CutOff(text, cell))
+    if (note.empty() && !CutOff(text, cell))
         return;
     TTTOOLINFOA tool = Tool(listView);
     tool.lpszText = text.data();

@@ -13,8 +13,9 @@ public:
     // column, row (table rows: the title row is 0)
     using CellText = std::function<std::string(int column, int row)>;
 
-    // The font the list view shows its cells in, at the screen's resolution.
-    void Attach(HWND listView, HFONT font, int dpi, CellText cellText);
+    // The font the list view shows its cells in, at the screen's resolution. A cell's note,
+    // when it has one, is its tip whatever its width.
+    void Attach(HWND listView, HFONT font, int dpi, CellText cellText, CellText cellNote);
     void SetFont(HFONT font, int dpi);
 
 private:
@@ -29,6 +30,7 @@ private:
     HFONT font = nullptr;
     int dpi = 96;
     CellText cellText;
+    CellText cellNote;
     int shownItem = -1, shownColumn = -1;
     bool trackingLeave = false;
 };

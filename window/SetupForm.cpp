@@ -212,7 +212,9 @@ void TSetupForm::CreateControls()
     AddHint(buttonUpdate, kHintUpdate);
     AddHint(buttonPrint, kHintPrint);
     AddHint(labelPathPackFiles, kHintPackFiles);
-    cellTips.Attach(stringGrid, font, dpi, [this](int column, int row) { return logic.Table().Cell(column, row); });
+    cellTips.Attach(
+        stringGrid, font, dpi, [this](int column, int row) { return logic.Table().Cell(column, row); },
+        [this](int column, int row) { return column == ColNewSize ? logic.WarningTip(row) : std::string(); });
     ApplyLayout();
 }
 

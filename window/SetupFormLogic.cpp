@@ -16,7 +16,18 @@ void TSetupFormLogic::AddGridRow(const std::string& section, const std::string& 
                                 int32_t newSize)
 {
     int row = table.AppendRow(FormatGridRow(section, packSet, storedSize, newSize));
+    std::string tip;
+    for (const std::string& warning : nextAccount.Warnings())
+        tip += (tip.empty() ? "" : "\r\n") + warning;
+    warningTips.resize(static_cast<size_t>(row) + 1);
+    warningTips[static_cast<size_t>(row)] = std::move(tip);
+    nextAccount = {};
     display.ShowRows(row, row + 1);
+}
+
+std::string TSetupFormLogic::WarningTip(int row) const
+{
+    return row >= 0 && static_cast<size_t>(row) < warningTips.size() ? warningTips[static_cast<size_t>(row)] : "";
 }
 
 void TSetupFormLogic::SaveGridChanges()
@@ -50,6 +61,7 @@ void TSetupFormLogic::ButtonUpdateClick()
     } passEnd{*this};
     beforeEdit.reset();  // the rows it remembers are about to go
     table.CutBack();
+    warningTips.clear();
     display.ShowRows(1, 1);
     ScanSetupIni(kit, *this, true, true);
 }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "survey/KitPaths.h"
 #include "survey/SurveyView.h"
@@ -40,6 +41,9 @@ public:
     // pass is over, since messages handled during the pass could open an editor meanwhile.
     void SetGridEnabled(bool enabled) override { display.EnableTable(enabled && !passRunning); }
     void SetIniUpdated() override { flow.IniUpdated = true; }
+    TSectionAccount* SectionAccount() override { return &nextAccount; }
+    // The warnings of the row's measurement, one line each; empty when it has none.
+    std::string WarningTip(int row) const;
 
     void SaveGridChanges();
     // Ignored while a pass runs (messages are handled during a pass while a box is up, a
@@ -63,6 +67,8 @@ private:
     TSizeTable table;
     TEditFlow flow;
     bool passRunning = false;
+    TSectionAccount nextAccount;
+    std::vector<std::string> warningTips;  // by table row
     struct RowBeforeEdit {
         int row;
         TGridRow texts;

@@ -7,7 +7,7 @@ namespace pk {
 
 namespace {
 
-// Keys use 48 bits at most, so no key is all ones.
+// No key is all ones (TEntrySink::KeyOf).
 constexpr uint64_t kNoKey = ~uint64_t{0};
 
 size_t HashOf(uint64_t key)
@@ -34,7 +34,7 @@ void TEntryTable::Reserve(size_t entries, size_t nameBytes)
         GrowNames(nameBytes);
 }
 
-bool TEntryTable::AddOtherwise(uint64_t key, uint32_t uncompressedSize, std::string_view name, TNameForm form)
+bool TEntryTable::AddOtherwise(uint64_t key, uint64_t uncompressedSize, std::string_view name, TNameForm form)
 {
     if (!IsNewKey(key))
         return false;
@@ -139,7 +139,7 @@ std::optional<size_t> TEntryTable::Find(uint64_t key) const
     return static_cast<size_t>(it - rows.get());
 }
 
-void TEntryTable::Replace(size_t index, uint32_t uncompressedSize, std::string_view name, TNameForm form)
+void TEntryTable::Replace(size_t index, uint64_t uncompressedSize, std::string_view name, TNameForm form)
 {
     TRow& row = rows[index];
     if (name.size() > namesCapacity - namesUsed)

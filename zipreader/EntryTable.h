@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "zipreader/EntrySink.h"
+#include "zipreader/LeafName.h"
 
 namespace pk {
 
@@ -21,7 +22,7 @@ public:
     void Clear();
     // Room for the entries and their names, so that reading them moves nothing.
     void Reserve(size_t entries, size_t nameBytes);
-    bool Add(uint64_t key, uint32_t uncompressedSize, std::string_view name, TNameForm form) override
+    bool Add(uint64_t key, uint64_t uncompressedSize, std::string_view name, TNameForm form) override
     {
         // Most archives list their entries in data order, some in reverse: while the keys keep
         // one direction, the last key is the only one a new key could equal. With room
@@ -34,6 +35,12 @@ public:
         }
         return AddOtherwise(key, uncompressedSize, name, form);
     }
+    TListedOrder Order() const override
+    {
+        return order == TOrder::Ascending    ? TListedOrder::DataOrder
+               : order == TOrder::Descending ? TListedOrder::ReverseDataOrder
+                                             : TListedOrder::NotStraight;
+    }
     // Puts the rows in data order; the rows are read only after this.
     void Finish();
 
@@ -43,27 +50,27 @@ public:
         const TRow& row = rows[index];
         return LeafOf(std::string_view(names.get() + row.nameOffset, row.nameLength), row.form);
     }
-    uint32_t UncompressedSize(size_t index) const { return rows[index].uncompressedSize; }
+    uint64_t UncompressedSize(size_t index) const { return rows[index].uncompressedSize; }
 
     // The finished row with that key.
     std::optional<size_t> Find(uint64_t key) const;
     // Gives a finished row another size and name; its key stays.
-    void Replace(size_t index, uint32_t uncompressedSize, std::string_view name, TNameForm form);
+    void Replace(size_t index, uint64_t uncompressedSize, std::string_view name, TNameForm form);
 
 private:
     struct TRow {
         uint64_t key;
+        uint64_t uncompressedSize;
         uint32_t nameOffset;
-        uint32_t uncompressedSize;
         uint16_t nameLength;
         TNameForm form;
     };
     enum class TOrder : uint8_t { Ascending, Descending, Mixed };
 
     // Appends a row and its name where both have room.
-    void Append(uint64_t key, uint32_t uncompressedSize, std::string_view name, TNameForm form)
+    void Append(uint64_t key, uint64_t uncompressedSize, std::string_view name, TNameForm form)
     {
-        rows[rowCount++] = TRow{key, StoreName(name), uncompressedSize, static_cast<uint16_t>(name.size()), form};
+        rows[rowCount++] = TRow{key, uncompressedSize, StoreName(name), static_cast<uint16_t>(name.size()), form};
     }
     // Copies the name into the name block, which has room, and returns where it starts.
     uint32_t StoreName(std::string_view name)
@@ -88,7 +95,7 @@ private:
     }
     void GrowRows(size_t more);
     void GrowNames(size_t more);
-    bool AddOtherwise(uint64_t key, uint32_t uncompressedSize, std::string_view name, TNameForm form);
+    bool AddOtherwise(uint64_t key, uint64_t uncompressedSize, std::string_view name, TNameForm form);
     bool IsNewKey(uint64_t key);
     void HashAllKeys();
     bool InsertHashedKey(uint64_t key);

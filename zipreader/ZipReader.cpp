@@ -8,6 +8,7 @@
 #include "platform/Paths.h"
 #include "platform/TextServices.h"
 #include "platform/UserInterface.h"
+#include "zipreader/Zip64.h"
 #include "zipreader/ZipUtil.h"
 
 namespace pk {
@@ -65,30 +66,25 @@ uint64_t KeyOf(const TZipEntryInfo& entry)
     return TEntrySink::KeyOf(entry.DiskNumberStart, entry.LocalHeaderOffset);
 }
 
-// Ends a straight read that cannot stand for LoadDirectory.
-struct ENotStraight {};
-
 // Hands the entries on while their keys keep one direction.
 class TStraightVisit final : public TEntrySink {
 public:
     explicit TStraightVisit(TEntryVisitor& visitor) : visitor(visitor) {}
 
-    bool Add(uint64_t key, uint32_t uncompressedSize, std::string_view name, TNameForm form) override
+    bool Add(uint64_t key, uint64_t uncompressedSize, std::string_view name, TNameForm form) override
     {
         // An equal key is a duplicate, which LoadDirectory answers with a rebuild.
         if (count == 1 && key != last)
             descending = key < last;
         if (count != 0 && (descending ? key >= last : key <= last))
-            throw ENotStraight{};
+            return false;
         last = key;
         ++count;
-        if (!visitor.Visit(name, form, uncompressedSize))
-            throw ENotStraight{};
-        return true;
+        return visitor.Visit(name, form, uncompressedSize);
     }
-    TZipReader::TListedOrder Order() const
+    TListedOrder Order() const override
     {
-        return descending ? TZipReader::TListedOrder::ReverseDataOrder : TZipReader::TListedOrder::DataOrder;
+        return descending ? TListedOrder::ReverseDataOrder : TListedOrder::DataOrder;
     }
 
 private:
@@ -142,6 +138,7 @@ void TZipReader::ClearDirectory()
     FreeEntries();
     endRecord.Reset();
     rebuilt = false;
+    entrySource = TEntrySource::NoEndRecord;
     loadedFileTime = 0;
     diskCount = 1;
     partMode = TPartMode::SinglePart;
@@ -150,40 +147,36 @@ void TZipReader::ClearDirectory()
 
 void TZipReader::LoadDirectory()
 {
+    ReadDirectory(entries);
+}
+
+TListedOrder TZipReader::VisitDirectory(TEntryVisitor& visitor)
+{
+    TStraightVisit straight(visitor);
+    FreeEntries();  // read again even if a directory is loaded
+    const TListedOrder order = ReadDirectory(straight);
+    FreeEntries();  // nothing was kept, and the next LoadDirectory must read
+    return order;
+}
+
+TListedOrder TZipReader::ReadDirectory(TEntrySink& sink)
+{
     platform::TBusyCursor busy;
+    TListedOrder order = TListedOrder::DataOrder;  // of no entries, when the end record is missing
     try {
         if (!archiveFile.IsOpen())
             archiveFile.Open(zipName, TShare::DenyWrite);
         if (!directoryRead || archiveFile.DosModificationTime() != loadedFileTime)
-            ReadCentralDirectory();
+            order = ReadCentralDirectory(sink);
     } catch (const EIncompleteZip&) {
         archiveFile.Close();
         FreeEntries();
-        return;
+        return order;
     } catch (...) {
         ClearDirectory();
         throw;
     }
     archiveFile.Close();
-}
-
-TZipReader::TListedOrder TZipReader::VisitDirectory(TEntryVisitor& visitor)
-{
-    TStraightVisit straight(visitor);
-    FreeEntries();  // read again even if a directory is loaded
-    sink = &straight;
-    const std::string name = zipName;
-    TListedOrder order = TListedOrder::NotStraight;
-    try {
-        LoadDirectory();
-        order = straight.Order();
-    } catch (...) {
-        // LoadDirectory, called next, meets the same error again and raises it; it needs the
-        // name that a failed load forgets.
-        zipName = name;
-    }
-    sink = &entries;
-    FreeEntries();  // nothing was kept, and the next LoadDirectory must read
     return order;
 }
 
@@ -199,15 +192,18 @@ std::string TZipReader::EntryFileName(int32_t index) const
     return std::string(entries.LeafName(CheckedIndex(index)));
 }
 
-uint32_t TZipReader::EntryUncompressedSize(int32_t index) const
+uint64_t TZipReader::EntryUncompressedSize(int32_t index) const
 {
     return entries.UncompressedSize(CheckedIndex(index));
 }
 
-bool TZipReader::EndRecordUsable() const
+bool TZipReader::EndRecordUsable()
 {
+    // A directory 2 GB or more into the file is read where the file holds it.
+    const uint64_t offset = endRecord.CentralDirOffset;
     return endRecord.ThisDisk <= 999 && endRecord.CentralDirDisk <= 999 &&
-           endRecord.CentralDirDisk <= endRecord.ThisDisk && static_cast<int32_t>(endRecord.CentralDirOffset) >= 0;
+           endRecord.CentralDirDisk <= endRecord.ThisDisk &&
+           (offset < 0x80000000u || offset < static_cast<uint64_t>(archiveFile.Size()));
 }
 
 bool TZipReader::FindCompanion(TArchiveStream& companion)
@@ -227,7 +223,7 @@ std::string TZipReader::DriveRoot() const
     return zip::UpperCaseAscii(zipName.substr(0, 3));
 }
 
-TZipReader::TPartMode TZipReader::PartModeOf(uint16_t thisDisk) const
+TZipReader::TPartMode TZipReader::PartModeOf(uint32_t thisDisk) const
 {
     if (thisDisk == 0)
         return TPartMode::SinglePart;
@@ -237,11 +233,13 @@ TZipReader::TPartMode TZipReader::PartModeOf(uint16_t thisDisk) const
     return platform::SystemDrives().IsRemovable(root) ? TPartMode::RemovableDisks : TPartMode::NumberedFiles;
 }
 
-void TZipReader::ReadCentralDirectory()
+TListedOrder TZipReader::ReadCentralDirectory(TEntrySink& sink)
 {
     loadedFileTime = archiveFile.DosModificationTime();
     FreeEntries();
     rebuilt = false;  // a rebuild of the last read says nothing about this one
+    entrySource = TEntrySource::NoEndRecord;
+    emptyArchive = archiveFile.Size() == 0;
     bool found = endRecord.FindEndRecord(archiveFile) && EndRecordUsable();
     TArchiveStream companion;
     bool fromCompanion = !found && FindCompanion(companion);
@@ -256,50 +254,58 @@ void TZipReader::ReadCentralDirectory()
     }
     if (!found)
         throw EIncompleteZip("Incomplete Zip File");
-    currentDisk = fromCompanion ? 0 : endRecord.ThisDisk;
+    currentDisk = fromCompanion ? 0 : static_cast<int32_t>(endRecord.ThisDisk);
     partMode = PartModeOf(endRecord.ThisDisk);
-    if (sink != &entries && (fromCompanion || partMode != TPartMode::SinglePart))
-        throw ENotStraight{};
+    entrySource = fromCompanion                          ? TEntrySource::Companion
+                  : partMode != TPartMode::SinglePart ? TEntrySource::Parts
+                  : endRecord.Zip64                   ? TEntrySource::Zip64Record
+                                                      : TEntrySource::CentralDirectory;
+    if (&sink != &entries && (fromCompanion || partMode != TPartMode::SinglePart))
+        return TListedOrder::NotStraight;
     if (endRecord.TotalEntries != 0) {
-        if (!fromCompanion && partMode != TPartMode::SinglePart && endRecord.CentralDirDisk != currentDisk)
-            OpenPart(endRecord.CentralDirDisk + 1);
-        source->Seek(fromCompanion ? 0 : endRecord.CentralDirOffset, TSeekFrom::Begin);
+        if (!fromCompanion && partMode != TPartMode::SinglePart && static_cast<int32_t>(endRecord.CentralDirDisk) != currentDisk)
+            OpenPart(static_cast<int32_t>(endRecord.CentralDirDisk) + 1);
+        source->Seek(fromCompanion ? 0 : static_cast<int64_t>(endRecord.CentralDirOffset), TSeekFrom::Begin);
     }
     directoryRead = true;
-    ReadEntries();
+    const TListedOrder order = ReadEntries(sink);
     ReadSplitArchiveComment(fromCompanion);
-    diskCount = endRecord.ThisDisk + 1;
-    currentDisk = fromCompanion ? 0 : endRecord.ThisDisk;
+    diskCount = static_cast<int32_t>(endRecord.ThisDisk + 1);
+    currentDisk = fromCompanion ? 0 : static_cast<int32_t>(endRecord.ThisDisk);
+    return order;
 }
 
-void TZipReader::ReadEntries()
+TListedOrder TZipReader::ReadEntries(TEntrySink& sink)
 {
     const TNextPartRequest nextPart = [this]() -> TBufferedStream& { return OpenNextPart(); };
     const TNextPartRequest noRequest;
     // The directory's size less its fixed header parts bounds the names; the file's size
-    // bounds a size field that lies.
-    const int64_t fixedParts = int64_t{kCentralHeaderSize} * endRecord.TotalEntries;
-    const int64_t nameBytes = std::min<int64_t>(endRecord.CentralDirSize, source->Size()) - fixedParts;
-    const bool intoTable = sink == &entries;
+    // bounds a size field or a count that lies.
+    const uint64_t directoryBytes = std::min(endRecord.CentralDirSize, static_cast<uint64_t>(source->Size()));
+    const uint64_t headers = std::min<uint64_t>(endRecord.TotalEntries, directoryBytes / kCentralHeaderSize);
+    const bool intoTable = &sink == &entries;
     if (intoTable)
-        entries.Reserve(endRecord.TotalEntries, static_cast<size_t>(std::max<int64_t>(nameBytes, 0)));
-    int32_t s = 0;
+        entries.Reserve(static_cast<size_t>(headers), static_cast<size_t>(directoryBytes - headers * kCentralHeaderSize));
+    uint64_t s = 0;
     // Two central headers that name the same local header, or one that cannot be read: the
-    // local headers are trusted instead.
+    // local headers are trusted instead. A straight read ends there instead (false), as it
+    // ends where its sink takes no more.
     auto restartFromLocalHeaders = [&] {
         if (!intoTable)
-            throw ENotStraight{};
+            return false;
         if (!RebuildFromLocalHeaders())
             throw EBadZipFile(kNotAValidZipFile);
         s = 0;
+        return true;
     };
     // The extra field length of the entry just added, which its central header may announce
     // without carrying it.
     uint16_t rememberedExtra = 0;
     while (s < endRecord.TotalEntries) {
         if (!rebuilt) {
-            if (!TakeBufferedCentralHeaders(s, rememberedExtra)) {
-                restartFromLocalHeaders();
+            if (!TakeBufferedCentralHeaders(sink, s, rememberedExtra)) {
+                if (!restartFromLocalHeaders())
+                    return TListedOrder::NotStraight;
                 continue;
             }
             if (s == endRecord.TotalEntries)
@@ -324,22 +330,26 @@ void TZipReader::ReadEntries()
         if (!read) {
             if (partMode != TPartMode::SinglePart)
                 throw EBadZipFile(kNotAValidZipFile);
-            restartFromLocalHeaders();
+            if (!restartFromLocalHeaders())
+                return TListedOrder::NotStraight;
             continue;
         }
-        if (!sink->Add(KeyOf(entry), entry.UncompressedSize, entry.LeafName, TEntrySink::TNameForm::Leaf)) {
-            restartFromLocalHeaders();
+        if (!sink.Add(KeyOf(entry), entry.UncompressedSize, entry.LeafName, TEntrySink::TNameForm::Leaf)) {
+            if (!restartFromLocalHeaders())
+                return TListedOrder::NotStraight;
             continue;
         }
         SkipCentralTail(entry);
         rememberedExtra = entry.CentralExtraLength;
         ++s;
     }
+    const TListedOrder order = sink.Order();
     if (intoTable)
         entries.Finish();
+    return order;
 }
 
-bool TZipReader::TakeBufferedCentralHeaders(int32_t& taken, uint16_t& lastExtraLength)
+bool TZipReader::TakeBufferedCentralHeaders(TEntrySink& sink, uint64_t& taken, uint16_t& lastExtraLength)
 {
     using namespace zipfield;
     for (; taken < endRecord.TotalEntries; ++taken) {
@@ -357,15 +367,31 @@ bool TZipReader::TakeBufferedCentralHeaders(int32_t& taken, uint16_t& lastExtraL
         const bool converted = h[kCentralHostSystem] == 0 && OEMConvert;
         if (!IsAscii(name) || (converted && !OemConversionKeepsAscii()))
             return true;
-        const uint64_t key =
-            TEntrySink::KeyOf(le::GetU16(h + kCentralDiskNumberStart), le::GetU32(h + kCentralLocalHeaderOffset));
-        if (!sink->Add(key, le::GetU32(h + kCentralShared + kSharedUncompressedSize), name,
-                       TEntrySink::TNameForm::AsciiPath))
+        // A classic key is in range as it is.
+        uint64_t key = static_cast<uint64_t>(le::GetU16(h + kCentralDiskNumberStart)) << 48 |
+                       le::GetU32(h + kCentralLocalHeaderOffset);
+        uint64_t size = le::GetU32(h + kCentralShared + kSharedUncompressedSize);
+        if (extraLength != 0)
+            TakeZip64Extra(h, nameLength, key, size);
+        if (!sink.Add(key, size, name, TEntrySink::TNameForm::AsciiPath))
             return false;
         source->Skip(whole);
         lastExtraLength = extraLength;
     }
     return true;
+}
+
+void TZipReader::TakeZip64Extra(const uint8_t* header, uint16_t nameLength, uint64_t& key, uint64_t& size)
+{
+    using namespace zipfield;
+    zip64::THeaderFields fields{size, le::GetU32(header + kCentralShared + kSharedCompressedSize),
+                                le::GetU32(header + kCentralLocalHeaderOffset),
+                                le::GetU16(header + kCentralDiskNumberStart)};
+    if (!fields.AnyAllOnes())
+        return;
+    zip64::TakeFromExtra(header + kCentralHeaderSize + nameLength, le::GetU16(header + kCentralExtraLength), fields);
+    key = TEntrySink::KeyOf(fields.diskNumberStart, fields.localHeaderOffset);
+    size = fields.uncompressedSize;
 }
 
 void TZipReader::MergeCentralHeader(const TZipEntryInfo& header)
@@ -386,8 +412,8 @@ void TZipReader::ReadSplitArchiveComment(bool fromCompanion)
 {
     if (partMode == TPartMode::SinglePart || endRecord.CommentLength == 0)
         return;
-    if (!fromCompanion && endRecord.ThisDisk != currentDisk)
-        OpenPart(endRecord.ThisDisk + 1);
+    if (!fromCompanion && static_cast<int32_t>(endRecord.ThisDisk) != currentDisk)
+        OpenPart(static_cast<int32_t>(endRecord.ThisDisk) + 1);
     source->Seek(endRecord.CommentOffset, TSeekFrom::Begin);
     std::string comment(endRecord.CommentLength, '\0');
     comment.resize(source->Read(comment.data(), comment.size()));
@@ -400,6 +426,8 @@ bool TZipReader::RebuildFromLocalHeaders()
         return false;
     rebuilt = true;
     FreeEntries();
+    // Only the archive holds local headers, also where a companion gave the end record.
+    source = &archiveFile;
     int64_t start = zip::UpperCaseAscii(paths::ExtractFileExt(zipName)) == ".EXE" ? kSelfExtractorStubSize : 0;
     int64_t first = ScanForLocalHeader(start);
     if (first < 0)
@@ -422,9 +450,11 @@ bool TZipReader::RebuildFromLocalHeaders()
     }
     endRecord.ThisDisk = 0;
     currentDisk = 0;
-    endRecord.CentralDirOffset = static_cast<uint32_t>(source->Position());
-    endRecord.TotalEntries = static_cast<uint16_t>(EntryCount());
+    endRecord.CentralDirOffset = static_cast<uint64_t>(source->Position());
+    // A classic count is 16 bits wide.
+    endRecord.TotalEntries = endRecord.Zip64 ? entries.Count() : static_cast<uint16_t>(entries.Count());
     diskCount = 1;
+    entrySource = TEntrySource::LocalHeaders;
     entries.Finish();  // the merge pass looks entries up by key
     return true;
 }

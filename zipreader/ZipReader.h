@@ -8,7 +8,9 @@
 
 #include "zipreader/ArchiveStream.h"
 #include "zipreader/EntrySink.h"
+#include "zipreader/EntrySource.h"
 #include "zipreader/EntryTable.h"
+#include "zipreader/LeafName.h"
 #include "zipreader/ZipErrors.h"
 #include "zipreader/ZipRecords.h"
 
@@ -20,11 +22,11 @@ class TZipReader;
 // name on entry and the file to open on return; empty means the user gave up.
 using TNextPartEvent = std::function<void(TZipReader& sender, int32_t partNumber, std::string& fileName)>;
 
-// Takes the entries of a straight read one by one (TEntrySink::LeafOf gives the leaf name).
+// Takes the entries of a straight read one by one (LeafOf gives the leaf name).
 class TEntryVisitor {
 public:
     // False stops the read.
-    virtual bool Visit(std::string_view name, TEntrySink::TNameForm form, uint32_t uncompressedSize) = 0;
+    virtual bool Visit(std::string_view name, TEntrySink::TNameForm form, uint64_t uncompressedSize) = 0;
 
 protected:
     ~TEntryVisitor() = default;
@@ -58,22 +60,18 @@ public:
     // record loads as empty; every other failure clears the reader and is raised again.
     void LoadDirectory();
 
-    // How a straight read met the entries: in data order, in reverse data order, or not at all
-    // in a way that stands for LoadDirectory.
-    enum class TListedOrder : uint8_t { NotStraight, DataOrder, ReverseDataOrder };
-    // Reads the directory of a single-part archive once, handing each entry to the visitor in the
-    // order the directory lists them, and keeps none. Where the keys of the entries keep one
-    // direction, the entries visited are exactly those LoadDirectory lists, in its order or
-    // the reverse (none for an archive without an end record). NotStraight, after visiting
-    // some entries or none, where LoadDirectory would do more than such a read (parts, a
-    // companion file, a rebuild from the local headers), where the order turns, where the
-    // visitor stops the read, or on any error; LoadDirectory then gives the entries or the error.
+    // Reads the directory of a single-part archive once, handing each entry to the visitor in
+    // the order the directory lists them, and keeps none. Where the keys keep one direction,
+    // the entries visited are those LoadDirectory lists, in its order or the reverse.
+    // NotStraight, after some entries or none, where LoadDirectory would do more (parts, a
+    // companion file, a rebuild from the local headers), where the order turns or the visitor
+    // stops; LoadDirectory then gives the entries. Errors are those of LoadDirectory.
     TListedOrder VisitDirectory(TEntryVisitor& visitor);
 
     int32_t EntryCount() const { return static_cast<int32_t>(entries.Count()); }
     // The leaf name and the uncompressed size of entry index; EListError outside the list.
     std::string EntryFileName(int32_t index) const;
-    uint32_t EntryUncompressedSize(int32_t index) const;
+    uint64_t EntryUncompressedSize(int32_t index) const;
     // All entries in data order, for a walk without a checked lookup each.
     const TEntryTable& Entries() const { return entries; }
 
@@ -83,6 +81,9 @@ public:
     void DefaultNextPart(TZipReader& sender, int32_t partNumber, std::string& fileName);
 
     bool Rebuilt() const { return rebuilt; }
+    // Where the last read found the entries, and whether the archive was an empty file.
+    TEntrySource Source() const { return entrySource; }
+    bool EmptyArchive() const { return emptyArchive; }
     int32_t DiskCount() const { return diskCount; }
     const TEndOfCentralDir& EndRecord() const { return endRecord; }
 
@@ -92,18 +93,24 @@ public:
 private:
     void FreeEntries();
     void ClearDirectory();
-    void ReadCentralDirectory();
-    bool EndRecordUsable() const;
+    // The one directory read, for the table and for a straight read alike: opens the archive,
+    // puts its entries into sink, closes it, and says how the entries met their data.
+    TListedOrder ReadDirectory(TEntrySink& sink);
+    TListedOrder ReadCentralDirectory(TEntrySink& sink);
+    bool EndRecordUsable();
     bool FindCompanion(TArchiveStream& companion);
-    TPartMode PartModeOf(uint16_t thisDisk) const;
-    void ReadEntries();
+    TPartMode PartModeOf(uint32_t thisDisk) const;
+    TListedOrder ReadEntries(TEntrySink& sink);
     // The common case without a copy: headers that lie in the buffer whole, with their names,
     // extra fields and comments, and names of ASCII characters, which need neither the OEM
-    // conversion nor a split that minds two-byte characters. Takes as many in a row as there
+    // conversion nor a split that minds two-byte characters, ZIP64 extra fields read in place. Takes as many in a row as there
     // are, up to the directory's count, counting them in taken and remembering the extra field
     // length of the last; the next header, if any, is left to the record path. False when it
     // stopped at a duplicate.
-    bool TakeBufferedCentralHeaders(int32_t& taken, uint16_t& lastExtraLength);
+    bool TakeBufferedCentralHeaders(TEntrySink& sink, uint64_t& taken, uint16_t& lastExtraLength);
+    // The key and size of a buffered central header whose all-ones fields its ZIP64 extra
+    // field replaces.
+    static void TakeZip64Extra(const uint8_t* header, uint16_t nameLength, uint64_t& key, uint64_t& size);
     void MergeCentralHeader(const TZipEntryInfo& header);
     void SkipCentralTail(const TZipEntryInfo& header);
     void ReadSplitArchiveComment(bool fromCompanion);
@@ -117,13 +124,14 @@ private:
 
     std::string zipName;
     TEntryTable entries;  // in data order once the directory is read
-    TEntrySink* sink = &entries;  // where the directory's entries go while it is read
     bool directoryRead = false;
     TEndOfCentralDir endRecord;
     TArchiveStream archiveFile;
     TBufferedStream* source = &archiveFile;  // where the directory is read: archive or companion
     uint32_t loadedFileTime = 0;
     bool rebuilt = false;
+    TEntrySource entrySource = TEntrySource::NoEndRecord;
+    bool emptyArchive = false;
     int32_t currentDisk = 0;
     int32_t diskCount = 1;
     TPartMode partMode = TPartMode::SinglePart;

@@ -6,6 +6,7 @@
 #include "platform/LittleEndian.h"
 #include "platform/Paths.h"
 #include "platform/TextServices.h"
+#include "zipreader/Zip64.h"
 #include "zipreader/ZipUtil.h"
 
 namespace pk {
@@ -24,6 +25,7 @@ void TEndOfCentralDir::Reset()
     Comment.clear();
     CommentOffset = 0;
     CommentChanged = false;
+    Zip64 = false;
 }
 
 bool TEndOfCentralDir::FindEndRecord(TBufferedStream& file)
@@ -57,7 +59,17 @@ bool TEndOfCentralDir::FindEndRecordIn(TBufferedStream& file, int64_t windowStar
         CentralDirSize = GetU32(p + kEndCentralDirSize);
         CentralDirOffset = GetU32(p + kEndCentralDirOffset);
         CommentLength = GetU16(p + kEndCommentLength);
-        CommentOffset = static_cast<int32_t>(windowStart + static_cast<int64_t>(at) + kEndRecordSize);
+        const int64_t recordAt = windowStart + static_cast<int64_t>(at);
+        CommentOffset = recordAt + kEndRecordSize;
+        Zip64 = false;
+        if (std::optional<zip64::TEndRecord> wide = zip64::FindEndRecord(file, recordAt)) {
+            ThisDisk = wide->thisDisk;
+            CentralDirDisk = wide->centralDirDisk;
+            TotalEntries = wide->totalEntries;
+            CentralDirSize = wide->centralDirSize;
+            CentralDirOffset = wide->centralDirOffset;
+            Zip64 = true;
+        }
         return true;
     }
     return false;
@@ -115,7 +127,9 @@ bool TZipEntryInfo::ReadCentralHeader(TBufferedStream& file, const TNextPartRequ
     InternalAttributes = GetU16(h + kCentralInternalAttributes);
     ExternalAttributes = GetU32(h + kCentralExternalAttributes);
     LocalHeaderOffset = GetU32(h + kCentralLocalHeaderOffset);
-    CentralHeaderOffset = static_cast<int32_t>(start);
+    CentralHeaderOffset = start;
+    if (CentralExtraLength != 0)
+        TakeZip64Extra(*in, GetU32(h + kCentralShared + kSharedCompressedSize));
     SetFileName(name);
     return true;
 }
@@ -129,6 +143,20 @@ void TZipEntryInfo::ReadSharedFields(const uint8_t* p)
     Crc32 = GetU32(p + kSharedCrc32);
     CompressedSize = static_cast<int32_t>(GetU32(p + kSharedCompressedSize));
     UncompressedSize = GetU32(p + kSharedUncompressedSize);
+}
+
+void TZipEntryInfo::TakeZip64Extra(TBufferedStream& file, uint32_t compressedSize)
+{
+    zip64::THeaderFields fields{UncompressedSize, compressedSize, LocalHeaderOffset, DiskNumberStart};
+    if (!fields.AnyAllOnes())
+        return;
+    std::vector<uint8_t> extra(CentralExtraLength);
+    extra.resize(file.Read(extra.data(), extra.size()));
+    file.Seek(-static_cast<int64_t>(extra.size()), TSeekFrom::Current);
+    zip64::TakeFromExtra(extra.data(), extra.size(), fields);
+    UncompressedSize = fields.uncompressedSize;
+    LocalHeaderOffset = fields.localHeaderOffset;
+    DiskNumberStart = fields.diskNumberStart;
 }
 
 bool TZipEntryInfo::ReadLocalHeader(TBufferedStream& file)
@@ -149,7 +177,7 @@ bool TZipEntryInfo::ReadLocalHeader(TBufferedStream& file)
     DiskNumberStart = 0;
     InternalAttributes = 0;
     ExternalAttributes = 0;
-    LocalHeaderOffset = static_cast<uint32_t>(start);
+    LocalHeaderOffset = static_cast<uint64_t>(start);
     CentralHeaderOffset = 0;
     SetFileName(name);
     return true;

@@ -62,20 +62,23 @@ public:
     void Reset();
 
     // Finds the record nearest the end of the file (within the last 65557 bytes) and fills the
-    // fields from it. An empty file counts as found and leaves the fields as they are.
+    // fields from it, the disks, the count and the directory's place from the ZIP64 end record
+    // where a locator just before it points to one. An empty file counts as found and leaves
+    // the fields as they are.
     bool FindEndRecord(TBufferedStream& file);
 
     uint32_t Signature;
-    uint16_t ThisDisk;
-    uint16_t CentralDirDisk;
+    uint32_t ThisDisk;
+    uint32_t CentralDirDisk;
     uint16_t EntriesOnThisDisk;
-    uint16_t TotalEntries;
-    uint32_t CentralDirSize;
-    uint32_t CentralDirOffset;
+    uint64_t TotalEntries;
+    uint64_t CentralDirSize;
+    uint64_t CentralDirOffset;
     uint16_t CommentLength;
     std::string Comment;  // read only for split archives
-    int32_t CommentOffset;
+    int64_t CommentOffset;
     bool CommentChanged;
+    bool Zip64;  // the ZIP64 end record gave the disks, the count and the directory's place
 
 private:
     // Searches the file from windowStart to its end, from the end backwards.
@@ -105,16 +108,16 @@ public:
     uint32_t FileDateTime = 0;
     uint32_t Crc32 = 0;
     int32_t CompressedSize = 0;
-    uint32_t UncompressedSize = 0;
+    uint64_t UncompressedSize = 0;  // from the ZIP64 extra field where the header holds all ones
     uint16_t FileNameLength = 0;
     uint16_t CentralExtraLength = 0;
     uint16_t LocalExtraLength = 0;
     uint16_t FileCommentLength = 0;
-    uint16_t DiskNumberStart = 0;
+    uint32_t DiskNumberStart = 0;  // so is this
     uint16_t InternalAttributes = 0;
     uint32_t ExternalAttributes = 0;
-    uint32_t LocalHeaderOffset = 0;
-    int32_t CentralHeaderOffset = 0;
+    uint64_t LocalHeaderOffset = 0;  // and this
+    int64_t CentralHeaderOffset = 0;
     std::string LeafName;
     std::string DirectoryName;  // ends in "\" when not empty
     bool OEMConvert;
@@ -125,6 +128,9 @@ private:
     // The fields that central and local headers share, in the same order, from "version
     // needed to extract" on.
     void ReadSharedFields(const uint8_t* versionNeeded);
+    // Replaces the all-ones fields of a central header by the values of its ZIP64 extra
+    // field, which follows the name; the file stays where it is.
+    void TakeZip64Extra(TBufferedStream& file, uint32_t compressedSize);
 };
 
 }  // namespace pk

@@ -38,6 +38,9 @@ TEST(CliOptionsTest, CheckAndDiff)
     EXPECT_TRUE(o.diff);
     EXPECT_EQ(o.mode, TMode::Check);
     EXPECT_TRUE(ParseCliOptions({"--update", "--diff", "--format", "table"}).diff);
+    TCliOptions explained = ParseCliOptions({"--check", "--explain", "--strict"});
+    EXPECT_TRUE(explained.explain && explained.strict);
+    EXPECT_TRUE(ParseCliOptions({"--strict", "--format", "json"}).strict);
 }
 
 TEST(CliOptionsTest, BadUsageIsRefused)
@@ -45,13 +48,13 @@ TEST(CliOptionsTest, BadUsageIsRefused)
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"--format", "xml"}, {"--format"}, {"--packfiles"}, {"--frobnicate"}, {"a.ini", "b.ini"},
           {"-x"}, {"say\"hi\".ini"}, {"--update", "--check"}, {"--check", "--update"}, {"--diff"},
-          {"--diff", "--check", "--format", "json"}})
+          {"--diff", "--check", "--format", "json"}, {"--explain", "--format", "tsv"}, {"--check", "--diff", "--explain"}})
         EXPECT_THROW(ParseCliOptions(args), EUsageError) << args[0] << " " << (args.size() > 1 ? args[1] : "");
 }
 
 TEST(CliOptionsTest, HelpNamesEveryExitCode)
 {
-    for (const char* code : {"  0  ", "  1  ", "  2  ", "  3  ", "  4  "})
+    for (const char* code : {"  0  ", "  1  ", "  2  ", "  3  ", "  4  ", "  5  "})
         EXPECT_NE(std::string(kUsage).find(code), std::string::npos) << code;
 }
 

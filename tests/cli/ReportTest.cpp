@@ -10,12 +10,12 @@ namespace {
 TConsoleRow Row(const std::string& section, const std::string& packs, int32_t stored, int32_t newSize,
                std::vector<std::string> messages = {})
 {
-    return {section, packs, stored, newSize, std::move(messages)};
+    return {section, packs, stored, newSize, std::move(messages), {}};
 }
 
 TPassResult Result(TMode mode, std::vector<TConsoleRow> rows, std::optional<std::string> error = std::nullopt)
 {
-    return {mode, "C:\\kit\\SETUP.INI", "C:\\kit\\", std::move(rows), std::move(error)};
+    return {mode, "C:\\kit\\SETUP.INI", "C:\\kit\\", std::move(rows), std::move(error), false};
 }
 
 TEST(PassResultTest, StatesFollowTheNewSize)
@@ -44,6 +44,16 @@ TEST(PassResultTest, ExitCodesTakeTheMostSeriousFirst)
     EXPECT_EQ(Result(TMode::Update, {fresh, stale}).ExitCode(), kAllMeasured) << "an update makes them fresh";
     EXPECT_EQ(Result(TMode::Update, {stale, failed}).ExitCode(), kSectionFailed);
     EXPECT_EQ(Result(TMode::List, {Row("A", "A", 1, kNotMeasured)}).ExitCode(), kAllMeasured);
+    TConsoleRow warned = Row("W", "W.ZIP", 0, 0);
+    warned.account.packFiles.push_back({"W.ZIP", TPackKind::Zip, 0, 0, {}, TEntrySource::NoEndRecord, 1, {"W.ZIP: ..."}});
+    auto strict = [](TPassResult result) {
+        result.strict = true;
+        return result.ExitCode();
+    };
+    EXPECT_EQ(Result(TMode::Check, {stale, warned}).ExitCode(), kSizesStale) << "warnings count only when strict";
+    EXPECT_EQ(strict(Result(TMode::Check, {stale, warned})), kWarned);
+    EXPECT_EQ(strict(Result(TMode::Check, {warned, failed})), kSectionFailed);
+    EXPECT_EQ(strict(Result(TMode::Check, {stale, fresh})), kSizesStale);
 }
 
 TEST(ReportTest, TableShowsTheWindowsTexts)
@@ -94,11 +104,12 @@ TEST(ReportTest, JsonHoldsTheSectionsAndTheSummary)
               "  \"packFilesDir\": \"" + shownPath + "\",\n"
               "  \"sections\": [\n"
               "    {\"name\": \"BDE\", \"packSet\": \"B.ZIP\", \"storedSize\": 1, \"measuredSize\": 5000, "
-              "\"status\": \"measured\", \"changed\": true, \"messages\": []},\n"
+              "\"status\": \"measured\", \"changed\": true, \"messages\": [], \"packFiles\": [], \"warnings\": []},\n"
               "    {\"name\": \"S\", \"packSet\": \"X.WRP\", \"storedSize\": 1000, \"measuredSize\": null, "
-              "\"status\": \"failed\", \"changed\": false, \"messages\": [\"PACKFile \\\"X\\\" does not exist\"]},\n"
+              "\"status\": \"failed\", \"changed\": false, \"messages\": [\"PACKFile \\\"X\\\" does not exist\"], "
+              "\"packFiles\": [], \"warnings\": []},\n"
               "    {\"name\": \"T\", \"packSet\": \"NONE\", \"storedSize\": null, \"measuredSize\": null, "
-              "\"status\": \"not-updated\", \"changed\": false, \"messages\": []}\n"
+              "\"status\": \"not-updated\", \"changed\": false, \"messages\": [], \"packFiles\": [], \"warnings\": []}\n"
               "  ],\n"
               "  \"error\": null,\n"
               "  \"summary\": {\"sections\": 3, \"measured\": 1, \"failed\": 1, \"notUpdated\": 1, \"changed\": 1, "

@@ -90,7 +90,14 @@ assert r["version"] == 1, r
 assert set(r) == {"version", "mode", "iniFile", "packFilesDir", "sections", "error", "summary"}, r.keys()
 assert r["mode"] in ("list", "update", "check") and isinstance(r["iniFile"], str) and isinstance(r["packFilesDir"], str)
 for s in r["sections"]:
-    assert set(s) == {"name", "packSet", "storedSize", "measuredSize", "status", "changed", "messages"}, s
+    assert set(s) == {"name", "packSet", "storedSize", "measuredSize", "status", "changed", "messages",
+                      "packFiles", "warnings"}, s
+    for p in s["packFiles"]:
+        assert set(p) == {"path", "kind", "size", "entries", "matched", "source", "parts", "warnings"}, p
+        assert p["kind"] in ("wrp", "zip") and (p["entries"] is None) == (p["kind"] == "wrp" or p["size"] is None), p
+    assert s["warnings"] == [w for p in s["packFiles"] for w in p["warnings"]], s
+    if s["status"] == "measured" and s["packFiles"]:
+        assert sum(p["size"] for p in s["packFiles"]) == s["measuredSize"], s
     assert s["status"] in ("measured", "failed", "not-updated"), s
     for k in ("storedSize", "measuredSize"):
         assert s[k] is None or type(s[k]) is int, s
@@ -129,6 +136,24 @@ check "json of the failed pass names the error" 'validate 1 <error.json | grep -
 run --update error.ini >/dev/null 2>&1; rc=$?
 check "update with that error exits 1 and writes nothing" '[ $rc -eq 1 ] && cmp -s error.ini ERROR.INI'
 
+# The account: --explain under each row, --strict failing on a warning, after 1 and 3, before 4
+printf '[BDE]\r\nSize=5000\r\nPackfile=B.ZIP;A.WRP\r\nFiles=*.DLL\r\n' >warn.ini
+out=$(run --check --explain warn.ini 2>err.txt); rc=$?
+out=${out//$'\r'/}  # a Windows console's line ends
+check "a stale kit with a warning exits 4 without --strict" '[ $rc -eq 4 ]'
+check "--explain shows each pack file" 'grep -q "^    ZIP .*B.ZIP: 0 bytes; 2 entries from the central directory; matched \*.DLL: 0$" <<<"$out" && grep -q "^    WRP .*A.WRP: 1234 bytes$" <<<"$out"'
+check "--explain shows the warning" 'grep -q "^    warning: .*B.ZIP: no mask matched any of its 2 entries$" <<<"$out"'
+run --check --strict warn.ini >/dev/null 2>&1; rc=$?
+check "--strict ranks a warning before a stale size" '[ $rc -eq 5 ]'
+printf '[BDE]\r\nSize=1\r\nPackfile=B.ZIP\r\nFiles=*.DLL\r\n[IMainOption1]\r\nx=1\r\n[ISubOption1.1]\r\nSize=1\r\nPackFile=GONE.WRP\r\n' >warnfail.ini
+run --update --strict warnfail.ini >/dev/null 2>&1; rc=$?
+check "--strict ranks a failed section first" '[ $rc -eq 3 ]'
+printf '[BDE]\r\nSize=5000\r\nPackfile=B.ZIP\r\nFiles=*.EXE\r\n' >sound.ini
+run --check --strict sound.ini >/dev/null 2>&1; rc=$?
+check "--strict without a warning exits 0" '[ $rc -eq 0 ]'
+run --explain --format json stale.ini >/dev/null 2>&1; rc=$?
+check "--explain takes the table format only" '[ $rc -eq 2 ]'
+
 # Usage
 run --check MISSING.INI >/dev/null 2>err.txt; rc=$?
 check "a missing SETUP.INI exits 1" '[ $rc -eq 1 ] && grep -q "does not exist" err.txt'
@@ -137,6 +162,6 @@ check "bad usage exits 2" '[ $rc -eq 2 ]'
 run --diff stale.ini >/dev/null 2>&1; rc=$?
 check "--diff alone is bad usage" '[ $rc -eq 2 ]'
 out=$(run --help); rc=$?
-check "help lists every exit code" '[ $rc -eq 0 ] && (for c in 0 1 2 3 4; do grep -q "^  $c  " <<<"$out" || exit 1; done)'
+check "help lists every exit code" '[ $rc -eq 0 ] && (for c in 0 1 2 3 4 5; do grep -q "^  $c  " <<<"$out" || exit 1; done)'
 
 checks_summary

@@ -1,4 +1,5 @@
 #include "measure/Masks.h"
+#include "measure/MaskList.h"
 
 #include <gtest/gtest.h>
 

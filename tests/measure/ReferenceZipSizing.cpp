@@ -1,6 +1,6 @@
 #include "tests/measure/ReferenceZipSizing.h"
 
-#include "measure/Masks.h"
+#include "measure/MaskList.h"
 #include "measure/ZipFileSize.h"
 #include "platform/Exceptions.h"
 #include "zipreader/ZipReader.h"
@@ -21,6 +21,8 @@ int32_t Reference(const std::string& path, const std::vector<std::string>& masks
         for (int32_t i = 0; i < reader.EntryCount(); ++i) {
             if (!MatchesAnyMask(reader.EntryFileName(i), masks))
                 continue;
+            if (reader.EntryUncompressedSize(i) > 0xFFFFFFFFu)
+                throw ERangeError(kRangeCheckError);
             total += static_cast<int32_t>(reader.EntryUncompressedSize(i));
             if (total < 0 || total > 0xFFFFFFFFLL)
                 throw ERangeError(kRangeCheckError);
@@ -48,9 +50,10 @@ std::string ReferenceZipSizing(const std::string& path, const std::vector<std::s
     return Outcome([&] { return Reference(path, masks); });
 }
 
-std::string ProgramZipSizing(const std::string& path, const std::vector<std::string>& masks)
+std::string ProgramZipSizing(const std::string& path, const std::vector<std::string>& masks,
+                             TPackFileAccount* account)
 {
-    return Outcome([&] { return ZipFileSize(path, masks); });
+    return Outcome([&] { return ZipFileSize(path, masks, account); });
 }
 
 }  // namespace pk::testing

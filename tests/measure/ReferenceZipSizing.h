@@ -6,11 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "measure/PackAccount.h"
+
 namespace pk::testing {
 
 // The size, or the class and message of the error, as one text.
 std::string ReferenceZipSizing(const std::string& path, const std::vector<std::string>& masks);
-// The same outcome of the program's ZipFileSize.
-std::string ProgramZipSizing(const std::string& path, const std::vector<std::string>& masks);
+// The same outcome of the program's ZipFileSize, with an account when one is given.
+std::string ProgramZipSizing(const std::string& path, const std::vector<std::string>& masks,
+                             TPackFileAccount* account = nullptr);
 
 }  // namespace pk::testing

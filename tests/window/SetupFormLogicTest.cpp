@@ -85,6 +85,26 @@ TEST_F(SetupFormLogicTest, ListingThenUpdateFillsTheTable)
     EXPECT_NE(kit.Read("SETUP.INI").find("Size=222"), std::string::npos);
 }
 
+TEST_F(SetupFormLogicTest, ARowsWarningsAreItsTipOneLineEachAndGoWithTheNextPass)
+{
+    kit.Write("B.WRP", "");
+    kit.Write("C.ZIP", "not an archive");
+    kit.Write("SETUP.INI", "[BDE]\r\nSize=10\r\nPackfile=B.WRP;C.ZIP\r\n\r\n"
+                           "[IMainOption1]\r\nx=1\r\n[ISubOption1.1]\r\nPackFile=A.WRP\r\nSize=20\r\n");
+    kit.Write("A.WRP", testing::WrpFile({{7, "a"}}));
+    logic.ButtonUpdateClick();
+    EXPECT_EQ(Row(1), (std::vector<std::string>{"BDE", "B.WRP;C.ZIP", "10", "0", "X  (-10)"}));
+    const std::string& folder = logic.Kit().packFilesDir;
+    EXPECT_EQ(logic.WarningTip(1), folder + "B.WRP: empty pack file; counted as 0\r\n" + folder +
+                                       "C.ZIP: no end record (not a ZIP archive, or cut off); counted as 0");
+    EXPECT_EQ(logic.WarningTip(2), "");
+    EXPECT_TRUE(ui.boxes.empty());
+    kit.Write("B.WRP", testing::WrpFile({{100, "abc"}}));
+    kit.Write("SETUP.INI", "[BDE]\r\nSize=10\r\nPackfile=B.WRP\r\n");
+    logic.ButtonUpdateClick();
+    EXPECT_EQ(logic.WarningTip(1), "");
+}
+
 TEST_F(SetupFormLogicTest, SecondUpdateLeavesNothingOfTheFirst)
 {
     logic.ButtonUpdateClick();

@@ -15,7 +15,7 @@ namespace {
 
 using TNameForm = TEntryTable::TNameForm;
 
-uint64_t Key(uint32_t offset, uint16_t disk = 0)
+uint64_t Key(uint64_t offset, uint32_t disk = 0)
 {
     return TEntryTable::KeyOf(disk, offset);
 }
@@ -28,7 +28,7 @@ std::vector<std::string> Names(const TEntryTable& table)
     return names;
 }
 
-TEST(EntryTableTest, DataOrderIsDiskThenOffsetComparedAsSigned)
+TEST(EntryTableTest, DataOrderIsDiskThenOffsetComparedAsUnsigned)
 {
     TEntryTable table;
     table.Add(Key(10, 1), 1, "d1a", TNameForm::Leaf);
@@ -36,11 +36,16 @@ TEST(EntryTableTest, DataOrderIsDiskThenOffsetComparedAsSigned)
     table.Add(Key(0x80000000u), 3, "d0-2g", TNameForm::Leaf);
     table.Add(Key(0), 4, "d0a", TNameForm::Leaf);
     table.Add(Key(0, 2), 5, "d2a", TNameForm::Leaf);
-    table.Add(Key(0xFFFFFFFFu), 6, "d0-1", TNameForm::Leaf);
+    table.Add(Key(0xFFFFFFFFu), 6, "d0-4g", TNameForm::Leaf);
+    table.Add(Key(0x100000000ull), 0x100000000ull, "d0-zip64", TNameForm::Leaf);
+    table.Add(Key(0, 0x10000), 8, "d65536", TNameForm::Leaf);
     table.Finish();
-    EXPECT_EQ(Names(table), (std::vector<std::string>{"d0-2g", "d0-1", "d0a", "d0c", "d1a", "d2a"}));
-    EXPECT_EQ(table.UncompressedSize(0), 3u);
-    EXPECT_EQ(table.UncompressedSize(5), 5u);
+    EXPECT_EQ(Names(table), (std::vector<std::string>{"d0a", "d0c", "d0-2g", "d0-4g", "d0-zip64", "d1a", "d2a", "d65536"}));
+    EXPECT_EQ(table.UncompressedSize(0), 4u);
+    EXPECT_EQ(table.UncompressedSize(4), 0x100000000ull);
+    EXPECT_FALSE(table.Add(Key(~uint64_t{0}, ~uint32_t{0}), 0, "beyond", TNameForm::Leaf) &&
+                 table.Add(Key(uint64_t{1} << 60, 0x20000), 0, "beyond too", TNameForm::Leaf))
+        << "places beyond any file share the last key";
 }
 
 TEST(EntryTableTest, ADuplicateIsRefusedInEveryArrivalOrder)
@@ -99,7 +104,7 @@ TEST(EntryTableTest, TheLeafFollowsTheLastSeparatorWhereverItFalls)
                 }
                 size_t start = path.find_last_of("/\\:");
                 const std::string expected = start == std::string::npos ? path : path.substr(start + 1);
-                EXPECT_EQ(TEntrySink::LeafOf(path, TNameForm::AsciiPath), expected) << path;
+                EXPECT_EQ(LeafOf(path, TNameForm::AsciiPath), expected) << path;
             }
         }
     }

@@ -37,9 +37,9 @@ protected:
             names.push_back(reader.EntryFileName(i));
         return names;
     }
-    static std::vector<uint32_t> SizesOf(const TZipReader& reader)
+    static std::vector<uint64_t> SizesOf(const TZipReader& reader)
     {
-        std::vector<uint32_t> sizes;
+        std::vector<uint64_t> sizes;
         for (int32_t i = 0; i < reader.EntryCount(); ++i)
             sizes.push_back(reader.EntryUncompressedSize(i));
         return sizes;
@@ -50,6 +50,6 @@ protected:
 };
 
 using TNames = std::vector<std::string>;
-using TSizes = std::vector<uint32_t>;
+using TSizes = std::vector<uint64_t>;
 
 }  // namespace pk::testing

@@ -30,6 +30,7 @@ std::string RunShell(const std::string& command)
 struct TListed {
     std::string name;
     uint64_t size;
+    bool operator==(const TListed&) const = default;
 };
 
 // "zipinfo -l": permissions, version, host, size, kind, compressed size, method, date, time, name.
@@ -158,6 +159,73 @@ TEST_F(RealWritersTest, PythonArchives)
         "EOF");
     ExpectSameTotals(dir.File("py.zip"), PythonListing(dir.File("py.zip")), "big.txt");
     EXPECT_EQ(ZipFileSize(dir.File("py.zip"), {"file.txt"}), 1234);
+}
+
+// More entries than a classic end record can count, from each writer; and Python's forced
+// ZIP64 headers. The classic count of 65,535 alone is read as it stands.
+TEST_F(RealWritersTest, ArchivesOfMoreThan65535Entries)
+{
+    Sh("python3 - <<'EOF'\n"
+       "import os, zipfile\n"
+       "os.makedirs('many')\n"
+       "for i in range(70000):\n"
+       "    open('many/f%d.txt' % i, 'w').write('x' * (i % 7))\n"
+       "with zipfile.ZipFile('py64.zip', 'w') as z:\n"
+       "    for i in range(70000):\n"
+       "        z.writestr('d%d/f%d.txt' % (i % 9, i), 'y' * (i % 5))\n"
+       "with zipfile.ZipFile('forced.zip', 'w', zipfile.ZIP_DEFLATED) as z:\n"
+       "    for name in ('a.txt', 'b/c.txt'):\n"
+       "        with z.open(name, 'w', force_zip64=True) as w:\n"
+       "            w.write(b'z' * 3000)\n"
+       "# The same 70,000 entries with the locator's signature gone: a classic count of 65,535.\n"
+       "data = bytearray(open('py64.zip', 'rb').read())\n"
+       "at = data.rindex(b'PK\\x06\\x07')\n"
+       "data[at:at + 4] = b'XXXX'\n"
+       "open('classic65535.zip', 'wb').write(data)\n"
+       "EOF");
+    Sh("zip -q -r infozip64.zip many && 7z a -tzip -bd -bso0 p7zip64.zip many");
+    for (const char* name : {"py64.zip", "forced.zip", "infozip64.zip", "p7zip64.zip"}) {
+        const std::vector<TListed> listing = PythonListing(dir.File(name));
+        EXPECT_EQ(listing, ZipInfoListing(dir.File(name))) << name;
+        ExpectSameTotals(dir.File(name), listing, "f69999.txt");
+    }
+    TZipReader classic;
+    classic.SetZipName(dir.File("classic65535.zip"));
+    classic.LoadDirectory();
+    EXPECT_EQ(classic.EntryCount(), 65535);
+    EXPECT_FALSE(classic.EndRecord().Zip64);
+}
+
+// Archives of 2.5 and 5 GB that are holes but for their last kilobytes: one stored entry far
+// into the file, its directory after it, classic and ZIP64. The peers measure them too.
+TEST_F(RealWritersTest, SparseArchivesBeyond2And4GB)
+{
+    Sh("python3 - <<'EOF'\n"
+       "import struct\n"
+       "def archive(path, at, zip64):\n"
+       "    name, data = b'far.bin', b'q' * 1000\n"
+       "    local = struct.pack('<IHHHHHIIIHH', 0x04034B50, 20, 0, 0, 0, 0, 0, 1000, 1000, len(name), 0) + name\n"
+       "    extra = struct.pack('<HHQ', 1, 8, at) if zip64 else b''\n"
+       "    central = struct.pack('<IHHHHHHIIIHHHHHII', 0x02014B50, 45, 20, 0, 0, 0, 0, 0, 1000, 1000,\n"
+       "                          len(name), len(extra), 0, 0, 0, 0, 0xFFFFFFFF if zip64 else at) + name + extra\n"
+       "    directory = at + len(local) + len(data)\n"
+       "    tail = b''\n"
+       "    if zip64:\n"
+       "        record = directory + len(central)\n"
+       "        tail = struct.pack('<IQHHIIQQQQ', 0x06064B50, 44, 45, 45, 0, 0, 1, 1, len(central), directory)\n"
+       "        tail += struct.pack('<IIQI', 0x07064B50, 0, record, 1)\n"
+       "        directory = 0xFFFFFFFF\n"
+       "    tail += struct.pack('<IHHHHIIH', 0x06054B50, 0, 0, 1, 1, len(central), directory, 0)\n"
+       "    with open(path, 'wb') as f:\n"
+       "        f.seek(at)\n"
+       "        f.write(local + data + central + tail)\n"
+       "archive('classic.zip', 2500000000 - 1035, False)\n"
+       "archive('zip64.zip', 5000000000, True)\n"
+       "EOF");
+    for (const char* name : {"classic.zip", "zip64.zip"}) {
+        ExpectSameTotals(dir.File(name), PythonListing(dir.File(name)), "far.bin");
+        EXPECT_EQ(ZipFileSize(dir.File(name), {"*"}), 1000) << name;
+    }
 }
 
 TEST_F(RealWritersTest, CutOffArchivesMeasureZero)

@@ -9,21 +9,20 @@
 namespace pk::testing {
 namespace {
 
-using TListedOrder = TZipReader::TListedOrder;
 
 // Records every entry visited; stops the read at entry stopAt (0-based) when asked to.
 class TRecordingVisitor final : public TEntryVisitor {
 public:
-    bool Visit(std::string_view name, TEntrySink::TNameForm form, uint32_t uncompressedSize) override
+    bool Visit(std::string_view name, TEntrySink::TNameForm form, uint64_t uncompressedSize) override
     {
         if (stopAt && visited.size() == *stopAt)
             return false;
-        visited.emplace_back(std::string(TEntrySink::LeafOf(name, form)), uncompressedSize);
+        visited.emplace_back(std::string(LeafOf(name, form)), uncompressedSize);
         return true;
     }
 
     std::optional<size_t> stopAt;
-    std::vector<std::pair<std::string, uint32_t>> visited;
+    std::vector<std::pair<std::string, uint64_t>> visited;
 };
 
 class VisitDirectoryTest : public ReaderTest {
@@ -63,7 +62,7 @@ protected:
 
 TEST_F(VisitDirectoryTest, VisitsTheEntriesAsListedAndSaysWhichWayTheDataRuns)
 {
-    const std::vector<std::pair<std::string, uint32_t>> inDataOrder = {
+    const std::vector<std::pair<std::string, uint64_t>> inDataOrder = {
         {"a.txt", 10}, {"d.dll", 20}, {std::string("n\x8Eme.txt"), 30}};
     {
         TRecordingVisitor visitor;
@@ -129,6 +128,20 @@ TEST_F(VisitDirectoryTest, TheNextLoadReadsTheDirectoryAgain)
     EXPECT_EQ(visitor.visited.size(), 3u) << "a loaded directory is read again, not skipped";
     loaded->LoadDirectory();
     EXPECT_EQ(NamesOf(*loaded), (TNames{"a.txt", "d.dll", std::string("n\x8Eme.txt")}));
+}
+
+TEST_F(VisitDirectoryTest, RaisesTheErrorsOfLoadDirectoryAndClearsTheReaderAsItDoes)
+{
+    for (const std::string& path : {dir.File("missing.zip"), dir.Path()}) {
+        TZipReader straight, loaded;
+        straight.SetZipName(path);
+        loaded.SetZipName(path);
+        TRecordingVisitor visitor;
+        const std::string raised = LoadOutcome([&]() -> TZipReader& { straight.VisitDirectory(visitor); return straight; });
+        EXPECT_EQ(raised, "EFOpenError") << path;
+        EXPECT_EQ(raised, LoadOutcome([&]() -> TZipReader& { loaded.LoadDirectory(); return loaded; })) << path;
+        EXPECT_EQ(straight.ZipName(), "") << "cleared as a failed load is";
+    }
 }
 
 }  // namespace
