@@ -5,14 +5,13 @@
 namespace pk::cli {
 
 TConsoleSession::TConsoleSession(TMode mode, int progressTotal)
-    : previousSink(platform::SetUserInterface(this)), mode(mode), progressTotal(progressTotal)
+    : mode(mode), progressTotal(progressTotal)
 {
 }
 
 TConsoleSession::~TConsoleSession()
 {
     ClearProgress();
-    platform::SetUserInterface(previousSink);
 }
 
 void TConsoleSession::AddGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
@@ -41,12 +40,11 @@ void TConsoleSession::SaveDocument(TLumMemIniFile& document)
         document.SaveFile();
 }
 
-platform::TBoxResult TConsoleSession::ShowMessageBox(const platform::TMessageBoxSpec& box)
+void TConsoleSession::Show(const platform::TMessageBoxSpec& box)
 {
     ClearProgress();
     Report(box.text);
     pending.push_back(box.text);
-    return platform::AnswerThatChangesNothing(box.buttons);
 }
 
 std::string TConsoleSession::Shown(const std::string& text)

@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "cli/CliOptions.h"
-#include "platform/UserInterface.h"
+#include "platform/Replaceable.h"
+#include "platform/UnattendedUserInterface.h"
 #include "survey/SurveyView.h"
 
 namespace pk::cli {
@@ -20,7 +21,7 @@ struct TConsoleRow {
     std::vector<std::string> messages;  // shown while the row was measured
 };
 
-class TConsoleSession : public TSurveyView, public platform::TUserInterface {
+class TConsoleSession : public TSurveyView, public platform::TUnattendedUserInterface {
 public:
     // A Check session keeps SETUP.INI as it is. progressTotal > 0 shows "done/total" on
     // standard error as rows arrive.
@@ -32,12 +33,6 @@ public:
     void SetGridEnabled(bool enabled) override;
     void SetIniUpdated() override {}
     void SaveDocument(TLumMemIniFile& document) override;
-
-    platform::TBoxResult ShowMessageBox(const platform::TMessageBoxSpec& box) override;
-    bool ChooseFile(const platform::TFileDialogSpec&, std::string&) override { return false; }
-    platform::TCursor GetCursor() override { return cursor; }
-    void SetCursor(platform::TCursor shape) override { cursor = shape; }
-    void ProcessMessages() override {}
 
     const std::vector<TConsoleRow>& Rows() const { return rows; }
     // False when the pass ended before the walk, as it does for a missing SETUP.INI.
@@ -52,18 +47,20 @@ public:
     // Shows a message as the console shows every box.
     static void Report(const std::string& text);
 
+protected:
+    void Show(const platform::TMessageBoxSpec& box) override;
+
 private:
     void ClearProgress();
 
     std::vector<TConsoleRow> rows;
     std::vector<std::string> pending;
     std::optional<std::string> savedBytes;
-    platform::TUserInterface* previousSink;
-    platform::TCursor cursor = platform::TCursor::Default;
     TMode mode;
     int progressTotal;
     bool progressShown = false;
     bool walked = false;
+    platform::TInstalled<platform::TUserInterface> installed{platform::ReplaceUserInterface, *this};
 };
 
 }  // namespace pk::cli

@@ -33,7 +33,7 @@ size_t ReadRequest(size_t count)
 
 }  // namespace
 
-TFileFaults* SetFileFaults(TFileFaults* plan)
+TFileFaults* ReplaceFileFaults(TFileFaults* plan)
 {
     return faults.Replace(plan);
 }

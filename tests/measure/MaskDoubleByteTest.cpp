@@ -9,7 +9,7 @@ namespace pk {
 namespace {
 
 class DoubleByteMaskTest : public ::testing::Test {
-    testing::TUseLeadBytes cp932{testing::Cp932LeadBytes()};
+    platform::TInstalled<const platform::TLeadByteTable> cp932{platform::ReplaceLeadBytes, testing::Cp932LeadBytes()};
 };
 
 using testing::CompileError;

@@ -161,13 +161,13 @@ void CompareWithReference(const std::string& maskAlphabet, const std::string& na
 
 TEST(MaskReferenceTest, AgreesInASingleByteCodePage)
 {
-    testing::TUseLeadBytes singleByte{testing::NoLeadBytes()};
+    platform::TInstalled singleByte{platform::ReplaceLeadBytes, testing::NoLeadBytes()};
     CompareWithReference("**??aB.[]!-", "aAbB.]-", 1);
 }
 
 TEST(MaskReferenceTest, AgreesWithTwoByteCharacters)
 {
-    testing::TUseLeadBytes cp932{testing::Cp932LeadBytes()};
+    platform::TInstalled cp932{platform::ReplaceLeadBytes, testing::Cp932LeadBytes()};
     CompareWithReference("**?aB.[]!-\x82\xA0", "aAB.]\x82\xA0", 2);
 }
 

@@ -31,7 +31,7 @@ std::string Repeat(const std::string& text, int times)
 }
 
 class MaskTest : public ::testing::Test {
-    testing::TUseLeadBytes singleByte{testing::NoLeadBytes()};
+    platform::TInstalled<const platform::TLeadByteTable> singleByte{platform::ReplaceLeadBytes, testing::NoLeadBytes()};
 };
 
 TEST_F(MaskTest, StarsNeedTheCharactersBetweenThem)

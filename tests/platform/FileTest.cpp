@@ -5,6 +5,7 @@
 #include "platform/Exceptions.h"
 #include "platform/File.h"
 #include "platform/Process.h"
+#include "platform/Replaceable.h"
 #include "tests/support/TempDir.h"
 
 namespace pk {
@@ -109,16 +110,23 @@ TEST(ProcessTest, ExpandFileNameResolvesAgainstTheCurrentDirectory)
     EXPECT_EQ(ExpandFileName("a\\..\\b\\.\\c.txt"), cwd + (cwd.back() == '\\' ? "" : "\\") + "b\\c.txt");
 }
 
-TEST(ProcessTest, OverridesReplaceAndRestoreTheProcessFacts)
+TEST(ProcessTest, ReplacementsStandInForTheProcessFactsAndGoBackInTurn)
 {
-    std::string real = ProgramPath();
-    OverrideProgramPath("C:\\Tools\\Paktally.exe");
-    OverrideCommandLine("Paktally.exe /B");
-    EXPECT_EQ(ProgramPath(), "C:\\Tools\\Paktally.exe");
-    EXPECT_EQ(CommandLine(), "Paktally.exe /B");
-    OverrideProgramPath(std::nullopt);
-    OverrideCommandLine(std::nullopt);
+    const std::string real = ProgramPath(), realLine = CommandLine();
+    const std::string tool = "C:\\Tools\\Paktally.exe", other = "D:\\Paktally.exe", line = "Paktally.exe /B";
+    {
+        TInstalled path{ReplaceProgramPath, tool};
+        TInstalled commandLine{ReplaceCommandLine, line};
+        EXPECT_EQ(ProgramPath(), tool);
+        EXPECT_EQ(CommandLine(), line);
+        {
+            TInstalled inner{ReplaceProgramPath, other};
+            EXPECT_EQ(ProgramPath(), other);
+        }
+        EXPECT_EQ(ProgramPath(), tool) << "the guard puts back the one it replaced";
+    }
     EXPECT_EQ(ProgramPath(), real);
+    EXPECT_EQ(CommandLine(), realLine);
 }
 
 TEST(ExceptionsTest, CheckedAddRaisesIntegerOverflow)

@@ -6,7 +6,8 @@
 #include "platform/Exceptions.h"
 #include "platform/File.h"
 #include "platform/Process.h"
-#include "platform/TextServices.h"
+#include "platform/Drives.h"
+#include "platform/Replaceable.h"
 #include "tests/zipreader/ReaderFixture.h"
 
 namespace pk::testing {
@@ -75,11 +76,9 @@ protected:
         root = folder.substr(0, 3);
         for (char& ch : root)
             ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-        previousDrives = platform::SetDrives(&drives);
     }
     void TearDown() override
     {
-        platform::SetDrives(previousDrives);
 #ifndef _WIN32
         std::filesystem::current_path(savedDirectory);
 #endif
@@ -95,7 +94,7 @@ protected:
 
     std::string folder, root;
     TFakeDrives drives;
-    platform::TDrives* previousDrives = nullptr;
+    platform::TInstalled<platform::TDrives> installedDrives{platform::ReplaceDrives, drives};
 #ifndef _WIN32
     std::filesystem::path savedDirectory;
 #endif
