@@ -59,8 +59,11 @@ int CountSections(const TKitPaths& kit)
 std::optional<std::string> ReadBytes(const std::string& path)
 {
     platform::TFile file;
-    if (file.OpenRead(path, platform::TShare::DenyWrite) != 0)
+    try {
+        file.OpenRead(path, platform::TShare::DenyWrite);
+    } catch (const EInOutError&) {
         return std::nullopt;
+    }
     std::string bytes(static_cast<size_t>(file.Size()), '\0');
     bytes.resize(file.Read(bytes.data(), bytes.size()));
     return bytes;

@@ -21,8 +21,11 @@ std::string ReadWholeFile(const std::string& path)
     auto cannotOpen = [&](const std::string& reason) {
         return EFOpenError("Cannot open file \"" + platform::ExpandFileName(path) + "\". " + reason);
     };
-    if (uint32_t code = file.OpenRead(path, platform::TShare::DenyWrite))
-        throw cannotOpen(platform::OsErrorText(code));
+    try {
+        file.OpenRead(path, platform::TShare::DenyWrite);
+    } catch (const EInOutError& e) {
+        throw cannotOpen(e.Message());
+    }
     // Read in part, such a file would be cut down by the next save.
     const int64_t size = file.Size();
     if (size > kLargestIniFile)

@@ -3,11 +3,12 @@
 
 #include <filesystem>
 
+#include "platform/Drives.h"
 #include "platform/Exceptions.h"
 #include "platform/File.h"
 #include "platform/Process.h"
-#include "platform/Drives.h"
 #include "platform/Replaceable.h"
+#include "tests/support/OsError.h"
 #include "tests/zipreader/ReaderFixture.h"
 
 namespace pk::testing {
@@ -121,7 +122,7 @@ TEST_F(SplitArchiveTest, AMissingNumberedPartIsAnOpenErrorForThatPart)
     TSplitSet set = MakeSplitSet();
     Put("set.002", set.second);
     platform::TFile probe;
-    uint32_t code = probe.OpenRead(folder + "set.001", platform::TShare::Exclusive);
+    uint32_t code = testing::OsErrorOf([&] { probe.OpenRead(folder + "set.001", platform::TShare::Exclusive); });
     TZipReader reader;
     reader.SetZipName(folder + "set.002");
     try {
