@@ -4,10 +4,7 @@
 
 namespace pk::cli {
 
-TConsoleSession::TConsoleSession(TMode mode, int progressTotal)
-    : mode(mode), progressTotal(progressTotal)
-{
-}
+TConsoleSession::TConsoleSession(int progressTotal) : progressTotal(progressTotal) {}
 
 TConsoleSession::~TConsoleSession()
 {
@@ -24,20 +21,6 @@ void TConsoleSession::AddGridRow(const std::string& section, const std::string& 
         std::fflush(stderr);
         progressShown = true;
     }
-}
-
-void TConsoleSession::SetGridEnabled(bool)
-{
-    walked = true;
-}
-
-void TConsoleSession::SaveDocument(TLumMemIniFile& document)
-{
-    savedBytes = document.SavedBytes();
-    if (mode == TMode::Check)
-        document.DiscardChanges();  // else its destructor would save
-    else
-        document.SaveFile();
 }
 
 void TConsoleSession::Show(const platform::TMessageBoxSpec& box)

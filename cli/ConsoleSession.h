@@ -2,11 +2,9 @@
 // The console stand-ins for the window: a survey view that keeps the rows, and a user-interface
 // sink that turns boxes into messages on standard error and never waits for an answer.
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "cli/CliOptions.h"
 #include "platform/Replaceable.h"
 #include "platform/UnattendedUserInterface.h"
 #include "survey/SurveyView.h"
@@ -23,24 +21,18 @@ struct TConsoleRow {
 
 class TConsoleSession : public TSurveyView, public platform::TUnattendedUserInterface {
 public:
-    // A Check session keeps SETUP.INI as it is. progressTotal > 0 shows "done/total" on
-    // standard error as rows arrive.
-    explicit TConsoleSession(TMode mode, int progressTotal = 0);
+    // progressTotal > 0 shows "done/total" on standard error as rows arrive.
+    explicit TConsoleSession(int progressTotal = 0);
     ~TConsoleSession() override;
 
     void AddGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
                     int32_t newSize) override;
-    void SetGridEnabled(bool enabled) override;
+    void SetGridEnabled(bool) override {}
     void SetIniUpdated() override {}
-    void SaveDocument(TLumMemIniFile& document) override;
 
     const std::vector<TConsoleRow>& Rows() const { return rows; }
-    // False when the pass ended before the walk, as it does for a missing SETUP.INI.
-    bool Walked() const { return walked; }
     // Messages shown since the last row, such as the one that ended the pass before the walk.
     const std::vector<std::string>& PendingMessages() const { return pending; }
-    // What the pass saved (or, checking, would have saved); empty until the walk completes.
-    const std::optional<std::string>& SavedBytes() const { return savedBytes; }
 
     // A message as the console shows it: paths the way this system writes them.
     static std::string Shown(const std::string& text);
@@ -55,11 +47,8 @@ private:
 
     std::vector<TConsoleRow> rows;
     std::vector<std::string> pending;
-    std::optional<std::string> savedBytes;
-    TMode mode;
     int progressTotal;
     bool progressShown = false;
-    bool walked = false;
     platform::TInstalled<platform::TUserInterface> installed{platform::ReplaceUserInterface, *this};
 };
 

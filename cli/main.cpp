@@ -50,7 +50,7 @@ int CountSections(const TKitPaths& kit)
 {
     if (!platform::FileExists(kit.iniFile))
         return 0;
-    TConsoleSession counter(TMode::List);
+    TConsoleSession counter;
     ScanSetupIni(kit, counter, false, true);
     return static_cast<int>(counter.Rows().size());
 }
@@ -86,23 +86,23 @@ int Run(const TCliOptions& options)
     const std::optional<std::string> before = options.diff ? ReadBytes(result.iniFile) : std::nullopt;
     const bool measure = options.mode != TMode::List;
     const bool progress = measure && !options.quiet && PK_ISATTY(PK_FILENO(stderr));
-    std::optional<std::string> after;
+    TPassOutcome outcome;
     {
-        TConsoleSession session(options.mode, progress ? CountSections(kit) : 0);
+        TConsoleSession session(progress ? CountSections(kit) : 0);
         try {
-            ScanSetupIni(kit, session, measure, true);
-            if (!session.Walked())  // the pass ended at once, with the message that said why
+            outcome = ScanSetupIni(kit, session, measure, true,
+                                   options.mode == TMode::Check ? TPassMode::Check : TPassMode::Save);
+            if (!outcome.walked)  // the pass ended at once, with the message that said why
                 result.error = session.PendingMessages().empty() ? "" : session.PendingMessages().back();
         } catch (const Exception& e) {
             TConsoleSession::Report(e.Message());
             result.error = e.Message();
         }
         result.rows = session.Rows();
-        after = session.SavedBytes();
     }
     if (options.diff) {
-        if (!result.error && before && after)
-            WriteDiff(UnifiedDiff(*before, *after, options.iniPath));
+        if (!result.error && before && outcome.savedBytes)
+            WriteDiff(UnifiedDiff(*before, *outcome.savedBytes, options.iniPath));
     } else if (!options.quiet) {
         std::fputs(FormatReport(result, options.format).c_str(), stdout);
     }

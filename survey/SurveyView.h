@@ -1,10 +1,8 @@
 #pragma once
 // What the survey needs of the size table: rows appended, the grid enabled or disabled
-// during the option walk, and the window's IniUpdated flag; and the end of an update pass.
+// during the option walk, and the window's IniUpdated flag.
 #include <cstdint>
 #include <string>
-
-#include "inifile/LumMemIniFile.h"
 
 namespace pk {
 
@@ -18,9 +16,6 @@ public:
                             int32_t newSize) = 0;
     virtual void SetGridEnabled(bool enabled) = 0;
     virtual void SetIniUpdated() = 0;
-    // Ends an update pass that walked every section: saves the document. A view that only
-    // checks the sizes keeps the bytes instead and discards the changes.
-    virtual void SaveDocument(TLumMemIniFile& document) { document.SaveFile(); }
 };
 
 }  // namespace pk
