@@ -65,7 +65,7 @@ private:
     bool passRunning = false;
     struct RowBeforeEdit {
         int row;
-        TGridRow texts;
+        TGridRowTexts texts;
         bool gridModified;
     };
     std::optional<RowBeforeEdit> beforeEdit;

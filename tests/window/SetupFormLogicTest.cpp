@@ -44,7 +44,7 @@ protected:
     std::vector<std::string> Row(int row) const
     {
         std::vector<std::string> cells;
-        for (int c = 0; c < kSizeColumnCount; ++c)
+        for (int c = 0; c < kGridColumns; ++c)
             cells.push_back(logic.Table().Cell(c, row));
         return cells;
     }
