@@ -9,13 +9,6 @@ using platform::TBoxButtons;
 using platform::TBoxIcon;
 using platform::TBoxResult;
 
-TTableState TEditFlow::State() const
-{
-    if (GridModified)
-        return TTableState::Edited;
-    return IniUpdated ? TTableState::Updated : TTableState::Listed;
-}
-
 bool TEditFlow::MaySelectCell(int column) const
 {
     if (column != ColPackFiles)

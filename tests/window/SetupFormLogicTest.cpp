@@ -108,7 +108,7 @@ TEST_F(SetupFormLogicTest, EditsAreMarkedOnceAndAskedAboutBeforeUpdating)
     EXPECT_FALSE(logic.StringGridSelectCell(ColPrevSize, 1));
 
     Edit(2, "X.WRP");
-    EXPECT_EQ(logic.Flow().State(), TTableState::Edited);
+    EXPECT_TRUE(logic.Flow().GridModified);
     EXPECT_EQ(Row(2), (std::vector<std::string>{"ISubOption1.1", "X.WRP", "222", "(changed)", "X  (202)"}));
 
     // No: the edits stay and no pass runs.
