@@ -1,6 +1,6 @@
 #include "window/PrintedTable.h"
 
-#include "printing/PrinterFont.h"
+#include "platform/MulDiv.h"
 #include "window/DesignMetrics.h"
 
 namespace pk {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "platform/Exceptions.h"
+#include "platform/MulDiv.h"
 #include "platform/UserInterface.h"
-#include "printing/PrinterFont.h"
 #include "printing/XPrinter.h"
 #include "window/Application.h"
 #include "window/DesignMetrics.h"
