@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "platform/Paths.h"
+
 namespace pk::cli {
 
 TConsoleSession::TConsoleSession(int progressTotal) : progressTotal(progressTotal) {}
@@ -32,14 +34,11 @@ void TConsoleSession::Show(const platform::TMessageBoxSpec& box)
 
 std::string TConsoleSession::Shown(const std::string& text)
 {
-    std::string shown = text;
-#ifndef _WIN32
-    // Paths are kept Windows-style inside.
-    for (char& c : shown)
-        if (c == '\\')
-            c = '/';
+#ifdef _WIN32
+    return text;
+#else
+    return paths::WithSeparators(text, '/');  // paths are kept Windows-style inside
 #endif
-    return shown;
 }
 
 void TConsoleSession::Report(const std::string& text)

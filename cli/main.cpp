@@ -23,6 +23,7 @@
 #include "cli/UnifiedDiff.h"
 #include "platform/Exceptions.h"
 #include "platform/File.h"
+#include "platform/Paths.h"
 #include "survey/Survey.h"
 
 namespace {
@@ -30,14 +31,13 @@ namespace {
 using namespace pk;
 using namespace pk::cli;
 
-std::string WindowsStyle(std::string path)
+std::string WindowsStyle(const std::string& path)
 {
-#ifndef _WIN32
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
-#endif
+#ifdef _WIN32
     return path;
+#else
+    return paths::WithSeparators(path, '\\');
+#endif
 }
 
 // The kit as the window program would find it from the same two arguments.
@@ -64,9 +64,7 @@ std::optional<std::string> ReadBytes(const std::string& path)
     } catch (const EInOutError&) {
         return std::nullopt;
     }
-    std::string bytes(static_cast<size_t>(file.Size()), '\0');
-    bytes.resize(file.Read(bytes.data(), bytes.size()));
-    return bytes;
+    return platform::ReadWholeFile(file);
 }
 
 void WriteDiff(const std::string& diff)

@@ -62,4 +62,11 @@ void TFile::Write(const void* buffer, size_t count)
         RaiseOsError(DiskFullCode());  // the system stops a write short only when the disk is full
 }
 
+std::string ReadWholeFile(TFile& file)
+{
+    std::string bytes(static_cast<size_t>(file.Size()), '\0');
+    bytes.resize(file.ReadAt(0, bytes.data(), bytes.size()));
+    return bytes;
+}
+
 }  // namespace pk::platform

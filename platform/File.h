@@ -88,6 +88,9 @@ private:
 #endif
 };
 
+// The whole of an open file, from its start, in one read request.
+std::string ReadWholeFile(TFile& file);
+
 // True for the error of creating a file whose name is taken.
 bool IsExistsError(uint32_t code);
 // The file that path names once every symbolic link on the way is followed; path itself

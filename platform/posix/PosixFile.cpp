@@ -8,17 +8,14 @@
 
 #include "platform/Exceptions.h"
 #include "platform/File.h"
+#include "platform/Paths.h"
 #include "platform/posix/NativePath.h"
 
 namespace pk::platform {
 
 std::string NativePath(const std::string& path)
 {
-    std::string p = path;
-    for (char& c : p)
-        if (c == '\\')
-            c = '/';
-    return p;
+    return paths::WithSeparators(path, '/');
 }
 
 std::string OsErrorText(uint32_t code)

@@ -30,6 +30,7 @@ TEST(FileTest, ReadsSeeksAndReportsSize)
     EXPECT_EQ(f.Read(buf, 4), 0u);
     EXPECT_EQ(f.Seek(-3, TSeekFrom::End), 7);
     EXPECT_NE(f.DosModificationTime(), 0u);
+    EXPECT_EQ(ReadWholeFile(f), "0123456789") << "from the start, wherever the position is";
 }
 
 TEST(FileTest, ExistenceTellsFilesFromFolders)

@@ -46,5 +46,12 @@ TEST(PathsTest, TheTrailByteOfATwoByteCharacterIsNoSeparator)
     EXPECT_EQ(ExtractFilePath("C:\\A\x81\\B"), "C:\\A\x81\\") << "without lead bytes it separates";
 }
 
+TEST(PathsTest, WithSeparatorsTurnsBothSlashesIntoTheOneAskedFor)
+{
+    EXPECT_EQ(WithSeparators("C:\\Kit/sub\\SETUP.INI", '/'), "C:/Kit/sub/SETUP.INI");
+    EXPECT_EQ(WithSeparators("/tmp/kit\\A.WRP", '\\'), "\\tmp\\kit\\A.WRP");
+    EXPECT_EQ(WithSeparators("", '/'), "");
+}
+
 }  // namespace
 }  // namespace pk
