@@ -103,7 +103,8 @@ TEST_F(SetupFormLogicTest, SecondUpdateLeavesNothingOfTheFirst)
 TEST_F(SetupFormLogicTest, EditsAreMarkedOnceAndAskedAboutBeforeUpdating)
 {
     EXPECT_FALSE(logic.StringGridSelectCell(ColPackFiles, 1));
-    EXPECT_EQ(ui.Texts(), std::vector<std::string>{kNotUpdatedError});
+    EXPECT_EQ(ui.Texts(),
+              std::vector<std::string>{"Ini-file is not updated. Click UPDATE before making changes to PACKFILES"});
     logic.ButtonUpdateClick();
     EXPECT_FALSE(logic.StringGridSelectCell(ColPrevSize, 1));
 

@@ -1,4 +1,3 @@
-#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -186,28 +185,6 @@ TEST_F(SplitArchiveTest, RemovableDisksAreAskedForWithTheirLabelsChecked)
     EXPECT_EQ(ui.cursor, TCursor::Default);
     for (const std::string& asked : drives.roots)
         EXPECT_EQ(asked, root);
-}
-
-TEST_F(SplitArchiveTest, ADiskThatNeverComesEndsAtTheSinksPromptLimit)
-{
-    // A label check that never succeeds asks for ever: the recording sink must end the test.
-    TSplitSet set = MakeSplitSet();
-    drives.removable = true;
-    drives.label = "WRONG";
-    Put("set.zip", set.second);
-    ui.promptLimit = 5;
-    ::testing::TestPartResultArray failures;
-    {
-        ::testing::ScopedFakeTestPartResultReporter intercept(
-            ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &failures);
-        TZipReader reader;
-        reader.SetZipName(folder + "set.zip");
-        EXPECT_THROW(reader.LoadDirectory(), EPromptLimitReached);
-    }
-    ASSERT_EQ(failures.size(), 1);
-    EXPECT_TRUE(failures.GetTestPartResult(0).nonfatally_failed());
-    EXPECT_NE(std::string(failures.GetTestPartResult(0).message()).find("more than 5 prompts"), std::string::npos);
-    EXPECT_EQ(ui.boxes.size(), 6u);
 }
 
 TEST_F(SplitArchiveTest, LabelsAreNotCheckedWhenSwitchedOff)
