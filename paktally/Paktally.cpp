@@ -11,7 +11,6 @@
 #include "survey/Survey.h"
 #include "window/Application.h"
 #include "paktally/RunModes.h"
-#include "window/ApplicationError.h"
 #include "window/SetupForm.h"
 
 namespace pk {

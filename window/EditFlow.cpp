@@ -1,7 +1,7 @@
 #include "window/EditFlow.h"
 
 #include "platform/UserInterface.h"
-#include "window/SizeTable.h"
+#include "survey/GridRowTexts.h"
 
 namespace pk {
 

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "measure/Masks.h"
+#include "platform/Replaceable.h"
 #include "tests/measure/MaskTestSupport.h"
 
 namespace pk {

@@ -5,7 +5,6 @@
 
 #include "measure/Masks.h"
 #include "platform/Exceptions.h"
-#include "platform/Replaceable.h"
 #include "platform/TextServices.h"
 
 namespace pk::testing {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Exceptions.h"
+#include "platform/Replaceable.h"
 #include "tests/measure/MaskTestSupport.h"
 
 namespace pk {
