@@ -1,10 +1,9 @@
-// The error box, the sinks with nobody at the screen, and the guard that installs a sink.
+// The error box and the sinks with nobody at the screen.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "platform/Replaceable.h"
 #include "platform/UnattendedUserInterface.h"
 #include "tests/support/RecordingUserInterface.h"
 
@@ -48,19 +47,6 @@ TEST(UserInterfaceTest, AnUnattendedSinkShowsEveryBoxAndGivesTheAnswerThatChange
     EXPECT_EQ(chosen, "kept");
     sink.SetCursor(TCursor::HourGlass);
     EXPECT_EQ(sink.GetCursor(), TCursor::Default);
-}
-
-TEST(UserInterfaceTest, AGuardedSinkServesForItsScopeThenTheOneItReplacedReturns)
-{
-    testing::TRecordingUserInterface outer;
-    {
-        TShownTexts inner;
-        TInstalled<TUserInterface> installed{ReplaceUserInterface, inner};
-        ShowError("inner");
-        EXPECT_EQ(inner.texts, std::vector<std::string>{"inner"});
-    }
-    ShowError("outer");
-    EXPECT_EQ(outer.Texts(), std::vector<std::string>{"outer"});
 }
 
 }  // namespace
