@@ -54,8 +54,7 @@ void BM_ReadPeer(benchmark::State& state)
     for (auto _ : state) {
         pk::platform::TFile in;
         in.OpenRead(path, pk::platform::TShare::DenyWrite);
-        std::string bytes(static_cast<size_t>(in.Size()), '\0');
-        benchmark::DoNotOptimize(in.Read(bytes.data(), bytes.size()));
+        benchmark::DoNotOptimize(pk::platform::ReadWholeFile(in));
     }
     state.SetComplexityN(state.range(0));
     std::filesystem::remove(path);

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "measure/WrpFile.h"
-#include "platform/UserInterface.h"
 #include "tests/support/PackFiles.h"
 
 namespace {

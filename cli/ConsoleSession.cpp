@@ -2,17 +2,18 @@
 
 #include <cstdio>
 
+#include "platform/Paths.h"
+
 namespace pk::cli {
 
-TConsoleSession::TConsoleSession(TMode mode, int progressTotal, bool accounts)
-    : previousSink(platform::SetUserInterface(this)), mode(mode), progressTotal(progressTotal), accounts(accounts)
+TConsoleSession::TConsoleSession(int progressTotal, bool accounts)
+    : progressTotal(progressTotal), accounts(accounts)
 {
 }
 
 TConsoleSession::~TConsoleSession()
 {
     ClearProgress();
-    platform::SetUserInterface(previousSink);
 }
 
 void TConsoleSession::AddGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
@@ -28,38 +29,20 @@ void TConsoleSession::AddGridRow(const std::string& section, const std::string& 
     }
 }
 
-void TConsoleSession::SetGridEnabled(bool)
-{
-    walked = true;
-}
-
-void TConsoleSession::SaveDocument(TLumMemIniFile& document)
-{
-    savedBytes = document.SavedBytes();
-    if (mode == TMode::Check)
-        document.DiscardChanges();  // else its destructor would save
-    else
-        document.SaveFile();
-}
-
-platform::TBoxResult TConsoleSession::ShowMessageBox(const platform::TMessageBoxSpec& box)
+void TConsoleSession::Show(const platform::TMessageBoxSpec& box)
 {
     ClearProgress();
     Report(box.text);
     pending.push_back(box.text);
-    return platform::AnswerThatChangesNothing(box.buttons);
 }
 
 std::string TConsoleSession::Shown(const std::string& text)
 {
-    std::string shown = text;
-#ifndef _WIN32
-    // Paths are kept Windows-style inside.
-    for (char& c : shown)
-        if (c == '\\')
-            c = '/';
+#ifdef _WIN32
+    return text;
+#else
+    return paths::WithSeparators(text, '/');  // paths are kept Windows-style inside
 #endif
-    return shown;
 }
 
 void TConsoleSession::Report(const std::string& text)

@@ -2,12 +2,11 @@
 // The console stand-ins for the window: a survey view that keeps the rows, and a user-interface
 // sink that turns boxes into messages on standard error and never waits for an answer.
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "cli/CliOptions.h"
-#include "platform/UserInterface.h"
+#include "platform/Replaceable.h"
+#include "platform/UnattendedUserInterface.h"
 #include "survey/SurveyView.h"
 
 namespace pk::cli {
@@ -21,53 +20,41 @@ struct TConsoleRow {
     TSectionAccount account;             // filled only when the session asks for accounts
 };
 
-class TConsoleSession : public TSurveyView, public platform::TUserInterface {
+class TConsoleSession : public TSurveyView, public platform::TUnattendedUserInterface {
 public:
-    // A Check session keeps SETUP.INI as it is. progressTotal > 0 shows "done/total" on
-    // standard error as rows arrive. With accounts, each measured row carries its account.
-    explicit TConsoleSession(TMode mode, int progressTotal = 0, bool accounts = false);
+    // progressTotal > 0 shows "done/total" on standard error as rows arrive. With accounts,
+    // each measured row carries its account.
+    explicit TConsoleSession(int progressTotal = 0, bool accounts = false);
     ~TConsoleSession() override;
 
     void AddGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
                     int32_t newSize) override;
-    void SetGridEnabled(bool enabled) override;
+    void SetGridEnabled(bool) override {}
     void SetIniUpdated() override {}
     TSectionAccount* SectionAccount() override { return accounts ? &nextAccount : nullptr; }
-    void SaveDocument(TLumMemIniFile& document) override;
-
-    platform::TBoxResult ShowMessageBox(const platform::TMessageBoxSpec& box) override;
-    bool ChooseFile(const platform::TFileDialogSpec&, std::string&) override { return false; }
-    platform::TCursor GetCursor() override { return cursor; }
-    void SetCursor(platform::TCursor shape) override { cursor = shape; }
-    void ProcessMessages() override {}
 
     const std::vector<TConsoleRow>& Rows() const { return rows; }
-    // False when the pass ended before the walk, as it does for a missing SETUP.INI.
-    bool Walked() const { return walked; }
     // Messages shown since the last row, such as the one that ended the pass before the walk.
     const std::vector<std::string>& PendingMessages() const { return pending; }
-    // What the pass saved (or, checking, would have saved); empty until the walk completes.
-    const std::optional<std::string>& SavedBytes() const { return savedBytes; }
 
     // A message as the console shows it: paths the way this system writes them.
     static std::string Shown(const std::string& text);
     // Shows a message as the console shows every box.
     static void Report(const std::string& text);
 
+protected:
+    void Show(const platform::TMessageBoxSpec& box) override;
+
 private:
     void ClearProgress();
 
     std::vector<TConsoleRow> rows;
     std::vector<std::string> pending;
-    std::optional<std::string> savedBytes;
-    platform::TUserInterface* previousSink;
-    platform::TCursor cursor = platform::TCursor::Default;
-    TMode mode;
     int progressTotal;
     bool progressShown = false;
     bool accounts;
     TSectionAccount nextAccount;
-    bool walked = false;
+    platform::TInstalled<platform::TUserInterface> installed{platform::ReplaceUserInterface, *this};
 };
 
 }  // namespace pk::cli

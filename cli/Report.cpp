@@ -14,7 +14,7 @@ namespace {
 std::string Table(const std::vector<TConsoleRow>& rows, bool explain)
 {
     std::vector<TGridRowTexts> lines;
-    lines.push_back({kGridTitles[0], kGridTitles[1], kGridTitles[2], kGridTitles[3], kGridTitles[4]});
+    lines.push_back(GridTitleRow());
     for (const TConsoleRow& row : rows)
         lines.push_back(FormatGridRow(row.section, row.packSet, row.storedSize, row.newSize));
     size_t width[kGridColumns] = {};

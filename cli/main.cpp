@@ -23,6 +23,7 @@
 #include "cli/UnifiedDiff.h"
 #include "platform/Exceptions.h"
 #include "platform/File.h"
+#include "platform/Paths.h"
 #include "survey/Survey.h"
 
 namespace {
@@ -30,14 +31,13 @@ namespace {
 using namespace pk;
 using namespace pk::cli;
 
-std::string WindowsStyle(std::string path)
+std::string WindowsStyle(const std::string& path)
 {
-#ifndef _WIN32
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
-#endif
+#ifdef _WIN32
     return path;
+#else
+    return paths::WithSeparators(path, '\\');
+#endif
 }
 
 // The kit as the window program would find it from the same two arguments.
@@ -50,7 +50,7 @@ int CountSections(const TKitPaths& kit)
 {
     if (!platform::FileExists(kit.iniFile))
         return 0;
-    TConsoleSession counter(TMode::List);
+    TConsoleSession counter;
     ScanSetupIni(kit, counter, false, true);
     return static_cast<int>(counter.Rows().size());
 }
@@ -59,11 +59,12 @@ int CountSections(const TKitPaths& kit)
 std::optional<std::string> ReadBytes(const std::string& path)
 {
     platform::TFile file;
-    if (file.OpenRead(path, platform::TShare::DenyWrite) != 0)
+    try {
+        file.OpenRead(path, platform::TShare::DenyWrite);
+    } catch (const EInOutError&) {
         return std::nullopt;
-    std::string bytes(static_cast<size_t>(file.Size()), '\0');
-    bytes.resize(file.Read(bytes.data(), bytes.size()));
-    return bytes;
+    }
+    return platform::ReadWholeFile(file);
 }
 
 void WriteDiff(const std::string& diff)
@@ -83,24 +84,24 @@ int Run(const TCliOptions& options)
     const std::optional<std::string> before = options.diff ? ReadBytes(result.iniFile) : std::nullopt;
     const bool measure = options.mode != TMode::List;
     const bool progress = measure && !options.quiet && PK_ISATTY(PK_FILENO(stderr));
-    std::optional<std::string> after;
+    TPassOutcome outcome;
     {
         const bool accounts = options.explain || options.strict || options.format == TOutputFormat::Json;
-        TConsoleSession session(options.mode, progress ? CountSections(kit) : 0, accounts);
+        TConsoleSession session(progress ? CountSections(kit) : 0, accounts);
         try {
-            ScanSetupIni(kit, session, measure, true);
-            if (!session.Walked())  // the pass ended at once, with the message that said why
+            outcome = ScanSetupIni(kit, session, measure, true,
+                                   options.mode == TMode::Check ? TPassMode::Check : TPassMode::Save);
+            if (!outcome.walked)  // the pass ended at once, with the message that said why
                 result.error = session.PendingMessages().empty() ? "" : session.PendingMessages().back();
         } catch (const Exception& e) {
             TConsoleSession::Report(e.Message());
             result.error = e.Message();
         }
         result.rows = session.Rows();
-        after = session.SavedBytes();
     }
     if (options.diff) {
-        if (!result.error && before && after)
-            WriteDiff(UnifiedDiff(*before, *after, options.iniPath));
+        if (!result.error && before && outcome.savedBytes)
+            WriteDiff(UnifiedDiff(*before, *outcome.savedBytes, options.iniPath));
     } else if (!options.quiet) {
         std::fputs(FormatReport(result, options.format, options.explain).c_str(), stdout);
     }

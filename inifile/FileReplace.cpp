@@ -19,8 +19,11 @@ void ProbeTarget(const std::string& path)
     if (isNew)
         return;
     platform::TFile probe;
-    if (uint32_t code = probe.OpenWriteExisting(path))
-        throw CannotCreateFile(path, platform::OsErrorText(code));
+    try {
+        probe.OpenWriteExisting(path);
+    } catch (const EInOutError& e) {
+        throw CannotCreateFile(path, e.Message());
+    }
 }
 
 // Creates the temporary file beside target under a name nobody holds yet and returns its path.
@@ -29,17 +32,16 @@ std::string CreateTemporaryBeside(const std::string& target, platform::TFile& ou
     constexpr int kAttempts = 64;
     std::mt19937_64 numbers(std::random_device{}() ^
                             static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
-    std::string temp;
-    uint32_t code = 0;
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        temp = TemporaryNameBeside(target, numbers());
-        code = out.CreateNew(temp);
-        if (code == 0)
+    for (int attempt = 1;; ++attempt) {
+        std::string temp = TemporaryNameBeside(target, numbers());
+        try {
+            out.CreateNew(temp);
             return temp;
-        if (!platform::IsExistsError(code))
-            break;
+        } catch (const EInOutError& e) {
+            if (attempt == kAttempts || !platform::IsExistsError(e.ErrorCode()))
+                throw CannotCreateFile(temp, e.Message());
+        }
     }
-    throw CannotCreateFile(temp, platform::OsErrorText(code));
 }
 
 // Removes the temporary file unless it has taken the target's place.
@@ -78,12 +80,21 @@ void ReplaceFileContents(const std::string& path, const std::string& bytes)
     TTemporaryFile temp;
     platform::TFile out;
     temp.path = CreateTemporaryBeside(target, out);
-    if (out.Write(bytes.data(), bytes.size()) != bytes.size())
-        throw EWriteError(kStreamWriteError);
-    if (uint32_t code = out.TakeAccessOf(target))
-        throw CannotCreateFile(temp.path, platform::OsErrorText(code));
-    if (out.Flush() != 0)
-        throw EWriteError(kStreamWriteError);
+    try {
+        out.Write(bytes.data(), bytes.size());
+    } catch (const EInOutError& e) {
+        throw EWriteError(kStreamWriteError, e.ErrorCode());
+    }
+    try {
+        out.TakeAccessOf(target);
+    } catch (const EInOutError& e) {
+        throw CannotCreateFile(temp.path, e.Message());
+    }
+    try {
+        out.Flush();
+    } catch (const EInOutError& e) {
+        throw EWriteError(kStreamWriteError, e.ErrorCode());
+    }
     out.Close();
     if (uint32_t code = platform::ReplaceFileWith(temp.path, target))
         throw CannotCreateFile(target, platform::OsErrorText(code));

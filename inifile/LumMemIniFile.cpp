@@ -15,21 +15,22 @@ bool IsComment(std::string_view line) { return !line.empty() && line[0] == ';'; 
 
 bool IsHeader(std::string_view line) { return line.size() >= 2 && line.front() == '[' && line.back() == ']'; }
 
-std::string ReadWholeFile(const std::string& path)
+std::string ReadIniFile(const std::string& path)
 {
     platform::TFile file;
     auto cannotOpen = [&](const std::string& reason) {
         return EFOpenError("Cannot open file \"" + platform::ExpandFileName(path) + "\". " + reason);
     };
-    if (uint32_t code = file.OpenRead(path, platform::TShare::DenyWrite))
-        throw cannotOpen(platform::OsErrorText(code));
+    try {
+        file.OpenRead(path, platform::TShare::DenyWrite);
+    } catch (const EInOutError& e) {
+        throw cannotOpen(e.Message());
+    }
     // Read in part, such a file would be cut down by the next save.
     const int64_t size = file.Size();
     if (size > kLargestIniFile)
         throw cannotOpen("The file is larger than 4 GB");
-    std::string bytes(static_cast<size_t>(size), '\0');
-    bytes.resize(file.Read(bytes.data(), bytes.size()));
-    return bytes;
+    return platform::ReadWholeFile(file);
 }
 
 uint32_t NameHash(std::string_view name)
@@ -62,7 +63,7 @@ void TLumMemIniFile::ReloadFile()
     truncatedAtNul = false;
     if (FilePath.empty() || !platform::FileExists(FilePath))
         return;
-    ParseLines(ReadWholeFile(FilePath));
+    ParseLines(ReadIniFile(FilePath));
     Modified = false;
 }
 

@@ -46,8 +46,10 @@ int32_t PackFileSize(const std::string& path, bool* empty)
         return -1;
     }
     platform::TFile file;
-    if (uint32_t code = file.OpenRead(path, platform::TShare::DenyWrite)) {
-        platform::ShowError("I/O error reading " + path + "   I/O errorcode:" + std::to_string(code));
+    try {
+        file.OpenRead(path, platform::TShare::DenyWrite);
+    } catch (const EInOutError& e) {
+        platform::ShowError("I/O error reading " + path + "   I/O errorcode:" + std::to_string(e.ErrorCode()));
         return -1;
     }
     const int64_t fileSize = file.Size();

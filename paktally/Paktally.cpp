@@ -10,7 +10,7 @@
 #include "platform/UserInterface.h"
 #include "survey/Survey.h"
 #include "window/Application.h"
-#include "window/RunModes.h"
+#include "paktally/RunModes.h"
 #include "window/SetupForm.h"
 
 namespace pk {

@@ -25,7 +25,6 @@ public:
 
 PK_DECLARE_EXCEPTION(EFOpenError)
 PK_DECLARE_EXCEPTION(EFCreateError)
-PK_DECLARE_EXCEPTION(EWriteError)
 PK_DECLARE_EXCEPTION(ERangeError)
 PK_DECLARE_EXCEPTION(EIntOverflow)
 
@@ -34,6 +33,17 @@ class EInOutError : public Exception {
 public:
     EInOutError(const std::string& message, uint32_t code) : Exception(message), errorCode(code) {}
     const char* ClassName() const override { return "EInOutError"; }
+    uint32_t ErrorCode() const { return errorCode; }
+
+private:
+    uint32_t errorCode;
+};
+
+// A write that did not reach the disk whole, with the system's code of the reason.
+class EWriteError : public Exception {
+public:
+    EWriteError(const std::string& message, uint32_t code) : Exception(message), errorCode(code) {}
+    const char* ClassName() const override { return "EWriteError"; }
     uint32_t ErrorCode() const { return errorCode; }
 
 private:

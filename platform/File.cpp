@@ -23,17 +23,22 @@ TFileFaults& NoFaults()
     return none;
 }
 
-// Lets the plan shorten a read or fail it as the system would: with EInOutError.
+// Lets the plan shorten a read or fail it as the system would.
 size_t ReadRequest(size_t count)
 {
-    if (uint32_t code = faults.Get(NoFaults).BeforeRead(count))
-        throw EInOutError(OsErrorText(code), code);
+    RaiseOsError(faults.Get(NoFaults).BeforeRead(count));
     return count;
 }
 
 }  // namespace
 
-TFileFaults* SetFileFaults(TFileFaults* plan)
+void RaiseOsError(uint32_t code)
+{
+    if (code != 0)
+        throw EInOutError(OsErrorText(code), code);
+}
+
+TFileFaults* ReplaceFileFaults(TFileFaults* plan)
 {
     return faults.Replace(plan);
 }
@@ -48,10 +53,20 @@ size_t TFile::ReadAt(int64_t offset, void* buffer, size_t count)
     return SystemReadAt(offset, buffer, ReadRequest(count));
 }
 
-size_t TFile::Write(const void* buffer, size_t count)
+void TFile::Write(const void* buffer, size_t count)
 {
-    // A failed write stops early, as a full disk does.
-    return faults.Get(NoFaults).BeforeWrite(count) ? 0 : SystemWrite(buffer, count);
+    size_t allowed = count;
+    RaiseOsError(faults.Get(NoFaults).BeforeWrite(allowed));
+    SystemWrite(buffer, allowed);
+    if (allowed < count)
+        RaiseOsError(DiskFullCode());  // the system stops a write short only when the disk is full
+}
+
+std::string ReadWholeFile(TFile& file)
+{
+    std::string bytes(static_cast<size_t>(file.Size()), '\0');
+    bytes.resize(file.ReadAt(0, bytes.data(), bytes.size()));
+    return bytes;
 }
 
 }  // namespace pk::platform

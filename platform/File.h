@@ -17,6 +17,10 @@ enum class TSeekFrom { Begin, Current, End };
 
 // The system's text for an OS error code, without trailing blanks, line ends or full stop.
 std::string OsErrorText(uint32_t code);
+// Raises EInOutError with the system's text and code, unless code is 0.
+void RaiseOsError(uint32_t code);
+// The system's code for a disk without room, which a write that stops short reports.
+uint32_t DiskFullCode();
 
 // True for an existing regular file (a directory does not count).
 bool FileExists(const std::string& path);
@@ -24,7 +28,9 @@ bool DirectoryExists(const std::string& path);
 // Removes a file; false when it could not be removed.
 bool RemoveFile(const std::string& path);
 
-// An open file. Closed by its destructor; movable, not copyable.
+// An open file. Closed by its destructor; movable, not copyable. Every operation that fails
+// raises EInOutError with the system's text and code (ErrorCode()); callers that word their
+// own message catch it.
 class TFile {
 public:
     TFile() = default;
@@ -34,34 +40,34 @@ public:
     TFile(const TFile&) = delete;
     TFile& operator=(const TFile&) = delete;
 
-    // Opens an existing file for reading. Returns 0, or the OS error code of the failure.
-    uint32_t OpenRead(const std::string& path, TShare share);
-    // Opens an existing file for writing, exclusively, without changing it. Returns 0 or the
-    // OS error code; used to learn whether a file could be replaced.
-    uint32_t OpenWriteExisting(const std::string& path);
+    // Opens an existing file for reading.
+    void OpenRead(const std::string& path, TShare share);
+    // Opens an existing file for writing, exclusively, without changing it; used to learn
+    // whether a file could be replaced.
+    void OpenWriteExisting(const std::string& path);
     // Creates a new file, or truncates an existing one, for exclusive writing.
-    uint32_t Create(const std::string& path);
+    void Create(const std::string& path);
     // Creates a file that must not exist yet, for exclusive writing; IsExistsError tells a
     // name already taken from other failures.
-    uint32_t CreateNew(const std::string& path);
+    void CreateNew(const std::string& path);
     // Gives this file the owner, group and mode (POSIX) or the attributes (Windows) of
-    // original before it takes original's place. Returns 0 or the OS error code.
-    uint32_t TakeAccessOf(const std::string& original);
+    // original before it takes original's place.
+    void TakeAccessOf(const std::string& original);
 
     bool IsOpen() const;
     void Close();
 
     // Reads up to count bytes at the current position and returns how many arrived (0 at the
-    // end of the file). An OS failure raises EInOutError with the OS text and code.
+    // end of the file).
     size_t Read(void* buffer, size_t count);
     // Reads up to count bytes at the given offset (one request); returns how many arrived.
     size_t ReadAt(int64_t offset, void* buffer, size_t count);
-    // Writes count bytes and returns how many were written; an OS failure stops the write early.
-    size_t Write(const void* buffer, size_t count);
-    // Flushes written data to the disk; returns 0 or the OS error code.
-    uint32_t Flush();
+    // Writes all count bytes; a write that stops short raises the disk-full code.
+    void Write(const void* buffer, size_t count);
+    // Flushes written data to the disk.
+    void Flush();
 
-    // Moves the position and returns the new one; raises EInOutError on an OS failure.
+    // Moves the position and returns the new one.
     int64_t Seek(int64_t offset, TSeekFrom from);
     int64_t Position();
     int64_t Size();
@@ -73,7 +79,7 @@ private:
     // change them first.
     size_t SystemRead(void* buffer, size_t count);
     size_t SystemReadAt(int64_t offset, void* buffer, size_t count);
-    size_t SystemWrite(const void* buffer, size_t count);
+    void SystemWrite(const void* buffer, size_t count);
 
 #ifdef _WIN32
     void* handle = nullptr;
@@ -81,6 +87,9 @@ private:
     int fd = -1;
 #endif
 };
+
+// The whole of an open file, from its start, in one read request.
+std::string ReadWholeFile(TFile& file);
 
 // True for the error of creating a file whose name is taken.
 bool IsExistsError(uint32_t code);

@@ -18,6 +18,6 @@ public:
 
 // Installs a plan (nullptr: files behave as the system makes them) and returns the one it
 // replaces.
-TFileFaults* SetFileFaults(TFileFaults* faults);
+TFileFaults* ReplaceFileFaults(TFileFaults* faults);
 
 }  // namespace pk::platform

@@ -71,4 +71,12 @@ std::string AddPath(const std::string& directory, const std::string& name)
     return result + (!name.empty() && name[0] == '\\' ? name.substr(1) : name);
 }
 
+std::string WithSeparators(std::string path, char separator)
+{
+    for (char& c : path)
+        if (c == '/' || c == '\\')
+            c = separator;
+    return path;
+}
+
 }  // namespace pk::paths

@@ -25,4 +25,8 @@ std::string ChangeFileExt(const std::string& path, const std::string& ext);
 // directory as it is.
 std::string AddPath(const std::string& directory, const std::string& name);
 
+// The path with every slash and backslash made separator: the one converter between the
+// Windows-style paths kept inside and the POSIX paths of the native flavour.
+std::string WithSeparators(std::string path, char separator);
+
 }  // namespace pk::paths

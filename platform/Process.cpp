@@ -1,33 +1,35 @@
 #include "platform/Process.h"
 
+#include "platform/Replaceable.h"
+#include "platform/SystemServices.h"
+
 namespace pk::platform {
 
-std::string SystemProgramPath();
-std::string SystemCommandLine();
-
 namespace {
-std::optional<std::string> programPathOverride;
-std::optional<std::string> commandLineOverride;
+TReplaceable<const std::string> programPath;
+TReplaceable<const std::string> commandLine;
 }
 
 std::string ProgramPath()
 {
-    return programPathOverride ? *programPathOverride : SystemProgramPath();
+    const std::string* installed = programPath.Installed();
+    return installed ? *installed : SystemProgramPath();
 }
 
 std::string CommandLine()
 {
-    return commandLineOverride ? *commandLineOverride : SystemCommandLine();
+    const std::string* installed = commandLine.Installed();
+    return installed ? *installed : SystemCommandLine();
 }
 
-void OverrideProgramPath(std::optional<std::string> path)
+const std::string* ReplaceProgramPath(const std::string* path)
 {
-    programPathOverride = std::move(path);
+    return programPath.Replace(path);
 }
 
-void OverrideCommandLine(std::optional<std::string> commandLine)
+const std::string* ReplaceCommandLine(const std::string* line)
 {
-    commandLineOverride = std::move(commandLine);
+    return commandLine.Replace(line);
 }
 
 }  // namespace pk::platform

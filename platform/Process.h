@@ -1,6 +1,5 @@
 #pragma once
 // What the program knows of its own process: its file, its command line, its folder.
-#include <optional>
 #include <string>
 
 namespace pk::platform {
@@ -15,8 +14,9 @@ std::string CurrentDirectory();
 // The path made absolute against the current directory, "." and ".." resolved.
 std::string ExpandFileName(const std::string& path);
 
-// Tests replace what the process reports; an empty optional restores the real value.
-void OverrideProgramPath(std::optional<std::string> path);
-void OverrideCommandLine(std::optional<std::string> commandLine);
+// Tests replace what the process reports (nullptr restores the real value); each returns the
+// one it replaces.
+const std::string* ReplaceProgramPath(const std::string* path);
+const std::string* ReplaceCommandLine(const std::string* line);
 
 }  // namespace pk::platform

@@ -1,35 +1,23 @@
 #include "platform/TextServices.h"
 
 #include "platform/Replaceable.h"
+#include "platform/SystemServices.h"
 
 namespace pk::platform {
 
-bool SystemIsLeadByte(uint8_t b);  // the flavour's own table
-TDrives& DefaultDrives();
-
 namespace {
-const TLeadByteTable* leadBytesOverride = nullptr;
-TReplaceable<TDrives> drives;
+TReplaceable<const TLeadByteTable> leadBytes;
 }
 
 bool IsLeadByte(uint8_t b)
 {
-    return leadBytesOverride ? (*leadBytesOverride)[b] : SystemIsLeadByte(b);
+    const TLeadByteTable* table = leadBytes.Installed();
+    return table ? (*table)[b] : SystemIsLeadByte(b);
 }
 
-void OverrideLeadBytes(const TLeadByteTable* table)
+const TLeadByteTable* ReplaceLeadBytes(const TLeadByteTable* table)
 {
-    leadBytesOverride = table;
-}
-
-TDrives& SystemDrives()
-{
-    return drives.Get(DefaultDrives);
-}
-
-TDrives* SetDrives(TDrives* replacement)
-{
-    return drives.Replace(replacement);
+    return leadBytes.Replace(table);
 }
 
 }  // namespace pk::platform

@@ -1,6 +1,6 @@
 #pragma once
 // Text services of the system code page: lead bytes of two-byte characters, the OEM-to-ANSI
-// conversion of names, conversion to UTF-8, the locale's case-insensitive comparison, and drive facts.
+// conversion of names, conversion to UTF-8, the locale's case-insensitive comparison.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -12,8 +12,9 @@ using TLeadByteTable = std::array<bool, 256>;
 
 // True when the system code page marks b as the first byte of a two-byte character.
 bool IsLeadByte(uint8_t b);
-// Tests install another code page's table (nullptr restores the system's).
-void OverrideLeadBytes(const TLeadByteTable* table);
+// Tests install another code page's table (nullptr restores the system's); returns the one
+// replaced.
+const TLeadByteTable* ReplaceLeadBytes(const TLeadByteTable* table);
 
 // Converts text in place from the OEM to the ANSI character set (same length).
 void OemToAnsi(std::string& text);
@@ -25,16 +26,5 @@ std::string AnsiToUtf8(const std::string& text);
 bool SameText(std::string_view a, std::string_view b);
 // A key for indexing names: two names have equal keys exactly when SameText calls them equal.
 std::string NameKey(std::string_view name);
-
-// Facts about the drive whose root is given as "X:\".
-class TDrives {
-public:
-    virtual ~TDrives() = default;
-    virtual bool IsRemovable(const std::string& root) = 0;
-    virtual std::string VolumeLabel(const std::string& root) = 0;
-};
-TDrives& SystemDrives();
-// Tests install their own (nullptr restores the system's); returns the one replaced.
-TDrives* SetDrives(TDrives* drives);
 
 }  // namespace pk::platform

@@ -1,10 +1,9 @@
 #include "platform/UserInterface.h"
 
 #include "platform/Replaceable.h"
+#include "platform/SystemServices.h"
 
 namespace pk::platform {
-
-TUserInterface& DefaultUserInterface();  // the flavour's own sink
 
 namespace {
 TReplaceable<TUserInterface> sink;
@@ -12,10 +11,10 @@ TReplaceable<TUserInterface> sink;
 
 TUserInterface& UI()
 {
-    return sink.Get(DefaultUserInterface);
+    return sink.Get(SystemUserInterface);
 }
 
-TUserInterface* SetUserInterface(TUserInterface* replacement)
+TUserInterface* ReplaceUserInterface(TUserInterface* replacement)
 {
     return sink.Replace(replacement);
 }

@@ -53,7 +53,7 @@ inline TBoxResult AnswerThatChangesNothing(TBoxButtons buttons)
 // The sink in use; the flavour's own unless one was installed.
 TUserInterface& UI();
 // Installs a sink (nullptr restores the flavour's own) and returns the one it replaces.
-TUserInterface* SetUserInterface(TUserInterface* sink);
+TUserInterface* ReplaceUserInterface(TUserInterface* sink);
 
 // Modal error box (title "Error", error icon, one OK button).
 void ShowError(const std::string& text);

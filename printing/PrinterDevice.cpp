@@ -1,11 +1,10 @@
 #include "printing/PrinterDevice.h"
 
-#include "platform/Exceptions.h"
 #include "platform/Replaceable.h"
 
 namespace pk {
 
-TPrinterDevice& DefaultPrinter();  // the flavour's own
+TPrinterDevice& SystemPrinter();  // the flavour's own, in posix/ or win32/
 
 namespace {
 platform::TReplaceable<TPrinterDevice> printer;
@@ -13,10 +12,10 @@ platform::TReplaceable<TPrinterDevice> printer;
 
 TPrinterDevice& Printer()
 {
-    return printer.Get(DefaultPrinter);
+    return printer.Get(SystemPrinter);
 }
 
-TPrinterDevice* SetPrinter(TPrinterDevice* device)
+TPrinterDevice* ReplacePrinter(TPrinterDevice* device)
 {
     return printer.Replace(device);
 }

@@ -75,6 +75,6 @@ private:
 // The printer in use: the flavour's own, on the default printer, unless one was installed.
 TPrinterDevice& Printer();
 // Installs a printer (nullptr restores the flavour's own) and returns the one it replaces.
-TPrinterDevice* SetPrinter(TPrinterDevice* device);
+TPrinterDevice* ReplacePrinter(TPrinterDevice* device);
 
 }  // namespace pk

@@ -18,9 +18,6 @@ struct TPrinterFont {
     bool operator==(const TPrinterFont&) const = default;
 };
 
-// a × b / c rounded to the nearest whole number, halves away from zero; 0 when c is 0.
-int MulDivRounded(int a, int b, int c);
-
 // The canvas font before any other is given: 8 points of "MS Sans Serif" at the device's
 // vertical resolution.
 TPrinterFont DefaultPrinterFont(int printerPixelsPerInch);

@@ -4,6 +4,14 @@
 
 namespace pk {
 
+TGridRowTexts GridTitleRow()
+{
+    TGridRowTexts row;
+    for (size_t c = 0; c < row.size(); ++c)
+        row[c] = kGridTitles[c];
+    return row;
+}
+
 TGridRowTexts FormatGridRow(const std::string& section, const std::string& packSet, int32_t storedSize,
                            int32_t newSize)
 {

@@ -47,14 +47,16 @@ void WalkFamily(TCustomIniFile& document, const TKitPaths& kit, TSurveyView& vie
 
 }  // namespace
 
-void ScanSetupIni(const TKitPaths& kit, TSurveyView& view, bool update, bool display)
+TPassOutcome ScanSetupIni(const TKitPaths& kit, TSurveyView& view, bool update, bool display, TPassMode mode)
 {
     const std::string& path = kit.iniFile;
+    TPassOutcome outcome;
     if (!platform::FileExists(path)) {
         platform::ShowError("Ini-file " + path + " does not exist");
-        return;
+        return outcome;
     }
     TLumMemIniFile document(path);
+    outcome.walked = true;
     try {
         if (update && display)
             view.SetIniUpdated();
@@ -71,13 +73,19 @@ void ScanSetupIni(const TKitPaths& kit, TSurveyView& view, bool update, bool dis
             WalkFamily(document, kit, view, "IMainOption", "ISubOption", update, display);
             WalkFamily(document, kit, view, "UMainOption", "USubOption", update, display);
         }
-        if (update)
-            view.SaveDocument(document);
+        if (update) {
+            outcome.savedBytes = document.SavedBytes();
+            if (mode == TPassMode::Check)
+                document.DiscardChanges();  // else its destructor would save
+            else
+                document.SaveFile();
+        }
     } catch (...) {
         // A pass that fails writes nothing: the sizes measured so far are dropped.
         document.DiscardChanges();
         throw;
     }
+    return outcome;
 }
 
 int32_t UpdateSectionSize(TCustomIniFile& document, const std::string& section, const std::string& packFilesDir,

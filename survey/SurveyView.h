@@ -1,10 +1,9 @@
 #pragma once
 // What the survey needs of the size table: rows appended, the grid enabled or disabled
-// during the option walk, and the window's IniUpdated flag; and the end of an update pass.
+// during the option walk, and the window's IniUpdated flag.
 #include <cstdint>
 #include <string>
 
-#include "inifile/LumMemIniFile.h"
 #include "measure/PackAccount.h"
 
 namespace pk {
@@ -21,9 +20,6 @@ public:
     virtual void SetIniUpdated() = 0;
     // Where the measurement of the next row tells why its size is what it is; none by default.
     virtual TSectionAccount* SectionAccount() { return nullptr; }
-    // Ends an update pass that walked every section: saves the document. A view that only
-    // checks the sizes keeps the bytes instead and discards the changes.
-    virtual void SaveDocument(TLumMemIniFile& document) { document.SaveFile(); }
 };
 
 }  // namespace pk

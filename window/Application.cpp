@@ -1,7 +1,7 @@
 #include "window/Application.h"
 
 #include "platform/UserInterface.h"
-#include "window/RunModes.h"
+#include "window/ApplicationError.h"
 
 namespace pk {
 

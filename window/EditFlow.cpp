@@ -1,20 +1,13 @@
 #include "window/EditFlow.h"
 
 #include "platform/UserInterface.h"
-#include "window/SizeTable.h"
+#include "survey/GridRowTexts.h"
 
 namespace pk {
 
 using platform::TBoxButtons;
 using platform::TBoxIcon;
 using platform::TBoxResult;
-
-TTableState TEditFlow::State() const
-{
-    if (GridModified)
-        return TTableState::Edited;
-    return IniUpdated ? TTableState::Updated : TTableState::Listed;
-}
 
 bool TEditFlow::MaySelectCell(int column) const
 {

@@ -5,8 +5,6 @@
 
 namespace pk {
 
-enum class TTableState { Listed, Updated, Edited };
-
 enum class TUpdateStep { SaveThenUpdate, Update, Stop };
 enum class TCloseStep { SaveThenClose, Close, StayOpen };
 
@@ -14,8 +12,6 @@ class TEditFlow {
 public:
     bool IniUpdated = false;
     bool GridModified = false;
-
-    TTableState State() const;
 
     // The pack-set column only, and only after an update pass; asking for it earlier shows
     // why not. Other columns are refused silently.

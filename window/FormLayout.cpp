@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "printing/PrinterFont.h"
+#include "platform/MulDiv.h"
 #include "window/DesignMetrics.h"
 
 namespace pk {

@@ -1,6 +1,6 @@
 #include "window/PrintedTable.h"
 
-#include "printing/PrinterFont.h"
+#include "platform/MulDiv.h"
 #include "window/DesignMetrics.h"
 
 namespace pk {
@@ -10,7 +10,7 @@ PrintedTable::PrintedTable(const TSizeTable& table, const std::vector<int>& scre
 {
     for (int width : screenColumnWidths)
         widths.push_back(MulDivRounded(width, kDesignDpi, screenDpi));
-    widths.resize(kSizeColumnCount);
+    widths.resize(kGridColumns);
 }
 
 TGridFont PrintedTable::Font() const

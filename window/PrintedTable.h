@@ -16,7 +16,7 @@ public:
     // black, whatever colours the screen uses.
     PrintedTable(const TSizeTable& table, const std::vector<int>& screenColumnWidths, int screenDpi);
 
-    int ColumnCount() const override { return kSizeColumnCount; }
+    int ColumnCount() const override { return kGridColumns; }
     int RowCount() const override { return table.RowCount(); }
     int ColumnWidth(int column) const override { return widths.at(static_cast<size_t>(column)); }
     std::string Cell(int column, int row) const override { return table.Cell(column, row); }

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "platform/Exceptions.h"
+#include "platform/MulDiv.h"
 #include "platform/UserInterface.h"
-#include "printing/PrinterFont.h"
 #include "printing/XPrinter.h"
 #include "window/Application.h"
 #include "window/DesignMetrics.h"
@@ -190,7 +190,7 @@ void TSetupForm::CreateControls()
                          IdGrid);
     SendMessageA(stringGrid, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES, LVS_EX_GRIDLINES);
     SetRowHeight();
-    for (int column = 0; column < kSizeColumnCount; ++column) {
+    for (int column = 0; column < kGridColumns; ++column) {
         LVCOLUMNA lvColumn = {};
         lvColumn.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
         lvColumn.pszText = const_cast<char*>("");
@@ -231,7 +231,7 @@ void TSetupForm::SetRowHeight()
 std::vector<int> TSetupForm::ColumnWidths() const
 {
     std::vector<int> widths;
-    for (int column = 0; column < kSizeColumnCount; ++column)
+    for (int column = 0; column < kGridColumns; ++column)
         widths.push_back(static_cast<int>(SendMessageA(stringGrid, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0)));
     return widths;
 }
@@ -251,7 +251,7 @@ void TSetupForm::ChangeDpi(int newDpi, const RECT* suggested)
     editor.End();
     // Column widths as the user left them, at the new resolution.
     std::vector<int> widths = ColumnWidths();
-    for (int column = 0; column < kSizeColumnCount; ++column)
+    for (int column = 0; column < kGridColumns; ++column)
         SendMessageA(stringGrid, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
                      MulDivRounded(widths[static_cast<size_t>(column)], newDpi, dpi));
     dpi = newDpi;
@@ -288,9 +288,9 @@ void TSetupForm::AddHint(HWND control, const char* text)
 void TSetupForm::FormCreate()
 {
     logic.FormCreate();
-    for (int column = 0; column < kSizeColumnCount; ++column)
+    for (int column = 0; column < kGridColumns; ++column)
         SendMessageA(stringGrid, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
-                     ScaleToDpi(kSizeColumns[static_cast<size_t>(column)].width, dpi));
+                     ScaleToDpi(kColumnWidths[static_cast<size_t>(column)], dpi));
     SetLabelPath(logic.Kit().packFilesDir);
 }
 
@@ -375,7 +375,7 @@ void TSetupForm::ShowRows(int firstRow, int lastRow)
     for (; count > items; --count)
         SendMessageA(stringGrid, LVM_DELETEITEM, static_cast<WPARAM>(count - 1), 0);
     for (int row = std::max(firstRow, 0); row <= std::min(lastRow, table.RowCount() - 1); ++row) {
-        for (int column = 0; column < kSizeColumnCount; ++column) {
+        for (int column = 0; column < kGridColumns; ++column) {
             const std::string& text = table.Cell(column, row);
             if (row == 0) {
                 LVCOLUMNA lvColumn = {};

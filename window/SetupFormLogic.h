@@ -71,7 +71,7 @@ private:
     std::vector<std::string> warningTips;  // by table row
     struct RowBeforeEdit {
         int row;
-        TGridRow texts;
+        TGridRowTexts texts;
         bool gridModified;
     };
     std::optional<RowBeforeEdit> beforeEdit;

@@ -4,14 +4,6 @@
 
 namespace pk {
 
-const std::array<TSizeColumnSpec, kSizeColumnCount> kSizeColumns = {{
-    {kGridTitles[ColSection], 110},
-    {kGridTitles[ColPackFiles], 350},
-    {kGridTitles[ColPrevSize], 90},
-    {kGridTitles[ColNewSize], 90},
-    {kGridTitles[ColSizeChanged], 100},
-}};
-
 TSizeTable::TSizeTable() : rows(2) {}
 
 size_t TSizeTable::RowIndex(int row) const
@@ -21,7 +13,7 @@ size_t TSizeTable::RowIndex(int row) const
     return static_cast<size_t>(row);
 }
 
-TGridRow& TSizeTable::Row(int row)
+TGridRowTexts& TSizeTable::Row(int row)
 {
     return rows[RowIndex(row)];
 }
@@ -38,11 +30,10 @@ void TSizeTable::SetCell(int column, int row, const std::string& text)
 
 void TSizeTable::SetTitles()
 {
-    for (int c = 0; c < kSizeColumnCount; ++c)
-        rows[0][static_cast<size_t>(c)] = kSizeColumns[static_cast<size_t>(c)].title;
+    rows[0] = GridTitleRow();
 }
 
-int TSizeTable::AppendRow(const TGridRow& texts)
+int TSizeTable::AppendRow(const TGridRowTexts& texts)
 {
     rows.back() = texts;
     rows.emplace_back();
@@ -52,12 +43,12 @@ int TSizeTable::AppendRow(const TGridRow& texts)
 void TSizeTable::CutBack()
 {
     rows.resize(2);
-    rows[1] = TGridRow();
+    rows[1] = TGridRowTexts();
 }
 
 void TSizeTable::MarkEdited(int row)
 {
-    TGridRow& cells = Row(row);
+    TGridRowTexts& cells = Row(row);
     if (cells[ColNewSize] != kChangedMark) {
         cells[ColPrevSize] = cells[ColNewSize];
         cells[ColNewSize] = kChangedMark;

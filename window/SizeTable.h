@@ -9,15 +9,8 @@
 
 namespace pk {
 
-inline constexpr int kSizeColumnCount = kGridColumns;
-
-using TGridRow = TGridRowTexts;
-
-struct TSizeColumnSpec {
-    const char* title;
-    int width;  // screen pixels
-};
-extern const std::array<TSizeColumnSpec, kSizeColumnCount> kSizeColumns;
+// Widths of the columns in pixels at 96 pixels per inch.
+inline constexpr std::array<int, kGridColumns> kColumnWidths = {110, 350, 90, 90, 100};
 
 inline constexpr const char* kChangedMark = "(changed)";
 
@@ -31,11 +24,11 @@ public:
     int LastDataRow() const { return RowCount() - 2; }
     const std::string& Cell(int column, int row) const;
     void SetCell(int column, int row, const std::string& text);
-    TGridRow& Row(int row);
+    TGridRowTexts& Row(int row);
 
     void SetTitles();
     // Fills the empty last row and adds a new empty one below; returns the filled row.
-    int AppendRow(const TGridRow& texts);
+    int AppendRow(const TGridRowTexts& texts);
     // Back to the title row and one empty row.
     void CutBack();
     // The first edit of a row moves its new size under the previous size and marks it
@@ -44,7 +37,7 @@ public:
 
 private:
     size_t RowIndex(int row) const;
-    std::vector<TGridRow> rows;
+    std::vector<TGridRowTexts> rows;
 };
 
 }  // namespace pk

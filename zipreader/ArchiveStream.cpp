@@ -8,9 +8,11 @@ namespace pk {
 void TArchiveStream::Open(const std::string& path, platform::TShare share)
 {
     Close();
-    uint32_t error = file.OpenRead(path, share);
-    if (error != 0)
-        throw EFOpenError(zip::CannotOpenFileText(path, error));
+    try {
+        file.OpenRead(path, share);
+    } catch (const EInOutError& e) {
+        throw EFOpenError(zip::CannotOpenFileText(path, e.ErrorCode()));
+    }
 }
 
 void TArchiveStream::Close()

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/Drives.h"
 #include "platform/Exceptions.h"
 #include "platform/LittleEndian.h"
 #include "platform/Paths.h"
@@ -230,7 +231,7 @@ TZipReader::TPartMode TZipReader::PartModeOf(uint32_t thisDisk) const
     std::string root = DriveRoot();
     if (root.size() < 2 || root[1] != ':')
         return TPartMode::NumberedFiles;
-    return platform::SystemDrives().IsRemovable(root) ? TPartMode::RemovableDisks : TPartMode::NumberedFiles;
+    return platform::Drives().IsRemovable(root) ? TPartMode::RemovableDisks : TPartMode::NumberedFiles;
 }
 
 TListedOrder TZipReader::ReadCentralDirectory(TEntrySink& sink)
@@ -536,7 +537,7 @@ bool TZipReader::PartLabelMatches(int32_t partNumber) const
 {
     if (partMode != TPartMode::RemovableDisks)
         return true;
-    std::string label = platform::SystemDrives().VolumeLabel(DriveRoot()).substr(0, 11);
+    std::string label = platform::Drives().VolumeLabel(DriveRoot()).substr(0, 11);
     return label.size() >= 3 && label.compare(label.size() - 3, 3, zip::ThreeDigits(partNumber)) == 0;
 }
 

@@ -8,17 +8,14 @@
 
 #include "platform/Exceptions.h"
 #include "platform/File.h"
+#include "platform/Paths.h"
 #include "platform/posix/NativePath.h"
 
 namespace pk::platform {
 
 std::string NativePath(const std::string& path)
 {
-    std::string p = path;
-    for (char& c : p)
-        if (c == '\\')
-            c = '/';
-    return p;
+    return paths::WithSeparators(path, '/');
 }
 
 std::string OsErrorText(uint32_t code)
@@ -96,34 +93,36 @@ TFile& TFile::operator=(TFile&& other) noexcept
     return *this;
 }
 
-uint32_t TFile::OpenRead(const std::string& path, TShare share)
+uint32_t DiskFullCode() { return ENOSPC; }
+
+void TFile::OpenRead(const std::string& path, TShare share)
 {
     Close();
-    return OpenLocked(fd, path, O_RDONLY, share == TShare::DenyWrite ? LOCK_SH : LOCK_EX);
+    RaiseOsError(OpenLocked(fd, path, O_RDONLY, share == TShare::DenyWrite ? LOCK_SH : LOCK_EX));
 }
 
-uint32_t TFile::OpenWriteExisting(const std::string& path)
+void TFile::OpenWriteExisting(const std::string& path)
 {
     Close();
-    return OpenLocked(fd, path, O_WRONLY, LOCK_EX);
+    RaiseOsError(OpenLocked(fd, path, O_WRONLY, LOCK_EX));
 }
 
-uint32_t TFile::Create(const std::string& path)
+void TFile::Create(const std::string& path)
 {
     Close();
     // Truncate only once the lock is held, so a file in use elsewhere is left whole.
-    uint32_t err = OpenLocked(fd, path, O_WRONLY | O_CREAT, LOCK_EX);
-    if (err == 0 && ftruncate(fd, 0) != 0) {
-        err = static_cast<uint32_t>(errno);
+    RaiseOsError(OpenLocked(fd, path, O_WRONLY | O_CREAT, LOCK_EX));
+    if (ftruncate(fd, 0) != 0) {
+        uint32_t code = static_cast<uint32_t>(errno);
         Close();
+        RaiseOsError(code);
     }
-    return err;
 }
 
-uint32_t TFile::CreateNew(const std::string& path)
+void TFile::CreateNew(const std::string& path)
 {
     Close();
-    return OpenLocked(fd, path, O_WRONLY | O_CREAT | O_EXCL, LOCK_EX);
+    RaiseOsError(OpenLocked(fd, path, O_WRONLY | O_CREAT | O_EXCL, LOCK_EX));
 }
 
 bool TFile::IsOpen() const { return fd >= 0; }
@@ -172,23 +171,25 @@ size_t TFile::SystemReadAt(int64_t offset, void* buffer, size_t count)
     });
 }
 
-size_t TFile::SystemWrite(const void* buffer, size_t count)
+void TFile::SystemWrite(const void* buffer, size_t count)
 {
     size_t total = 0;
     while (total < count) {
         ssize_t n = ::write(fd, static_cast<const char*>(buffer) + total, count - total);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
-            break;
+        if (n < 0)
+            RaiseIoError();
+        if (n == 0)
+            RaiseOsError(DiskFullCode());
         total += static_cast<size_t>(n);
     }
-    return total;
 }
 
-uint32_t TFile::Flush()
+void TFile::Flush()
 {
-    return fsync(fd) == 0 ? 0 : static_cast<uint32_t>(errno);
+    if (fsync(fd) != 0)
+        RaiseIoError();
 }
 
 int64_t TFile::Seek(int64_t offset, TSeekFrom from)

@@ -3,18 +3,17 @@
 #include <unistd.h>
 #include <vector>
 
+#include "platform/Paths.h"
 #include "platform/Process.h"
+#include "platform/SystemServices.h"
 
 namespace pk::platform {
 
 namespace {
 
-std::string ToWindowsStyle(std::string path)
+std::string ToWindowsStyle(const std::string& path)
 {
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
-    return path;
+    return paths::WithSeparators(path, '\\');
 }
 
 }  // namespace

@@ -39,19 +39,20 @@ std::string ResolveLinks(const std::string& path)
     return current;
 }
 
-uint32_t TFile::TakeAccessOf(const std::string& original)
+void TFile::TakeAccessOf(const std::string& original)
 {
     struct stat st;
-    if (stat(NativePath(original).c_str(), &st) != 0)
-        return errno == ENOENT ? 0 : static_cast<uint32_t>(errno);
+    if (stat(NativePath(original).c_str(), &st) != 0) {
+        RaiseOsError(errno == ENOENT ? 0 : static_cast<uint32_t>(errno));
+        return;
+    }
     // Only root may give a file away; anyone may keep its group if they belong to it. What
     // cannot be kept is the saver's, as with any editor that saves by rename.
     if (fchown(fd, st.st_uid, st.st_gid) != 0 && errno == EPERM)
         (void)fchown(fd, static_cast<uid_t>(-1), st.st_gid);
     // After the owner: changing the owner clears the set-id bits.
     if (fchmod(fd, st.st_mode & 07777) != 0)
-        return static_cast<uint32_t>(errno);
-    return 0;
+        RaiseOsError(static_cast<uint32_t>(errno));
 }
 
 uint32_t ReplaceFileWith(const std::string& source, const std::string& target)

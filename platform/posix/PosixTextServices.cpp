@@ -1,3 +1,4 @@
+#include "platform/SystemServices.h"
 #include "platform/TextServices.h"
 
 namespace pk::platform {
@@ -46,12 +47,6 @@ char FoldAscii(char c)
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-class TNoRemovableDrives : public TDrives {
-public:
-    bool IsRemovable(const std::string&) override { return false; }
-    std::string VolumeLabel(const std::string&) override { return {}; }
-};
-
 }  // namespace
 
 void OemToAnsi(std::string& text)
@@ -91,12 +86,6 @@ std::string NameKey(std::string_view name)
     for (char& c : key)
         c = FoldAscii(c);
     return key;
-}
-
-TDrives& DefaultDrives()
-{
-    static TNoRemovableDrives drives;
-    return drives;
 }
 
 }  // namespace pk::platform

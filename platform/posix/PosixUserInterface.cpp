@@ -1,32 +1,24 @@
 #include <cstdio>
 
-#include "platform/UserInterface.h"
+#include "platform/SystemServices.h"
+#include "platform/UnattendedUserInterface.h"
 
 namespace pk::platform {
 
 namespace {
 
-// Without a window system the boxes go to standard error and get the answer that changes
-// nothing.
-class TConsoleUserInterface : public TUserInterface {
-public:
-    TBoxResult ShowMessageBox(const TMessageBoxSpec& box) override
+// Without a window system the boxes go to standard error.
+class TConsoleUserInterface : public TUnattendedUserInterface {
+protected:
+    void Show(const TMessageBoxSpec& box) override
     {
         std::fprintf(stderr, "%s%s%s\n", box.title.c_str(), box.title.empty() ? "" : ": ", box.text.c_str());
-        return AnswerThatChangesNothing(box.buttons);
     }
-    bool ChooseFile(const TFileDialogSpec&, std::string&) override { return false; }
-    TCursor GetCursor() override { return cursor; }
-    void SetCursor(TCursor shape) override { cursor = shape; }
-    void ProcessMessages() override {}
-
-private:
-    TCursor cursor = TCursor::Default;
 };
 
 }  // namespace
 
-TUserInterface& DefaultUserInterface()
+TUserInterface& SystemUserInterface()
 {
     static TConsoleUserInterface sink;
     return sink;

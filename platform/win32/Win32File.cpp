@@ -58,6 +58,8 @@ uint32_t OpenHandle(void*& handle, const std::string& path, DWORD access, DWORD 
 
 }  // namespace
 
+uint32_t DiskFullCode() { return ERROR_DISK_FULL; }
+
 TFile::~TFile() { Close(); }
 
 TFile::TFile(TFile&& other) noexcept : handle(other.handle) { other.handle = nullptr; }
@@ -72,28 +74,28 @@ TFile& TFile::operator=(TFile&& other) noexcept
     return *this;
 }
 
-uint32_t TFile::OpenRead(const std::string& path, TShare share)
+void TFile::OpenRead(const std::string& path, TShare share)
 {
     Close();
-    return OpenHandle(handle, path, GENERIC_READ, share == TShare::DenyWrite ? FILE_SHARE_READ : 0, OPEN_EXISTING);
+    RaiseOsError(OpenHandle(handle, path, GENERIC_READ, share == TShare::DenyWrite ? FILE_SHARE_READ : 0, OPEN_EXISTING));
 }
 
-uint32_t TFile::OpenWriteExisting(const std::string& path)
+void TFile::OpenWriteExisting(const std::string& path)
 {
     Close();
-    return OpenHandle(handle, path, GENERIC_WRITE, 0, OPEN_EXISTING);
+    RaiseOsError(OpenHandle(handle, path, GENERIC_WRITE, 0, OPEN_EXISTING));
 }
 
-uint32_t TFile::Create(const std::string& path)
+void TFile::Create(const std::string& path)
 {
     Close();
-    return OpenHandle(handle, path, GENERIC_WRITE, 0, CREATE_ALWAYS);
+    RaiseOsError(OpenHandle(handle, path, GENERIC_WRITE, 0, CREATE_ALWAYS));
 }
 
-uint32_t TFile::CreateNew(const std::string& path)
+void TFile::CreateNew(const std::string& path)
 {
     Close();
-    return OpenHandle(handle, path, GENERIC_WRITE, 0, CREATE_NEW);
+    RaiseOsError(OpenHandle(handle, path, GENERIC_WRITE, 0, CREATE_NEW));
 }
 
 bool TFile::IsOpen() const { return handle != nullptr; }
@@ -152,21 +154,23 @@ size_t TFile::SystemReadAt(int64_t offset, void* buffer, size_t count)
     });
 }
 
-size_t TFile::SystemWrite(const void* buffer, size_t count)
+void TFile::SystemWrite(const void* buffer, size_t count)
 {
     size_t total = 0;
     while (total < count) {
         DWORD put = 0;
-        if (!WriteFile(handle, static_cast<const char*>(buffer) + total, Chunk(count - total), &put, nullptr) || put == 0)
-            break;
+        if (!WriteFile(handle, static_cast<const char*>(buffer) + total, Chunk(count - total), &put, nullptr))
+            RaiseIoError();
+        if (put == 0)
+            RaiseOsError(DiskFullCode());
         total += put;
     }
-    return total;
 }
 
-uint32_t TFile::Flush()
+void TFile::Flush()
 {
-    return FlushFileBuffers(handle) ? 0 : GetLastError();
+    if (!FlushFileBuffers(handle))
+        RaiseIoError();
 }
 
 int64_t TFile::Seek(int64_t offset, TSeekFrom from)

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/Process.h"
+#include "platform/SystemServices.h"
 
 namespace pk::platform {
 

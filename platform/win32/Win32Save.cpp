@@ -32,16 +32,17 @@ std::string ResolveLinks(const std::string& path)
 
 // Security, streams and links are ReplaceFileA's to carry; the attributes are set here too,
 // so that they survive where it is refused and a plain move takes its place.
-uint32_t TFile::TakeAccessOf(const std::string& original)
+void TFile::TakeAccessOf(const std::string& original)
 {
     constexpr DWORD kCarried = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
                                FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
     DWORD attributes = GetFileAttributesA(original.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & kCarried))
-        return 0;
+        return;
     FILE_BASIC_INFO info = {};  // times of 0 stay as they are
     info.FileAttributes = attributes & kCarried;
-    return SetFileInformationByHandle(handle, FileBasicInfo, &info, sizeof info) ? 0 : GetLastError();
+    if (!SetFileInformationByHandle(handle, FileBasicInfo, &info, sizeof info))
+        RaiseOsError(GetLastError());
 }
 
 uint32_t ReplaceFileWith(const std::string& source, const std::string& target)

@@ -2,6 +2,7 @@
 // winuser.h keeps an old macro of this name for OemToCharA; it would rename our function.
 #undef OemToAnsi
 
+#include "platform/SystemServices.h"
 #include "platform/TextServices.h"
 
 namespace pk::platform {
@@ -52,28 +53,6 @@ std::string NameKey(std::string_view name)
         LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), static_cast<int>(text.size()),
                      reinterpret_cast<LPSTR>(key.data()), size);
     return key;
-}
-
-namespace {
-
-class TWin32Drives : public TDrives {
-public:
-    bool IsRemovable(const std::string& root) override { return GetDriveTypeA(root.c_str()) == DRIVE_REMOVABLE; }
-    std::string VolumeLabel(const std::string& root) override
-    {
-        char label[MAX_PATH + 1] = {};
-        if (!GetVolumeInformationA(root.c_str(), label, sizeof label, nullptr, nullptr, nullptr, nullptr, 0))
-            return {};
-        return label;
-    }
-};
-
-}  // namespace
-
-TDrives& DefaultDrives()
-{
-    static TWin32Drives drives;
-    return drives;
 }
 
 }  // namespace pk::platform

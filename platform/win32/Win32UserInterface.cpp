@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "platform/Process.h"
+#include "platform/SystemServices.h"
 #include "platform/UserInterface.h"
 
 namespace pk::platform {
@@ -104,7 +105,7 @@ private:
 
 }  // namespace
 
-TUserInterface& DefaultUserInterface()
+TUserInterface& SystemUserInterface()
 {
     static TWin32UserInterface sink;
     return sink;

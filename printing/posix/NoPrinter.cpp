@@ -1,4 +1,3 @@
-#include "platform/Exceptions.h"
 #include "printing/PrinterDevice.h"
 
 namespace pk {
@@ -31,7 +30,7 @@ private:
 
 }  // namespace
 
-TPrinterDevice& DefaultPrinter()
+TPrinterDevice& SystemPrinter()
 {
     static TNoPrinter printer;
     return printer;

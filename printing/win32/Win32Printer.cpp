@@ -193,7 +193,7 @@ private:
 
 }  // namespace
 
-TPrinterDevice& DefaultPrinter()
+TPrinterDevice& SystemPrinter()
 {
     static TWin32Printer printer;
     return printer;

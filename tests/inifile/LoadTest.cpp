@@ -5,6 +5,7 @@
 #include "platform/File.h"
 #include "platform/Process.h"
 #include "tests/inifile/IniTestSupport.h"
+#include "tests/support/OsError.h"
 
 namespace pk::testing {
 namespace {
@@ -71,9 +72,9 @@ TEST_F(LoadTest, AFileLockedByAnotherHandleCannotBeOpened)
 {
     dir.Write("SETUP.INI", std::string("[A]\r\nk=1\r\n"));
     platform::TFile holder;
-    ASSERT_EQ(holder.OpenRead(path, platform::TShare::Exclusive), 0u);
+    holder.OpenRead(path, platform::TShare::Exclusive);
     platform::TFile probe;
-    uint32_t code = probe.OpenRead(path, platform::TShare::DenyWrite);
+    uint32_t code = testing::OsErrorOf([&] { probe.OpenRead(path, platform::TShare::DenyWrite); });
     ASSERT_NE(code, 0u);
     try {
         TLumMemIniFile ini(path);

@@ -6,6 +6,7 @@
 #include "platform/Process.h"
 #include "tests/inifile/IniTestSupport.h"
 #include "tests/support/FaultyFiles.h"
+#include "tests/support/OsError.h"
 
 namespace pk::testing {
 namespace {
@@ -45,7 +46,7 @@ protected:
     static std::string WhyNotWritable(const std::string& file)
     {
         platform::TFile probe;
-        uint32_t code = probe.OpenWriteExisting(file);
+        uint32_t code = testing::OsErrorOf([&] { probe.OpenWriteExisting(file); });
         EXPECT_NE(code, 0u) << file << " is writable";
         return platform::OsErrorText(code);
     }
@@ -55,7 +56,7 @@ TEST_F(SaveFailureTest, ATargetHeldByAnotherHandleStaysUntouched)
 {
     auto ini = Changed();
     platform::TFile holder;
-    ASSERT_EQ(holder.OpenRead(path, platform::TShare::Exclusive), 0u);
+    holder.OpenRead(path, platform::TShare::Exclusive);
     ExpectRefused(*ini, path, WhyNotWritable(path));
     holder.Close();
     ini.reset();
@@ -88,7 +89,7 @@ TEST_F(SaveFailureTest, ATemporaryFileThatCannotBeCreatedIsNamed)
     TLumMemIniFile ini(missing + "\\SETUP.INI");
     ini.WriteText("A", "k", "1");
     platform::TFile probe;
-    const uint32_t code = probe.CreateNew(missing + "\\probe");
+    const uint32_t code = testing::OsErrorOf([&] { probe.CreateNew(missing + "\\probe"); });
     ASSERT_NE(code, 0u);
     try {
         ini.SaveFile();
@@ -111,11 +112,23 @@ TEST_F(SaveFailureTest, ADocumentCutShortByANulByteIsNeverSaved)
     EXPECT_EQ(dir.Read("SETUP.INI"), withNul);
 }
 
-// A write that stops short, however it happens, leaves SETUP.INI as it was and nothing beside it.
-class ShortWriteTest : public SaveFailureTest {
-protected:
-    void ExpectWriteError()
-    {
+// A write that stops short, however it happens, leaves SETUP.INI as it was and nothing beside
+// it, and the error carries the system's code of the reason.
+TEST_F(SaveFailureTest, AShortWriteRaisesTheStreamWriteErrorWithTheSystemsCode)
+{
+    const struct {
+        const char* how;
+        void (*plan)(TFaultyFiles&);
+        uint32_t code;
+    } cases[] = {
+        {"a full disk", [](TFaultyFiles& f) { f.DiskFullAfter(5); }, kDiskFull},
+        {"a write that moves fewer bytes", [](TFaultyFiles& f) { f.ShortWrites(1); }, kDiskFull},
+        {"a write that fails", [](TFaultyFiles& f) { f.FailWrite(1, 5); }, 5},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        TFaultyFiles faults;
+        c.plan(faults);
         auto ini = Changed();
         const auto before = dir.List();
         try {
@@ -123,36 +136,18 @@ protected:
             ADD_FAILURE() << "the save succeeded";
         } catch (const EWriteError& e) {
             EXPECT_EQ(e.Message(), "Stream write error");
+            EXPECT_EQ(e.ErrorCode(), c.code);
         }
         EXPECT_EQ(dir.List(), before);
         EXPECT_EQ(dir.Read("SETUP.INI"), kOriginal);
         EXPECT_TRUE(ini->IsModified());
         EXPECT_EQ(faults.Writes(), 1) << "a failed save is not retried";
     }
+}
 
+TEST_F(SaveFailureTest, TheDocumentSavesOnceTheDiskHasRoom)
+{
     TFaultyFiles faults;
-};
-
-TEST_F(ShortWriteTest, AFullDisk)
-{
-    faults.DiskFullAfter(5);
-    ExpectWriteError();
-}
-
-TEST_F(ShortWriteTest, AWriteThatMovesFewerBytes)
-{
-    faults.ShortWrites(1);
-    ExpectWriteError();
-}
-
-TEST_F(ShortWriteTest, AWriteThatFails)
-{
-    faults.FailWrite(1, kDiskFull);
-    ExpectWriteError();
-}
-
-TEST_F(ShortWriteTest, TheDocumentSavesOnceTheDiskHasRoom)
-{
     faults.DiskFullAfter(kOriginal.size() + 1);
     auto ini = Changed();
     ini->SaveFile();

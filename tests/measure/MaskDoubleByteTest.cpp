@@ -2,6 +2,7 @@
 
 #include "measure/Masks.h"
 #include "platform/Exceptions.h"
+#include "platform/Replaceable.h"
 #include "tests/measure/MaskTestSupport.h"
 
 // Two-byte characters of code page 932: 0x82 and 0x83 are lead bytes, 0xA0 is not.
@@ -9,7 +10,7 @@ namespace pk {
 namespace {
 
 class DoubleByteMaskTest : public ::testing::Test {
-    testing::TUseLeadBytes cp932{testing::Cp932LeadBytes()};
+    platform::TInstalled<const platform::TLeadByteTable> cp932{platform::ReplaceLeadBytes, testing::Cp932LeadBytes()};
 };
 
 using testing::CompileError;

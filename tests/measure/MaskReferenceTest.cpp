@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "measure/Masks.h"
+#include "platform/Replaceable.h"
 #include "tests/measure/MaskTestSupport.h"
 
 namespace pk {
@@ -161,13 +162,13 @@ void CompareWithReference(const std::string& maskAlphabet, const std::string& na
 
 TEST(MaskReferenceTest, AgreesInASingleByteCodePage)
 {
-    testing::TUseLeadBytes singleByte{testing::NoLeadBytes()};
+    platform::TInstalled singleByte{platform::ReplaceLeadBytes, testing::NoLeadBytes()};
     CompareWithReference("**??aB.[]!-", "aAbB.]-", 1);
 }
 
 TEST(MaskReferenceTest, AgreesWithTwoByteCharacters)
 {
-    testing::TUseLeadBytes cp932{testing::Cp932LeadBytes()};
+    platform::TInstalled cp932{platform::ReplaceLeadBytes, testing::Cp932LeadBytes()};
     CompareWithReference("**?aB.[]!-\x82\xA0", "aAB.]\x82\xA0", 2);
 }
 

@@ -28,15 +28,6 @@ inline const platform::TLeadByteTable& NoLeadBytes()
     return table;
 }
 
-// Installs a table for the scope's lifetime.
-class TUseLeadBytes {
-public:
-    explicit TUseLeadBytes(const platform::TLeadByteTable& table) { platform::OverrideLeadBytes(&table); }
-    ~TUseLeadBytes() { platform::OverrideLeadBytes(nullptr); }
-    TUseLeadBytes(const TUseLeadBytes&) = delete;
-    TUseLeadBytes& operator=(const TUseLeadBytes&) = delete;
-};
-
 // The exact message of the error that compiling the mask raises, or "valid".
 inline std::string CompileError(const std::string& mask)
 {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Exceptions.h"
+#include "platform/Replaceable.h"
 #include "tests/measure/MaskTestSupport.h"
 
 namespace pk {
@@ -32,7 +33,7 @@ std::string Repeat(const std::string& text, int times)
 }
 
 class MaskTest : public ::testing::Test {
-    testing::TUseLeadBytes singleByte{testing::NoLeadBytes()};
+    platform::TInstalled<const platform::TLeadByteTable> singleByte{platform::ReplaceLeadBytes, testing::NoLeadBytes()};
 };
 
 TEST_F(MaskTest, StarsNeedTheCharactersBetweenThem)

@@ -2,6 +2,7 @@
 
 #include "paktally/CommandLine.h"
 #include "platform/Process.h"
+#include "platform/Replaceable.h"
 
 namespace pk {
 namespace {
@@ -9,15 +10,15 @@ namespace {
 // Runs each case with a given program path and command line.
 class CommandLineTest : public ::testing::Test {
 protected:
-    void SetUp() override { platform::OverrideProgramPath("C:\\Tools\\Paktally.exe"); }
-    void TearDown() override
-    {
-        platform::OverrideProgramPath(std::nullopt);
-        platform::OverrideCommandLine(std::nullopt);
-    }
-    static void Args(const std::string& args) { platform::OverrideCommandLine("\"C:\\Tools\\Paktally.exe\" " + args); }
+    void Args(const std::string& args) { line = "\"C:\\Tools\\Paktally.exe\" " + args; }
     static std::string GetIniFileName() { return KitPathsFromCommandLine().iniFile; }
     static std::string GetPackFilesDir() { return KitPathsFromCommandLine().packFilesDir; }
+
+private:
+    const std::string programPath = "C:\\Tools\\Paktally.exe";
+    std::string line;
+    platform::TInstalled<const std::string> installedPath{platform::ReplaceProgramPath, programPath};
+    platform::TInstalled<const std::string> installedLine{platform::ReplaceCommandLine, line};
 };
 
 TEST_F(CommandLineTest, ArgumentsSplitAtBlanksAndTabsWithQuotesGrouping)

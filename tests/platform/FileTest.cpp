@@ -5,6 +5,8 @@
 #include "platform/Exceptions.h"
 #include "platform/File.h"
 #include "platform/Process.h"
+#include "platform/Replaceable.h"
+#include "tests/support/OsError.h"
 #include "tests/support/TempDir.h"
 
 namespace pk {
@@ -19,7 +21,7 @@ TEST(FileTest, ReadsSeeksAndReportsSize)
     TTempDir dir;
     dir.Write("a.bin", std::string("0123456789"));
     TFile f;
-    ASSERT_EQ(f.OpenRead(dir.File("a.bin"), TShare::DenyWrite), 0u);
+    f.OpenRead(dir.File("a.bin"), TShare::DenyWrite);
     EXPECT_EQ(f.Size(), 10);
     char buf[4] = {};
     EXPECT_EQ(f.Seek(6, TSeekFrom::Begin), 6);
@@ -28,6 +30,7 @@ TEST(FileTest, ReadsSeeksAndReportsSize)
     EXPECT_EQ(f.Read(buf, 4), 0u);
     EXPECT_EQ(f.Seek(-3, TSeekFrom::End), 7);
     EXPECT_NE(f.DosModificationTime(), 0u);
+    EXPECT_EQ(ReadWholeFile(f), "0123456789") << "from the start, wherever the position is";
 }
 
 TEST(FileTest, ExistenceTellsFilesFromFolders)
@@ -45,7 +48,7 @@ TEST(FileTest, OpeningAMissingFileGivesTheOsCodeAndText)
 {
     TTempDir dir;
     TFile f;
-    uint32_t code = f.OpenRead(dir.File("missing.bin"), TShare::DenyWrite);
+    uint32_t code = testing::OsErrorOf([&] { f.OpenRead(dir.File("missing.bin"), TShare::DenyWrite); });
     EXPECT_NE(code, 0u);
     EXPECT_FALSE(f.IsOpen());
     std::string text = OsErrorText(code);
@@ -59,19 +62,19 @@ TEST(FileTest, SharingModesDenyConflictingOpens)
     TTempDir dir;
     dir.Write("s.bin", std::string("abc"));
     TFile reader;
-    ASSERT_EQ(reader.OpenRead(dir.File("s.bin"), TShare::DenyWrite), 0u);
+    reader.OpenRead(dir.File("s.bin"), TShare::DenyWrite);
     TFile second;
-    EXPECT_EQ(second.OpenRead(dir.File("s.bin"), TShare::DenyWrite), 0u) << "readers share";
+    EXPECT_NO_THROW(second.OpenRead(dir.File("s.bin"), TShare::DenyWrite)) << "readers share";
     second.Close();
     TFile writer;
-    EXPECT_NE(writer.OpenWriteExisting(dir.File("s.bin")), 0u) << "a reader denies writers";
-    EXPECT_NE(writer.Create(dir.File("s.bin")), 0u);
+    EXPECT_THROW(writer.OpenWriteExisting(dir.File("s.bin")), EInOutError) << "a reader denies writers";
+    EXPECT_THROW(writer.Create(dir.File("s.bin")), EInOutError);
     reader.Close();
     EXPECT_EQ(dir.Read("s.bin"), "abc") << "a refused create must not truncate";
 
     TFile exclusive;
-    ASSERT_EQ(exclusive.OpenRead(dir.File("s.bin"), TShare::Exclusive), 0u);
-    EXPECT_NE(second.OpenRead(dir.File("s.bin"), TShare::DenyWrite), 0u) << "exclusive denies readers";
+    exclusive.OpenRead(dir.File("s.bin"), TShare::Exclusive);
+    EXPECT_THROW(second.OpenRead(dir.File("s.bin"), TShare::DenyWrite), EInOutError) << "exclusive denies readers";
 }
 
 TEST(FileTest, AReadOnlyFileRefusesWritersEvenForAnAdministrator)
@@ -82,9 +85,9 @@ TEST(FileTest, AReadOnlyFileRefusesWritersEvenForAnAdministrator)
     fs::permissions(fs::path(dir.File("ro.ini")),
                     fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write, fs::perm_options::remove);
     TFile f;
-    EXPECT_NE(f.OpenWriteExisting(dir.File("ro.ini")), 0u);
-    EXPECT_NE(f.Create(dir.File("ro.ini")), 0u);
-    EXPECT_EQ(f.OpenRead(dir.File("ro.ini"), TShare::DenyWrite), 0u) << "reading stays allowed";
+    EXPECT_THROW(f.OpenWriteExisting(dir.File("ro.ini")), EInOutError);
+    EXPECT_THROW(f.Create(dir.File("ro.ini")), EInOutError);
+    EXPECT_NO_THROW(f.OpenRead(dir.File("ro.ini"), TShare::DenyWrite)) << "reading stays allowed";
     f.Close();
     EXPECT_EQ(dir.Read("ro.ini"), "keep");
 }
@@ -109,16 +112,23 @@ TEST(ProcessTest, ExpandFileNameResolvesAgainstTheCurrentDirectory)
     EXPECT_EQ(ExpandFileName("a\\..\\b\\.\\c.txt"), cwd + (cwd.back() == '\\' ? "" : "\\") + "b\\c.txt");
 }
 
-TEST(ProcessTest, OverridesReplaceAndRestoreTheProcessFacts)
+TEST(ProcessTest, ReplacementsStandInForTheProcessFactsAndGoBackInTurn)
 {
-    std::string real = ProgramPath();
-    OverrideProgramPath("C:\\Tools\\Paktally.exe");
-    OverrideCommandLine("Paktally.exe /B");
-    EXPECT_EQ(ProgramPath(), "C:\\Tools\\Paktally.exe");
-    EXPECT_EQ(CommandLine(), "Paktally.exe /B");
-    OverrideProgramPath(std::nullopt);
-    OverrideCommandLine(std::nullopt);
+    const std::string real = ProgramPath(), realLine = CommandLine();
+    const std::string tool = "C:\\Tools\\Paktally.exe", other = "D:\\Paktally.exe", line = "Paktally.exe /B";
+    {
+        TInstalled path{ReplaceProgramPath, tool};
+        TInstalled commandLine{ReplaceCommandLine, line};
+        EXPECT_EQ(ProgramPath(), tool);
+        EXPECT_EQ(CommandLine(), line);
+        {
+            TInstalled inner{ReplaceProgramPath, other};
+            EXPECT_EQ(ProgramPath(), other);
+        }
+        EXPECT_EQ(ProgramPath(), tool) << "the guard puts back the one it replaced";
+    }
     EXPECT_EQ(ProgramPath(), real);
+    EXPECT_EQ(CommandLine(), realLine);
 }
 
 TEST(ExceptionsTest, CheckedAddRaisesIntegerOverflow)

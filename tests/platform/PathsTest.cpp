@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/Paths.h"
+#include "platform/Replaceable.h"
 #include "platform/TextServices.h"
-#include "platform/UserInterface.h"
-#include "tests/support/RecordingUserInterface.h"
 
 namespace pk {
 namespace {
@@ -37,24 +36,21 @@ TEST(PathsTest, TheTrailByteOfATwoByteCharacterIsNoSeparator)
 {
     platform::TLeadByteTable table{};
     table[0x81] = true;
-    platform::OverrideLeadBytes(&table);
-    // 0x81 0x5C is one character whose second byte is the backslash's code.
-    const std::string path = "C:\\\x81\\.DIR\\NAME";
-    EXPECT_EQ(LastPathDelimiter(path), 9u);
-    EXPECT_EQ(ExtractFilePath("C:\\A\x81\\B"), "C:\\");
-    platform::OverrideLeadBytes(nullptr);
+    {
+        platform::TInstalled twoByte{platform::ReplaceLeadBytes, table};
+        // 0x81 0x5C is one character whose second byte is the backslash's code.
+        const std::string path = "C:\\\x81\\.DIR\\NAME";
+        EXPECT_EQ(LastPathDelimiter(path), 9u);
+        EXPECT_EQ(ExtractFilePath("C:\\A\x81\\B"), "C:\\");
+    }
     EXPECT_EQ(ExtractFilePath("C:\\A\x81\\B"), "C:\\A\x81\\") << "without lead bytes it separates";
 }
 
-TEST(UserInterfaceTest, ShowErrorShowsOneModalErrorBox)
+TEST(PathsTest, WithSeparatorsTurnsBothSlashesIntoTheOneAskedFor)
 {
-    testing::TRecordingUserInterface ui;
-    platform::ShowError("Something failed");
-    ASSERT_EQ(ui.boxes.size(), 1u);
-    EXPECT_EQ(ui.boxes[0].text, "Something failed");
-    EXPECT_EQ(ui.boxes[0].title, "Error");
-    EXPECT_EQ(ui.boxes[0].icon, platform::TBoxIcon::Error);
-    EXPECT_EQ(ui.boxes[0].buttons, platform::TBoxButtons::OK);
+    EXPECT_EQ(WithSeparators("C:\\Kit/sub\\SETUP.INI", '/'), "C:/Kit/sub/SETUP.INI");
+    EXPECT_EQ(WithSeparators("/tmp/kit\\A.WRP", '\\'), "\\tmp\\kit\\A.WRP");
+    EXPECT_EQ(WithSeparators("", '/'), "");
 }
 
 }  // namespace

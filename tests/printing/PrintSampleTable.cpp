@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "platform/Exceptions.h"
+#include "platform/Replaceable.h"
 #include "platform/UserInterface.h"
 #include "printing/XPrinter.h"
 #include "tests/printing/TestSources.h"
@@ -15,8 +16,7 @@ using namespace pk::platform;
 // The system's own sink, counting how often the spooler lets pending messages through.
 class TCountingMessagePump : public TUserInterface {
 public:
-    TCountingMessagePump() : system(UI()) { SetUserInterface(this); }
-    ~TCountingMessagePump() override { SetUserInterface(nullptr); }
+    TCountingMessagePump() : system(UI()) {}
 
     TBoxResult ShowMessageBox(const TMessageBoxSpec& box) override { return system.ShowMessageBox(box); }
     bool ChooseFile(const TFileDialogSpec& dialog, std::string& chosen) override
@@ -35,6 +35,7 @@ public:
 
 private:
     TUserInterface& system;
+    TInstalled<TUserInterface> installed{ReplaceUserInterface, *this};
 };
 
 }  // namespace

@@ -2,13 +2,6 @@
 
 namespace pk::testing {
 
-TRecordingPrinter::TRecordingPrinter() : previous(SetPrinter(this)) {}
-
-TRecordingPrinter::~TRecordingPrinter()
-{
-    SetPrinter(previous);
-}
-
 int TRecordingPrinter::DeviceCaps(TDeviceCap cap)
 {
     switch (cap) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Replaceable.h"
 #include "printing/PrinterDevice.h"
 
 namespace pk {
@@ -27,8 +28,6 @@ namespace pk::testing {
 
 class TRecordingPrinter : public TPrinterDevice {
 public:
-    TRecordingPrinter();
-    ~TRecordingPrinter() override;
 
     int DeviceCaps(TDeviceCap cap) override;
     TDevicePoint PhysicalPageSize() override { return physicalPageSize; }
@@ -78,7 +77,7 @@ private:
     void EndCurrentPage();
     void Record(bool clipped, const TDeviceRect& rect, int x, int y, const std::string& text);
 
-    TPrinterDevice* previous;
+    platform::TInstalled<TPrinterDevice> installed{ReplacePrinter, *this};
 };
 
 }  // namespace pk::testing

@@ -6,16 +6,12 @@
 #include <optional>
 
 #include "platform/FileFaults.h"
+#include "platform/Replaceable.h"
 
 namespace pk::testing {
 
 class TFaultyFiles : public platform::TFileFaults {
 public:
-    TFaultyFiles() : previous(platform::SetFileFaults(this)) {}
-    ~TFaultyFiles() override { platform::SetFileFaults(previous); }
-    TFaultyFiles(const TFaultyFiles&) = delete;
-    TFaultyFiles& operator=(const TFaultyFiles&) = delete;
-
     // Request number n (1-based) fails with the OS error code.
     TFaultyFiles& FailRead(int n, uint32_t code) { failingRead = n; readError = code; return *this; }
     TFaultyFiles& FailWrite(int n, uint32_t code) { failingWrite = n; writeError = code; return *this; }
@@ -31,12 +27,12 @@ public:
     int Writes() const { return writes; }
 
 private:
-    platform::TFileFaults* previous;
     int reads = 0, writes = 0;
     int failingRead = 0, failingWrite = 0;
     uint32_t readError = 0, writeError = 0;
     std::optional<size_t> writeLimit;
     std::optional<size_t> diskSpace;
+    platform::TInstalled<platform::TFileFaults> installed{platform::ReplaceFileFaults, *this};
 };
 
 }  // namespace pk::testing

@@ -7,13 +7,6 @@ namespace pk::testing {
 using platform::TBoxButtons;
 using platform::TBoxResult;
 
-TRecordingUserInterface::TRecordingUserInterface() : previous(platform::SetUserInterface(this)) {}
-
-TRecordingUserInterface::~TRecordingUserInterface()
-{
-    platform::SetUserInterface(previous);
-}
-
 void TRecordingUserInterface::CountPrompt(const std::string& what)
 {
     if (static_cast<int>(boxes.size() + dialogs.size()) <= promptLimit)

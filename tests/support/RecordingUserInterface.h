@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Replaceable.h"
 #include "platform/UserInterface.h"
 
 namespace pk::testing {
@@ -21,9 +22,6 @@ public:
 
 class TRecordingUserInterface : public platform::TUserInterface {
 public:
-    TRecordingUserInterface();
-    ~TRecordingUserInterface() override;
-
     platform::TBoxResult ShowMessageBox(const platform::TMessageBoxSpec& box) override;
     bool ChooseFile(const platform::TFileDialogSpec& dialog, std::string& chosen) override;
     platform::TCursor GetCursor() override { return cursor; }
@@ -51,7 +49,7 @@ private:
     // Counts one more box or dialog; past the limit fails the test and raises EPromptLimitReached.
     void CountPrompt(const std::string& what);
 
-    platform::TUserInterface* previous;
+    platform::TInstalled<platform::TUserInterface> installed{platform::ReplaceUserInterface, *this};
 };
 
 }  // namespace pk::testing

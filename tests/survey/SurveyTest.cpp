@@ -52,7 +52,10 @@ protected:
         dir.Write("A.WRP", WrpFile({{1000, "aa"}, {234, "b"}}));
         dir.Write("B.ZIP", ZipArchive({{"SETUP.EXE", 5000}, {"README.TXT", 70}}));
     }
-    void Scan(bool update) { ScanSetupIni(kit, view, update, true); }
+    TPassOutcome Scan(bool update, TPassMode mode = TPassMode::Save)
+    {
+        return ScanSetupIni(kit, view, update, true, mode);
+    }
 
     void Ini(const std::string& text) { dir.Write("SETUP.INI", text); }
     std::string IniBytes() const { return dir.Read("SETUP.INI"); }
@@ -76,7 +79,9 @@ TEST_F(SurveyTest, ListingPassListsStoredSizesAndWritesNothing)
         "; kit\n[BDE]\nSize=77\nPackfile=A.WRP\n[IMainOption1]\nCaption=Main\n"
         "[ISubOption1.1]\nSize=5\nPackFile=A.WRP\n[ISubOption1.2]\nCaption=no size\n";
     Ini(text);
-    Scan(false);
+    const TPassOutcome outcome = Scan(false);
+    EXPECT_TRUE(outcome.walked);
+    EXPECT_EQ(outcome.savedBytes, std::nullopt);
     EXPECT_EQ(view.rows, (std::vector<TRow>{{"BDE", "A.WRP", 77, kNotMeasured, true},
                                            {"ISubOption1.1", "A.WRP", 5, kNotMeasured, false},
                                            {"ISubOption1.2", "NONE", -1, kNotMeasured, false}}));
@@ -86,23 +91,33 @@ TEST_F(SurveyTest, ListingPassListsStoredSizesAndWritesNothing)
     EXPECT_TRUE(ui.boxes.empty());
 }
 
-TEST_F(SurveyTest, UpdatePassMeasuresWritesAndSavesOnce)
+// An update pass saves its bytes; a checking pass measures alike, keeps the file and returns
+// the bytes it would have saved.
+TEST_F(SurveyTest, UpdatePassMeasuresWritesAndSavesOnceAndACheckingPassKeepsTheFile)
 {
-    Ini("[BDE]\nSize=1\nPackfile=B.ZIP\nFiles=*.EXE\n"
-        "[IMainOption1]\nx=1\n[ISubOption1.1]\nSize=5\nPackFile=A.WRP\n"
-        "[ISubOption1.2]\nSize=9\nPackFile=A.WRP;B.ZIP\nFiles=\n"
-        "[UMainOption1]\nx=1\n[USubOption1.1]\nSize=3\nFiles=$$$$$$$$.$$$\n");
-    Scan(true);
-    EXPECT_TRUE(view.iniUpdated);
-    EXPECT_EQ(view.rows, (std::vector<TRow>{{"BDE", "B.ZIP", 1, 5000, true},
-                                           {"ISubOption1.1", "A.WRP", 5, 1234, false},
-                                           {"ISubOption1.2", "A.WRP;B.ZIP", 9, 1234 + 5070, false},
-                                           {"USubOption1.1", "NONE", 3, 0, false}}));
-    EXPECT_EQ(IniBytes(),
-              "[BDE]\r\nSize=5000\r\nPackfile=B.ZIP\r\nFiles=*.EXE\r\n\r\n"
-              "[IMainOption1]\r\nx=1\r\n\r\n[ISubOption1.1]\r\nSize=1234\r\nPackFile=A.WRP\r\n\r\n"
-              "[ISubOption1.2]\r\nSize=6304\r\nPackFile=A.WRP;B.ZIP\r\nFiles=\r\n\r\n"
-              "[UMainOption1]\r\nx=1\r\n\r\n[USubOption1.1]\r\nSize=0\r\nFiles=$$$$$$$$.$$$\r\n\r\n");
+    const std::string text = "[BDE]\nSize=1\nPackfile=B.ZIP\nFiles=*.EXE\n"
+                             "[IMainOption1]\nx=1\n[ISubOption1.1]\nSize=5\nPackFile=A.WRP\n"
+                             "[ISubOption1.2]\nSize=9\nPackFile=A.WRP;B.ZIP\nFiles=\n"
+                             "[UMainOption1]\nx=1\n[USubOption1.1]\nSize=3\nFiles=$$$$$$$$.$$$\n";
+    const std::string updated =
+        "[BDE]\r\nSize=5000\r\nPackfile=B.ZIP\r\nFiles=*.EXE\r\n\r\n"
+        "[IMainOption1]\r\nx=1\r\n\r\n[ISubOption1.1]\r\nSize=1234\r\nPackFile=A.WRP\r\n\r\n"
+        "[ISubOption1.2]\r\nSize=6304\r\nPackFile=A.WRP;B.ZIP\r\nFiles=\r\n\r\n"
+        "[UMainOption1]\r\nx=1\r\n\r\n[USubOption1.1]\r\nSize=0\r\nFiles=$$$$$$$$.$$$\r\n\r\n";
+    for (TPassMode mode : {TPassMode::Check, TPassMode::Save}) {
+        SCOPED_TRACE(mode == TPassMode::Check ? "checking" : "saving");
+        Ini(text);
+        view = {};
+        const TPassOutcome outcome = Scan(true, mode);
+        EXPECT_TRUE(view.iniUpdated);
+        EXPECT_EQ(view.rows, (std::vector<TRow>{{"BDE", "B.ZIP", 1, 5000, true},
+                                               {"ISubOption1.1", "A.WRP", 5, 1234, false},
+                                               {"ISubOption1.2", "A.WRP;B.ZIP", 9, 1234 + 5070, false},
+                                               {"USubOption1.1", "NONE", 3, 0, false}}));
+        EXPECT_TRUE(outcome.walked);
+        EXPECT_EQ(outcome.savedBytes, updated);
+        EXPECT_EQ(IniBytes(), mode == TPassMode::Check ? text : updated);
+    }
 }
 
 TEST_F(SurveyTest, WalksStopAtTheFirstMissingOrEmptySection)
@@ -156,7 +171,7 @@ TEST_F(SurveyTest, AnErrorRaisedMidWalkEndsThePassWithoutSaving)
 
 TEST_F(SurveyTest, AMissingIniFileIsReportedAndNothingHappens)
 {
-    Scan(true);
+    EXPECT_FALSE(Scan(true).walked);
     ASSERT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(ui.boxes[0].text, "Ini-file " + kit.iniFile + " does not exist");
     EXPECT_FALSE(view.iniUpdated);

@@ -12,16 +12,6 @@ using platform::TBoxResult;
 
 const std::string kPath = "C:\\Kit\\SETUP.INI";
 
-TEST(TEditFlow, StatesFollowTheTwoFlags)
-{
-    TEditFlow flow;
-    EXPECT_EQ(flow.State(), TTableState::Listed);
-    flow.IniUpdated = true;
-    EXPECT_EQ(flow.State(), TTableState::Updated);
-    flow.GridModified = true;
-    EXPECT_EQ(flow.State(), TTableState::Edited);
-}
-
 TEST(TEditFlow, PackSetCellNeedsAnUpdatePassFirst)
 {
     testing::TRecordingUserInterface ui;
@@ -42,47 +32,46 @@ TEST(TEditFlow, PackSetCellNeedsAnUpdatePassFirst)
     EXPECT_EQ(ui.boxes.size(), 1u);
 }
 
-TEST(TEditFlow, UpdateWithoutEditsAsksNothing)
+// Update and Close ask only while edits are pending, and go where the answer leads.
+TEST(TEditFlow, UpdateAndCloseAskOnlyAboutPendingEditsAndFollowTheAnswer)
 {
-    testing::TRecordingUserInterface ui;
-    TEditFlow flow;
-    flow.IniUpdated = true;
-    EXPECT_EQ(flow.BeforeUpdate(kPath), TUpdateStep::Update);
-    EXPECT_EQ(flow.BeforeClose(kPath), TCloseStep::Close);
-    EXPECT_TRUE(ui.boxes.empty());
-}
-
-TEST(TEditFlow, UpdateWithEditsAsksToSaveFirst)
-{
-    testing::TRecordingUserInterface ui;
-    TEditFlow flow;
-    flow.IniUpdated = flow.GridModified = true;
-    ui.answers = {TBoxResult::Yes, TBoxResult::No, TBoxResult::Cancel};
-    EXPECT_EQ(flow.BeforeUpdate(kPath), TUpdateStep::SaveThenUpdate);
-    EXPECT_EQ(flow.BeforeUpdate(kPath), TUpdateStep::Stop);
-    EXPECT_EQ(flow.BeforeUpdate(kPath), TUpdateStep::Update) << "a box closed otherwise updates without saving";
-    ASSERT_EQ(ui.boxes.size(), 3u);
-    EXPECT_EQ(ui.boxes[0].text,
-              "Before updating the grid the changes must be saved\rSave changes to C:\\Kit\\SETUP.INI ?");
-    EXPECT_EQ(ui.boxes[0].title, "Confirm");
-    EXPECT_EQ(ui.boxes[0].icon, TBoxIcon::Question);
-    EXPECT_EQ(ui.boxes[0].buttons, TBoxButtons::YesNo);
-}
-
-TEST(TEditFlow, CloseWithEditsOffersSaveDiscardOrStay)
-{
-    testing::TRecordingUserInterface ui;
-    TEditFlow flow;
-    flow.IniUpdated = flow.GridModified = true;
-    ui.answers = {TBoxResult::Yes, TBoxResult::No, TBoxResult::Cancel};
-    EXPECT_EQ(flow.BeforeClose(kPath), TCloseStep::SaveThenClose);
-    EXPECT_EQ(flow.BeforeClose(kPath), TCloseStep::Close);
-    EXPECT_EQ(flow.BeforeClose(kPath), TCloseStep::StayOpen);
-    ASSERT_EQ(ui.boxes.size(), 3u);
-    EXPECT_EQ(ui.boxes[0].text, "Save changes to C:\\Kit\\SETUP.INI?");
-    EXPECT_EQ(ui.boxes[0].title, "Information");
-    EXPECT_EQ(ui.boxes[0].icon, TBoxIcon::Information);
-    EXPECT_EQ(ui.boxes[0].buttons, TBoxButtons::YesNoCancel);
+    const struct {
+        bool edited;
+        TBoxResult answer;
+        TUpdateStep update;
+        TCloseStep close;
+    } cases[] = {
+        {false, TBoxResult::Yes, TUpdateStep::Update, TCloseStep::Close},
+        {true, TBoxResult::Yes, TUpdateStep::SaveThenUpdate, TCloseStep::SaveThenClose},
+        {true, TBoxResult::No, TUpdateStep::Stop, TCloseStep::Close},
+        // A box closed without either button updates without saving.
+        {true, TBoxResult::Cancel, TUpdateStep::Update, TCloseStep::StayOpen},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.edited ? "edited, " : "unedited, ") + "answer " + std::to_string(static_cast<int>(c.answer)));
+        testing::TRecordingUserInterface ui;
+        TEditFlow flow;
+        flow.IniUpdated = true;
+        flow.GridModified = c.edited;
+        ui.answers = {c.answer};
+        EXPECT_EQ(flow.BeforeUpdate(kPath), c.update);
+        ui.answers = {c.answer};
+        EXPECT_EQ(flow.BeforeClose(kPath), c.close);
+        if (!c.edited) {
+            EXPECT_TRUE(ui.boxes.empty());
+            continue;
+        }
+        ASSERT_EQ(ui.boxes.size(), 2u);
+        EXPECT_EQ(ui.boxes[0].text,
+                  "Before updating the grid the changes must be saved\rSave changes to C:\\Kit\\SETUP.INI ?");
+        EXPECT_EQ(ui.boxes[0].title, "Confirm");
+        EXPECT_EQ(ui.boxes[0].icon, TBoxIcon::Question);
+        EXPECT_EQ(ui.boxes[0].buttons, TBoxButtons::YesNo);
+        EXPECT_EQ(ui.boxes[1].text, "Save changes to C:\\Kit\\SETUP.INI?");
+        EXPECT_EQ(ui.boxes[1].title, "Information");
+        EXPECT_EQ(ui.boxes[1].icon, TBoxIcon::Information);
+        EXPECT_EQ(ui.boxes[1].buttons, TBoxButtons::YesNoCancel);
+    }
 }
 
 }  // namespace

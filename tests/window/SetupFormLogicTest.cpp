@@ -44,7 +44,7 @@ protected:
     std::vector<std::string> Row(int row) const
     {
         std::vector<std::string> cells;
-        for (int c = 0; c < kSizeColumnCount; ++c)
+        for (int c = 0; c < kGridColumns; ++c)
             cells.push_back(logic.Table().Cell(c, row));
         return cells;
     }
@@ -123,12 +123,13 @@ TEST_F(SetupFormLogicTest, SecondUpdateLeavesNothingOfTheFirst)
 TEST_F(SetupFormLogicTest, EditsAreMarkedOnceAndAskedAboutBeforeUpdating)
 {
     EXPECT_FALSE(logic.StringGridSelectCell(ColPackFiles, 1));
-    EXPECT_EQ(ui.Texts(), std::vector<std::string>{kNotUpdatedError});
+    EXPECT_EQ(ui.Texts(),
+              std::vector<std::string>{"Ini-file is not updated. Click UPDATE before making changes to PACKFILES"});
     logic.ButtonUpdateClick();
     EXPECT_FALSE(logic.StringGridSelectCell(ColPrevSize, 1));
 
     Edit(2, "X.WRP");
-    EXPECT_EQ(logic.Flow().State(), TTableState::Edited);
+    EXPECT_TRUE(logic.Flow().GridModified);
     EXPECT_EQ(Row(2), (std::vector<std::string>{"ISubOption1.1", "X.WRP", "222", "(changed)", "X  (202)"}));
 
     // No: the edits stay and no pass runs.

@@ -2,6 +2,7 @@
 
 #include "platform/Exceptions.h"
 #include "platform/Process.h"
+#include "tests/support/OsError.h"
 #include "tests/support/TempDir.h"
 #include "zipreader/ArchiveStream.h"
 
@@ -102,7 +103,7 @@ TEST(ArchiveStreamOpenTest, FailureNamesTheFullPathAndTheSystemText)
 {
     TTempDir dir;
     platform::TFile probe;
-    uint32_t code = probe.OpenRead(dir.File("missing.zip"), TShare::DenyWrite);
+    uint32_t code = testing::OsErrorOf([&] { probe.OpenRead(dir.File("missing.zip"), TShare::DenyWrite); });
     ASSERT_NE(code, 0u);
     TArchiveStream stream;
     try {

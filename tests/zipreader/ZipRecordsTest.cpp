@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/Replaceable.h"
 #include "platform/TextServices.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/ZipBuilder.h"
@@ -171,10 +172,9 @@ TEST_F(CentralHeaderTest, TrailBytesOfTwoByteCharactersAreNoSeparators)
 {
     platform::TLeadByteTable table{};
     table[0x81] = true;
-    platform::OverrideLeadBytes(&table);
+    platform::TInstalled twoByte{platform::ReplaceLeadBytes, table};
     TZipEntryInfo info;
     bool read = info.ReadCentralHeader(Open(testing::CentralHeader(TZipEntry("dir/\x81\\x\x81:y.txt").MadeBy(0x0A00), 0)));
-    platform::OverrideLeadBytes(nullptr);
     ASSERT_TRUE(read);
     EXPECT_EQ(info.DirectoryName, "dir\\");
     EXPECT_EQ(info.LeafName, "\x81\\x\x81:y.txt");

@@ -1,25 +1,10 @@
-#include "window/RunModes.h"
+#include "window/ApplicationError.h"
 
-#include <initializer_list>
 #include <new>
 
 #include "platform/Exceptions.h"
 
 namespace pk {
-
-bool IsSyntaxRequest(const std::string& firstArgument)
-{
-    return firstArgument == "/?";
-}
-
-bool IsSilentRun(const std::string& arg1, const std::string& arg2, const std::string& arg3)
-{
-    for (const char* flag : {"/B", "/b"})
-        for (const std::string* arg : {&arg1, &arg2, &arg3})
-            if (arg->find(flag) != std::string::npos)
-                return true;
-    return false;
-}
 
 std::string WithFullStop(const std::string& message)
 {
