@@ -8,13 +8,15 @@
 
 #include "measure/Masks.h"
 #include "platform/Exceptions.h"
+#include "platform/Replaceable.h"
 #include "tests/measure/MaskTestSupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzedDataProvider input(data, size);
     const bool twoByte = input.ConsumeBool();
-    pk::testing::TUseLeadBytes leadBytes(twoByte ? pk::testing::Cp932LeadBytes() : pk::testing::NoLeadBytes());
+    pk::platform::TInstalled<const pk::platform::TLeadByteTable> leadBytes{
+        pk::platform::ReplaceLeadBytes, twoByte ? pk::testing::Cp932LeadBytes() : pk::testing::NoLeadBytes()};
     const std::string mask = input.ConsumeRandomLengthString();
     const std::string name = input.ConsumeRemainingBytesAsString();
     try {

@@ -7,6 +7,7 @@ steps=$here/../../tools/steps.sh
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 . "$here/../support/check.sh"
+unset CI  # the cases below say for themselves whether they run on CI
 
 logs=$work/build/logs
 noisy='seq 1 40; echo "the error" >&2; exit 3'
