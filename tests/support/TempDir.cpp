@@ -28,9 +28,12 @@ TTempDir::TTempDir()
 {
     static std::atomic<int> counter{0};
     auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    fs::path p = fs::temp_directory_path() /
-                 ("pktest-" + std::to_string(stamp) + "-" + std::to_string(counter++));
-    fs::create_directories(p);
+    // Test programs run side by side: a folder another one made first is never shared, since its
+    // owner removes it whole.
+    fs::path p;
+    do
+        p = fs::temp_directory_path() / ("pktest-" + std::to_string(stamp) + "-" + std::to_string(counter++));
+    while (!fs::create_directory(p));
     path = p.string();
 #ifdef _WIN32
     std::replace(path.begin(), path.end(), '/', '\\');
