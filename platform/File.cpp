@@ -15,6 +15,7 @@ class TNoFaults : public TFileFaults {
 public:
     uint32_t BeforeRead(size_t&) override { return 0; }
     uint32_t BeforeWrite(size_t&) override { return 0; }
+    uint32_t BeforeFlush() override { return 0; }
 };
 
 TFileFaults& NoFaults()
@@ -60,6 +61,12 @@ void TFile::Write(const void* buffer, size_t count)
     SystemWrite(buffer, allowed);
     if (allowed < count)
         RaiseOsError(DiskFullCode());  // the system stops a write short only when the disk is full
+}
+
+void TFile::Flush()
+{
+    RaiseOsError(faults.Get(NoFaults).BeforeFlush());
+    SystemFlush();
 }
 
 std::string ReadWholeFile(TFile& file)

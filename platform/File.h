@@ -80,6 +80,7 @@ private:
     size_t SystemRead(void* buffer, size_t count);
     size_t SystemReadAt(int64_t offset, void* buffer, size_t count);
     void SystemWrite(const void* buffer, size_t count);
+    void SystemFlush();
 
 #ifdef _WIN32
     void* handle = nullptr;

@@ -186,7 +186,7 @@ void TFile::SystemWrite(const void* buffer, size_t count)
     }
 }
 
-void TFile::Flush()
+void TFile::SystemFlush()
 {
     if (fsync(fd) != 0)
         RaiseIoError();

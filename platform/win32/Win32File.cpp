@@ -167,7 +167,7 @@ void TFile::SystemWrite(const void* buffer, size_t count)
     }
 }
 
-void TFile::Flush()
+void TFile::SystemFlush()
 {
     if (!FlushFileBuffers(handle))
         RaiseIoError();

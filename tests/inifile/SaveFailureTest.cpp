@@ -112,9 +112,9 @@ TEST_F(SaveFailureTest, ADocumentCutShortByANulByteIsNeverSaved)
     EXPECT_EQ(dir.Read("SETUP.INI"), withNul);
 }
 
-// A write that stops short, however it happens, leaves SETUP.INI as it was and nothing beside
+// A write that stops short or does not reach the disk, however it happens, leaves SETUP.INI as it was and nothing beside
 // it, and the error carries the system's code of the reason.
-TEST_F(SaveFailureTest, AShortWriteRaisesTheStreamWriteErrorWithTheSystemsCode)
+TEST_F(SaveFailureTest, AWriteThatDoesNotReachTheDiskRaisesTheStreamWriteErrorWithTheSystemsCode)
 {
     const struct {
         const char* how;
@@ -124,6 +124,7 @@ TEST_F(SaveFailureTest, AShortWriteRaisesTheStreamWriteErrorWithTheSystemsCode)
         {"a full disk", [](TFaultyFiles& f) { f.DiskFullAfter(5); }, kDiskFull},
         {"a write that moves fewer bytes", [](TFaultyFiles& f) { f.ShortWrites(1); }, kDiskFull},
         {"a write that fails", [](TFaultyFiles& f) { f.FailWrite(1, 5); }, 5},
+        {"a flush that fails", [](TFaultyFiles& f) { f.FailFlush(5); }, 5},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.how);
