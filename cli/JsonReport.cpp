@@ -22,22 +22,27 @@ std::string JsonNumber(std::optional<int32_t> value)
     return value ? std::to_string(*value) : "null";
 }
 
-std::string JsonStrings(const std::vector<std::string>& texts)
+// A JSON array of the items, each written by toJson.
+template <class Item, class ToJson>
+std::string JsonArray(const std::vector<Item>& items, ToJson toJson)
 {
     std::string out = "[";
-    for (size_t i = 0; i < texts.size(); ++i)
-        out += (i ? ", " : "") + JsonString(TConsoleSession::Shown(texts[i]));
+    for (size_t i = 0; i < items.size(); ++i)
+        out += (i ? ", " : "") + toJson(items[i]);
     return out + "]";
+}
+
+std::string JsonStrings(const std::vector<std::string>& texts)
+{
+    return JsonArray(texts, [](const std::string& text) { return JsonString(TConsoleSession::Shown(text)); });
 }
 
 std::string JsonPackFile(const TPackFileAccount& file)
 {
     const bool zip = file.kind == TPackKind::Zip && file.bytes;
-    std::string matched = "[";
-    for (size_t i = 0; i < file.matched.size(); ++i)
-        matched += (i ? ", " : "") + std::string("{\"mask\": ") + JsonString(file.matched[i].mask) +
-                   ", \"entries\": " + std::to_string(file.matched[i].entries) + "}";
-    matched += "]";
+    const std::string matched = JsonArray(file.matched, [](const TMaskCount& count) {
+        return "{\"mask\": " + JsonString(count.mask) + ", \"entries\": " + std::to_string(count.entries) + "}";
+    });
     return "{\"path\": " + JsonString(TConsoleSession::Shown(file.path)) + ", \"kind\": \"" +
            (file.kind == TPackKind::Wrp ? "wrp" : "zip") + "\", \"size\": " + JsonNumber(file.bytes) +
            ", \"entries\": " + (zip ? std::to_string(file.entries) : "null") + ", \"matched\": " +
@@ -47,21 +52,13 @@ std::string JsonPackFile(const TPackFileAccount& file)
            ", \"warnings\": " + JsonStrings(file.warnings) + "}";
 }
 
-std::string JsonPackFiles(const TSectionAccount& account)
-{
-    std::string out = "[";
-    for (size_t i = 0; i < account.packFiles.size(); ++i)
-        out += (i ? ", " : "") + JsonPackFile(account.packFiles[i]);
-    return out + "]";
-}
-
 std::string JsonSection(const TConsoleRow& row)
 {
     return "{\"name\": " + JsonString(row.section) + ", \"packSet\": " + JsonString(row.packSet) +
            ", \"storedSize\": " + JsonNumber(StoredSizeOf(row)) + ", \"measuredSize\": " +
            JsonNumber(MeasuredSizeOf(row)) + ", \"status\": \"" + StatusName(StatusOf(row)) +
            "\", \"changed\": " + (SizeChanged(row) ? "true" : "false") + ", \"messages\": " +
-           JsonStrings(row.messages) + ", \"packFiles\": " + JsonPackFiles(row.account) +
+           JsonStrings(row.messages) + ", \"packFiles\": " + JsonArray(row.account.packFiles, JsonPackFile) +
            ", \"warnings\": " + JsonStrings(row.account.Warnings()) + "}";
 }
 

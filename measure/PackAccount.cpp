@@ -1,5 +1,7 @@
 #include "measure/PackAccount.h"
 
+#include <iterator>
+
 namespace pk {
 
 uint64_t TPackFileAccount::MatchedEntries() const
@@ -18,28 +20,31 @@ std::vector<std::string> TSectionAccount::Warnings() const
     return all;
 }
 
+namespace {
+
+// Each source's name for machine readers and its words for people, in TEntrySource's order.
+struct TSourceWords {
+    const char* name;
+    const char* text;
+};
+constexpr TSourceWords kSourceWords[] = {
+    {"no-end-record", "no end record"}, {"central-directory", "central directory"},
+    {"zip64-record", "ZIP64 record"},   {"local-headers", "local headers"},
+    {"companion", "companion file"},    {"parts", "parts"},
+};
+static_assert(std::size(kSourceWords) == static_cast<size_t>(TEntrySource::Parts) + 1);
+
+}  // namespace
+
 const char* SourceName(TEntrySource source)
 {
-    switch (source) {
-    case TEntrySource::NoEndRecord: return "no-end-record";
-    case TEntrySource::CentralDirectory: return "central-directory";
-    case TEntrySource::Zip64Record: return "zip64-record";
-    case TEntrySource::LocalHeaders: return "local-headers";
-    case TEntrySource::Companion: return "companion";
-    default: return "parts";
-    }
+    return kSourceWords[static_cast<size_t>(source)].name;
 }
 
 std::string SourceText(const TPackFileAccount& account)
 {
-    switch (account.source) {
-    case TEntrySource::NoEndRecord: return "no end record";
-    case TEntrySource::CentralDirectory: return "central directory";
-    case TEntrySource::Zip64Record: return "ZIP64 record";
-    case TEntrySource::LocalHeaders: return "local headers";
-    case TEntrySource::Companion: return "companion file";
-    default: return std::to_string(account.parts) + " parts";
-    }
+    const char* text = kSourceWords[static_cast<size_t>(account.source)].text;
+    return account.source == TEntrySource::Parts ? std::to_string(account.parts) + " " + text : text;
 }
 
 namespace warning {

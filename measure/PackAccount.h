@@ -13,7 +13,6 @@ namespace pk {
 
 enum class TPackKind : uint8_t { Wrp, Zip };
 
-
 struct TMaskCount {
     std::string mask;
     uint64_t entries = 0;  // entries this mask matched first

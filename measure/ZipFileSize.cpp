@@ -177,7 +177,6 @@ int32_t ZipFileSize(const std::string& path, const std::vector<std::string>& mas
     }
     TTally tally(maskList.Count());
     const int32_t total = Measure<true>(reader, maskList, tally);
-    account->kind = TPackKind::Zip;
     account->bytes = total;
     Describe(*account, reader, maskList, tally);
     return total;

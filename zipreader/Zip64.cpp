@@ -8,11 +8,6 @@ namespace pk::zip64 {
 
 namespace {
 
-uint64_t GetU64(const uint8_t* p)
-{
-    return le::GetU32(p) | static_cast<uint64_t>(le::GetU32(p + 4)) << 32;
-}
-
 // Field offsets of the locator and of the ZIP64 end record.
 constexpr size_t kLocatorRecordOffset = 8;
 constexpr size_t kEndThisDisk = 16;
@@ -31,15 +26,15 @@ std::optional<TEndRecord> FindEndRecord(TBufferedStream& file, int64_t classicAt
     file.Seek(classicAt - kLocatorSize, platform::TSeekFrom::Begin);
     if (file.Read(locator, sizeof locator) != sizeof locator || le::GetU32(locator) != kLocatorSignature)
         return std::nullopt;
-    const uint64_t at = GetU64(locator + kLocatorRecordOffset);
+    const uint64_t at = le::GetU64(locator + kLocatorRecordOffset);
     if (at > static_cast<uint64_t>(file.Size()) || file.Size() - static_cast<int64_t>(at) < kEndRecordSize)
         return std::nullopt;
     uint8_t r[kEndRecordSize];
     file.Seek(static_cast<int64_t>(at), platform::TSeekFrom::Begin);
     if (file.Read(r, sizeof r) != sizeof r || le::GetU32(r) != kEndRecordSignature)
         return std::nullopt;
-    return TEndRecord{le::GetU32(r + kEndThisDisk), le::GetU32(r + kEndCentralDirDisk), GetU64(r + kEndTotalEntries),
-                      GetU64(r + kEndCentralDirSize), GetU64(r + kEndCentralDirOffset)};
+    return TEndRecord{le::GetU32(r + kEndThisDisk), le::GetU32(r + kEndCentralDirDisk), le::GetU64(r + kEndTotalEntries),
+                      le::GetU64(r + kEndCentralDirSize), le::GetU64(r + kEndCentralDirOffset)};
 }
 
 void TakeFromExtra(const uint8_t* extra, size_t length, THeaderFields& fields)
@@ -59,7 +54,7 @@ void TakeFromExtra(const uint8_t* extra, size_t length, THeaderFields& fields)
                 continue;
             if (end - p < 8)
                 return;
-            *wide = GetU64(p);
+            *wide = le::GetU64(p);
             p += 8;
         }
         if (fields.diskNumberStart == 0xFFFFu && end - p >= 4)

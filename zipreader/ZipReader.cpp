@@ -368,9 +368,8 @@ bool TZipReader::TakeBufferedCentralHeaders(TEntrySink& sink, uint64_t& taken, u
         const bool converted = h[kCentralHostSystem] == 0 && OEMConvert;
         if (!IsAscii(name) || (converted && !OemConversionKeepsAscii()))
             return true;
-        // A classic key is in range as it is.
-        uint64_t key = static_cast<uint64_t>(le::GetU16(h + kCentralDiskNumberStart)) << 48 |
-                       le::GetU32(h + kCentralLocalHeaderOffset);
+        uint64_t key =
+            TEntrySink::KeyOf(le::GetU16(h + kCentralDiskNumberStart), le::GetU32(h + kCentralLocalHeaderOffset));
         uint64_t size = le::GetU32(h + kCentralShared + kSharedUncompressedSize);
         if (extraLength != 0)
             TakeZip64Extra(h, nameLength, key, size);

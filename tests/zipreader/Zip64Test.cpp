@@ -10,18 +10,12 @@
 namespace pk::testing {
 namespace {
 
-void PutU64(std::string& out, uint64_t value)
-{
-    le::PutU32(out, static_cast<uint32_t>(value));
-    le::PutU32(out, static_cast<uint32_t>(value >> 32));
-}
-
 // A ZIP64 extra field (ID 1) holding the given values in order.
 std::string Zip64Extra(const std::vector<uint64_t>& wide, std::optional<uint32_t> disk = std::nullopt)
 {
     std::string data;
     for (uint64_t v : wide)
-        PutU64(data, v);
+        le::PutU64(data, v);
     if (disk)
         le::PutU32(data, *disk);
     std::string extra;
@@ -37,18 +31,18 @@ std::string WithZip64End(const TBuiltZip& zip, uint64_t entries)
     std::string bytes = zip.bytes.substr(0, zip.endRecordOffset);
     const uint64_t recordAt = bytes.size();
     le::PutU32(bytes, 0x06064B50);
-    PutU64(bytes, 44);
+    le::PutU64(bytes, 44);
     le::PutU16(bytes, 45);
     le::PutU16(bytes, 45);
     le::PutU32(bytes, 0);
     le::PutU32(bytes, 0);
-    PutU64(bytes, entries);
-    PutU64(bytes, entries);
-    PutU64(bytes, zip.endRecordOffset - zip.centralDirOffset);
-    PutU64(bytes, zip.centralDirOffset);
+    le::PutU64(bytes, entries);
+    le::PutU64(bytes, entries);
+    le::PutU64(bytes, zip.endRecordOffset - zip.centralDirOffset);
+    le::PutU64(bytes, zip.centralDirOffset);
     le::PutU32(bytes, 0x07064B50);
     le::PutU32(bytes, 0);
-    PutU64(bytes, recordAt);
+    le::PutU64(bytes, recordAt);
     le::PutU32(bytes, 1);
     return bytes + EndRecordBytes(TEndRecord().Disks(0xFFFF, 0xFFFF), 0xFFFF, 0xFFFFFFFF, 0xFFFFFFFF);
 }
