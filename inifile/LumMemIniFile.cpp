@@ -217,13 +217,21 @@ std::string TLumMemIniFile::SavedBytes() const
 
 void TLumMemIniFile::SaveFile()
 {
+    SaveFileBytes();
+}
+
+std::string TLumMemIniFile::SaveFileBytes()
+{
+    std::string bytes;
     try {
-        ReplaceFileContents(FilePath, SavedBytes());
+        bytes = SavedBytes();
+        ReplaceFileContents(FilePath, bytes);
     } catch (...) {
         saveFailed = true;
         throw;
     }
     Modified = false;
+    return bytes;
 }
 
 }  // namespace pk

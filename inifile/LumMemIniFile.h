@@ -36,6 +36,8 @@ public:
     // Writes the whole document to its file. Raises EFCreateError or EWriteError; the file is
     // never left torn.
     void SaveFile() override;
+    // SaveFile, returning the bytes it wrote.
+    std::string SaveFileBytes();
 
     bool IsModified() const { return Modified; }
     // Drops the unsaved changes from the file's point of view: the destructor then writes

@@ -73,12 +73,11 @@ TPassOutcome ScanSetupIni(const TKitPaths& kit, TSurveyView& view, bool update, 
             WalkFamily(document, kit, view, "IMainOption", "ISubOption", update, display);
             WalkFamily(document, kit, view, "UMainOption", "USubOption", update, display);
         }
-        if (update) {
+        if (update && mode == TPassMode::Check) {
             outcome.savedBytes = document.SavedBytes();
-            if (mode == TPassMode::Check)
-                document.DiscardChanges();  // else its destructor would save
-            else
-                document.SaveFile();
+            document.DiscardChanges();  // else its destructor would save
+        } else if (update) {
+            outcome.savedBytes = document.SaveFileBytes();
         }
     } catch (...) {
         // A pass that fails writes nothing: the sizes measured so far are dropped.
