@@ -95,6 +95,10 @@ void Describe(TPackFileAccount& account, const TZipReader& reader, const TMaskLi
         account.warnings.push_back(warning::NoEndRecord(path));
     if (account.source == TEntrySource::LocalHeaders)
         account.warnings.push_back(warning::Rebuilt(path));
+    if (reader.CountWrapped())
+        account.countField = reader.EndRecord().TotalEntries;
+    if (reader.EndRecord().Zip64Prefix != 0)
+        account.warnings.push_back(warning::Zip64Prefix(path, reader.EndRecord().Zip64Prefix));
     if (account.entries != 0 && account.MatchedEntries() == 0)
         account.warnings.push_back(warning::NoMaskMatched(path, account.entries));
     if (tally.negative != 0)

@@ -45,6 +45,23 @@ public:
         rows[row] = TRow{key, uncompressedSize, static_cast<uint32_t>(nameOffset), static_cast<uint16_t>(name.size()), form};
         CopyShort(names.get() + nameOffset, name);
     }
+    // How far the table is filled, to go back to.
+    struct TFill {
+        size_t rows;
+        size_t nameBytes;
+        bool inDataOrder;
+        uint64_t nextKeyInOrder;
+    };
+    TFill Fill() const { return {rowCount, namesUsed, inDataOrder, nextKeyInOrder}; }
+    // Drops the rows added since fill was taken, with their names.
+    void BackTo(const TFill& fill)
+    {
+        rowCount = fill.rows;
+        namesUsed = fill.nameBytes;
+        inDataOrder = fill.inDataOrder;
+        nextKeyInOrder = fill.nextKeyInOrder;
+    }
+
     // Puts the rows in data order; false where two of them share a key (two central headers
     // that name one local header).
     bool SortByKey();

@@ -199,6 +199,7 @@ void TZipReader::ReadCentralDirectory()
     loadedFileTime = archiveFile.DosModificationTime();
     FreeEntries();
     rebuilt = false;  // a rebuild of the last read says nothing about this one
+    countWrapped = false;
     entrySource = TEntrySource::NoEndRecord;
     emptyArchive = archiveFile.Size() == 0;
     bool found = endRecord.FindEndRecord(archiveFile) && EndRecordUsable();
@@ -227,7 +228,7 @@ void TZipReader::ReadCentralDirectory()
         source->Seek(fromCompanion ? 0 : static_cast<int64_t>(endRecord.CentralDirOffset), TSeekFrom::Begin);
     }
     directoryRead = true;
-    ReadEntries();
+    ReadEntries(fromCompanion ? 0 : static_cast<int64_t>(endRecord.CentralDirOffset));
     ReadSplitArchiveComment(fromCompanion);
     diskCount = static_cast<int32_t>(endRecord.ThisDisk + 1);
     currentDisk = fromCompanion ? 0 : static_cast<int32_t>(endRecord.ThisDisk);
@@ -268,7 +269,7 @@ std::optional<TZipReader::TListedEntry> TZipReader::ReadCentralRecord(TZipEntryI
                         record.LeafName, TNameForm::Leaf, record.CentralExtraLength, record.FileCommentLength};
 }
 
-void TZipReader::ReadEntries()
+void TZipReader::ReadEntries(int64_t directoryStart)
 {
     // Two central headers that name the same local header are found where the entries are
     // put into data order. A split archive's next part is opened only while no two entries
@@ -298,11 +299,14 @@ void TZipReader::ReadEntries()
         request = &noRequest;
         merging = true;
         headersToRead = endRecord.TotalEntries;
+        countWrapped = false;
     };
     twoByteCodePage = AnyLeadByte();
     TZipEntryInfo record(OEMConvert);
     for (;;) {
         if (s == headersToRead) {
+            if (!merging)
+                ReadPastTheCount(record, directoryStart);
             if (merging || entries.SortByKey())
                 return;
             restartFromLocalHeaders();
@@ -333,6 +337,39 @@ void TZipReader::ReadEntries()
         rememberedExtra = entry->extraLength;
         ++s;
     }
+}
+
+void TZipReader::ReadPastTheCount(TZipEntryInfo& record, int64_t directoryStart)
+{
+    // A classic count field holds the count modulo 65,536, as older writers leave it past
+    // 65,535 entries. The central headers that still fill the directory are read on; they
+    // stay only where they fill it exactly and agree with the count.
+    if (endRecord.Zip64 || partMode != TPartMode::SinglePart)
+        return;
+    if (endRecord.TotalEntries == 0)
+        source->Seek(directoryStart, TSeekFrom::Begin);  // a count of 0 sought nothing
+    const int64_t directoryEnd = directoryStart + static_cast<int64_t>(endRecord.CentralDirSize);
+    int64_t at = source->Position();
+    if (at >= directoryEnd)
+        return;
+    const TEntryTable::TFill counted = entries.Fill();
+    const TNextPartRequest noRequest;
+    uint64_t more = 0;
+    while (at < directoryEnd) {
+        std::optional<TListedEntry> entry = ReadCentralHeader(record, noRequest);
+        if (!entry)
+            break;
+        const int64_t next = source->Position() + entry->extraLength + entry->commentLength;
+        if (next > directoryEnd)
+            break;
+        entries.Add(entry->key, entry->uncompressedSize, entry->name, entry->form);
+        SkipCentralTail(*entry);
+        at = next;
+        ++more;
+    }
+    countWrapped = at == directoryEnd && more != 0 && more % 0x10000 == 0;
+    if (!countWrapped)
+        entries.BackTo(counted);
 }
 
 void TZipReader::MergeCentralHeader(const TListedEntry& header)

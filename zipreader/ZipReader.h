@@ -63,6 +63,9 @@ public:
     void DefaultNextPart(TZipReader& sender, int32_t partNumber, std::string& fileName);
 
     bool Rebuilt() const { return rebuilt; }
+    // The directory held more central headers than its classic count field says, by a
+    // multiple of 65,536, and all were read.
+    bool CountWrapped() const { return countWrapped; }
     // Where the last read found the entries, and whether the archive was an empty file.
     TEntrySource Source() const { return entrySource; }
     bool EmptyArchive() const { return emptyArchive; }
@@ -90,7 +93,8 @@ private:
     bool EndRecordUsable();
     bool FindCompanion(TArchiveStream& companion);
     TPartMode PartModeOf(uint32_t thisDisk) const;
-    void ReadEntries();
+    void ReadEntries(int64_t directoryStart);
+    void ReadPastTheCount(TZipEntryInfo& record, int64_t directoryStart);
     // Reads the central header at the source's position and leaves the source after its name.
     // The common case without a copy: a header that lies in the buffer whole up to its extra
     // field, with a name that needs neither the OEM conversion (not from an MS-DOS host, or all
@@ -124,6 +128,7 @@ private:
     TPartMode partMode = TPartMode::SinglePart;
     bool checkPartLabels = true;
     bool twoByteCodePage = false;  // of the directory read under way
+    bool countWrapped = false;
 };
 
 }  // namespace pk

@@ -26,6 +26,7 @@ void TEndOfCentralDir::Reset()
     CommentOffset = 0;
     CommentChanged = false;
     Zip64 = false;
+    Zip64Prefix = 0;
 }
 
 bool TEndOfCentralDir::FindEndRecord(TBufferedStream& file)
@@ -62,6 +63,7 @@ bool TEndOfCentralDir::FindEndRecordIn(TBufferedStream& file, int64_t windowStar
         const int64_t recordAt = windowStart + static_cast<int64_t>(at);
         CommentOffset = recordAt + kEndRecordSize;
         Zip64 = false;
+        Zip64Prefix = 0;
         if (std::optional<zip64::TEndRecord> wide = zip64::FindEndRecord(file, recordAt)) {
             ThisDisk = wide->thisDisk;
             CentralDirDisk = wide->centralDirDisk;
@@ -69,6 +71,7 @@ bool TEndOfCentralDir::FindEndRecordIn(TBufferedStream& file, int64_t windowStar
             CentralDirSize = wide->centralDirSize;
             CentralDirOffset = wide->centralDirOffset;
             Zip64 = true;
+            Zip64Prefix = wide->prefix;
         }
         return true;
     }

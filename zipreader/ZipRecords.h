@@ -82,6 +82,7 @@ public:
     int64_t CommentOffset;
     bool CommentChanged;
     bool Zip64;  // the ZIP64 end record gave the disks, the count and the directory's place
+    uint64_t Zip64Prefix;  // bytes in front of a ZIP64 archive that its offsets leave out
 
 private:
     // Searches the file from windowStart to its end, from the end backwards.
