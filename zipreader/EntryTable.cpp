@@ -45,8 +45,11 @@ bool TEntryTable::SortByKey()
     if (inDataOrder)
         return true;  // every key above the one before: none repeats
     TRow* const end = rows.get() + rowCount;
-    auto byKey = [](const TRow& a, const TRow& b) { return a.key < b.key; };
-    std::sort(rows.get(), end, byKey);
+    // Some writers list their entries in reverse data order: turned round, not sorted.
+    if (std::adjacent_find(rows.get(), end, [](const TRow& a, const TRow& b) { return a.key <= b.key; }) == end)
+        std::reverse(rows.get(), end);
+    else
+        std::sort(rows.get(), end, [](const TRow& a, const TRow& b) { return a.key < b.key; });
     const bool unique =
         std::adjacent_find(rows.get(), end, [](const TRow& a, const TRow& b) { return a.key == b.key; }) == end;
     inDataOrder = unique;
