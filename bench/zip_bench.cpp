@@ -1,6 +1,5 @@
 // Loading a directory of 65,535 entries whose central directory lists them in data order,
-// and the same archive with its central directory reversed. The entry list inserts every
-// reversed entry at its front, so a list that shifts all its items would turn quadratic.
+// and the same archive with its central directory reversed, which the entry table sorts.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>

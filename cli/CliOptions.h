@@ -1,8 +1,9 @@
 #pragma once
 // The console front end's command line.
-#include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "platform/Exceptions.h"
 
 namespace pk::cli {
 
@@ -24,10 +25,7 @@ struct TCliOptions {
     std::string iniPath = "SETUP.INI";
 };
 
-class EUsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+PK_DECLARE_EXCEPTION(EUsageError)
 
 // Parses the arguments after the program name; raises EUsageError.
 TCliOptions ParseCliOptions(const std::vector<std::string>& args);

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/AsciiCase.h"
 #include "platform/Exceptions.h"
 #include "platform/TextServices.h"
 
@@ -15,11 +16,6 @@ namespace {
 
 // Each after-star element needs at most one resume point, so this also bounds the resume stack.
 constexpr int kMaxAfterStarElements = 30;
-
-uint8_t Fold(uint8_t c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<uint8_t>(c - 'a' + 'A') : c;
-}
 
 // A NUL byte ends a name or a mask.
 std::string_view UpToNul(std::string_view text)
@@ -48,11 +44,11 @@ struct TMask::TElement {
         const auto c = static_cast<uint8_t>(name[pos]);
         switch (kind) {
         case TKind::Literal:
-            return Fold(c) == character;
+            return platform::UpperAscii(c) == character;
         case TKind::AnyCharacter:
             return true;
         case TKind::Set:
-            return members[Fold(c)] != negated;
+            return members[platform::UpperAscii(c)] != negated;
         case TKind::DoubleByte:
             return pos + 1 < name.size() && c == character && static_cast<uint8_t>(name[pos + 1]) == trail;
         }
@@ -88,7 +84,7 @@ public:
                 i += 2;
             } else {
                 // A lead byte that ends the mask has no trail; it stays a plain byte.
-                Add({.character = Fold(c)}, i + 1);
+                Add({.character = platform::UpperAscii(c)}, i + 1);
                 ++i;
             }
         }
@@ -118,13 +114,13 @@ private:
                 if (i + 1 >= mask.size())
                     Invalid(mask.size() + 1);  // not closed
                 // The upper end may be "]"; the last single member stays what it was.
-                const unsigned upper = Fold(static_cast<uint8_t>(mask[i + 1]));
+                const unsigned upper = platform::UpperAscii(static_cast<uint8_t>(mask[i + 1]));
                 for (unsigned v = *lastMember; v <= upper; ++v)
                     set.members.set(v);
                 i += 2;
                 continue;
             }
-            lastMember = Fold(c);
+            lastMember = platform::UpperAscii(c);
             set.members.set(*lastMember);
             ++i;
         }
@@ -194,7 +190,7 @@ bool TMask::Matches(std::string_view text) const
             return false;
         const size_t start = name.size() - ending->size();
         for (size_t i = 0; i < ending->size(); ++i)
-            if (Fold(static_cast<uint8_t>(name[start + i])) != static_cast<uint8_t>((*ending)[i]))
+            if (platform::UpperAscii(static_cast<uint8_t>(name[start + i])) != static_cast<uint8_t>((*ending)[i]))
                 return false;
         return true;
     }

@@ -43,7 +43,9 @@ const char* SourceName(TEntrySource source)
 
 std::string SourceText(const TPackFileAccount& account)
 {
-    const char* text = kSourceWords[static_cast<size_t>(account.source)].text;
+    std::string text = kSourceWords[static_cast<size_t>(account.source)].text;
+    if (account.countField)
+        text += " (count field " + std::to_string(*account.countField) + ")";
     return account.source == TEntrySource::Parts ? std::to_string(account.parts) + " " + text : text;
 }
 
@@ -72,6 +74,11 @@ std::string NoMaskMatched(const std::string& path, uint64_t entries)
 std::string Rebuilt(const std::string& path)
 {
     return path + ": directory damaged; entries rebuilt from local headers";
+}
+
+std::string Zip64Prefix(const std::string& path, uint64_t prefix)
+{
+    return path + ": " + std::to_string(prefix) + " bytes in front of the archive; its ZIP64 offsets read past them";
 }
 
 std::string NegativeSizes(const std::string& path, uint64_t entries)

@@ -28,6 +28,7 @@ struct TPackFileAccount {
     TEntrySource source = TEntrySource::NoEndRecord;
     int32_t parts = 1;
     std::vector<std::string> warnings;
+    std::optional<uint64_t> countField;  // a classic count that the directory held more entries than
 
     uint64_t MatchedEntries() const;
 };
@@ -50,6 +51,7 @@ std::string EmptyPackFile(const std::string& path);
 std::string WrpInOtherCase(const std::string& path, const std::string& extension);
 std::string NoMaskMatched(const std::string& path, uint64_t entries);
 std::string Rebuilt(const std::string& path);
+std::string Zip64Prefix(const std::string& path, uint64_t prefix);
 std::string NegativeSizes(const std::string& path, uint64_t entries);
 }  // namespace warning
 

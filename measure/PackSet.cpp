@@ -2,9 +2,9 @@
 
 #include "measure/WrpFile.h"
 #include "measure/ZipFileSize.h"
+#include "platform/AsciiCase.h"
 #include "platform/Exceptions.h"
 #include "platform/Paths.h"
-#include "zipreader/ZipUtil.h"
 
 namespace pk {
 
@@ -49,7 +49,7 @@ int32_t MeasurePackFile(const std::string& path, const std::vector<std::string>&
     TPackFileAccount& file = account->packFiles.emplace_back();
     file.path = path;
     file.kind = blockFile ? TPackKind::Wrp : TPackKind::Zip;
-    if (!blockFile && zip::UpperCaseAscii(extension) == ".WRP")
+    if (!blockFile && platform::UpperCaseAscii(extension) == ".WRP")
         file.warnings.push_back(warning::WrpInOtherCase(path, extension));
     if (!blockFile)
         return ZipFileSize(path, masks, &file);

@@ -103,13 +103,13 @@ void TXPrinter::PrintGrid(const TPrintableGrid& grid, bool WholeGrid)
     ApplyMargins();
     const int printerPpi = printer.DeviceCaps(TDeviceCap::LogPixelsY);
     TPrinterFont font = TakeOverFont(grid.Font(), printerPpi);
-    std::vector<ColumnEdges> columns = ColumnsOnPaper(grid, cells, printerPpi);
+    std::vector<TColumnEdges> columns = ColumnsOnPaper(grid, cells, printerPpi);
     // Columns wider than the paper shrink, with their gaps and the font, by one factor, so
     // that the last one ends at the printable area's right edge instead of being cut off.
     const double printable = WidthRightOfMargin();
     if (!columns.empty() && columns.back().right > printable && printable > 0) {
         double factor = printable / columns.back().right;
-        for (ColumnEdges& edges : columns)
+        for (TColumnEdges& edges : columns)
             edges = {RoundHalfEven(edges.left * factor), RoundHalfEven(edges.right * factor)};
         font.height = ScaledFontHeight(font.height, factor);
     }
@@ -122,7 +122,7 @@ void TXPrinter::PrintGrid(const TPrintableGrid& grid, bool WholeGrid)
         int32_t top = ToDevice(double(lineCounter) * lineHeight);
         int32_t bottom = ToDevice(double(lineCounter + 1) * lineHeight);
         for (int column = cells.firstColumn; column <= cells.lastColumn; ++column) {
-            const ColumnEdges& edges = columns[static_cast<size_t>(column - cells.firstColumn)];
+            const TColumnEdges& edges = columns[static_cast<size_t>(column - cells.firstColumn)];
             TDeviceRect rect{ToDevice(edges.left), top, ToDevice(edges.right), bottom};
             printer.TextRect(rect, rect.left, rect.top, grid.Cell(column, row));
         }
@@ -131,13 +131,13 @@ void TXPrinter::PrintGrid(const TPrintableGrid& grid, bool WholeGrid)
     document.End();
 }
 
-std::vector<TXPrinter::ColumnEdges> TXPrinter::ColumnsOnPaper(const TPrintableGrid& grid, const TGridRange& cells,
+std::vector<TXPrinter::TColumnEdges> TXPrinter::ColumnsOnPaper(const TPrintableGrid& grid, const TGridRange& cells,
                                                               int printerPpi)
 {
     // Columns keep their width on paper; widths and the gap both use the vertical resolutions.
     const double gap = printerPpi * kGapInches;
     const int screenPpi = grid.Font().screenPixelsPerInch;
-    std::vector<ColumnEdges> columns;
+    std::vector<TColumnEdges> columns;
     double x = 0;
     for (int column = cells.firstColumn; column <= cells.lastColumn; ++column) {
         double widthInches = double(grid.ColumnWidth(column)) / screenPpi;
@@ -199,17 +199,17 @@ void TXPrinter::ApplyMargins()
 
 void TXPrinter::SetLeftMargin(uint16_t value)
 {
-    ApplyMargin(Axis::Horizontal, value);
+    ApplyMargin(TAxis::Horizontal, value);
 }
 
 void TXPrinter::SetTopMargin(uint16_t value)
 {
-    ApplyMargin(Axis::Vertical, value);
+    ApplyMargin(TAxis::Vertical, value);
 }
 
-void TXPrinter::ApplyMargin(Axis axis, uint16_t value)
+void TXPrinter::ApplyMargin(TAxis axis, uint16_t value)
 {
-    const bool horizontal = axis == Axis::Horizontal;
+    const bool horizontal = axis == TAxis::Horizontal;
     marginApplied = false;
     TPrinterDevice& printer = Printer();
     if (!printer.Printing()) {

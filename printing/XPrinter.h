@@ -47,22 +47,22 @@ public:
     int PageHeightMm() const;
 
 private:
-    enum class Axis { Horizontal, Vertical };
+    enum class TAxis { Horizontal, Vertical };
     struct TGridRange {
         int firstColumn, lastColumn, firstRow, lastRow;
     };
     // A cell's left and right edge in drawing coordinates.
-    struct ColumnEdges {
+    struct TColumnEdges {
         double left, right;
     };
 
-    void ApplyMargin(Axis axis, uint16_t value);
+    void ApplyMargin(TAxis axis, uint16_t value);
     void ApplyMargins();
     // Begins a new page when line number lineCounter (from 0) would not fit on this one.
     void BreakPageIfFull(int& lineCounter, int64_t lineHeight);
     int64_t LineHeight() const;
     static TGridRange ChooseCells(const TPrintableGrid& grid, bool WholeGrid);
-    static std::vector<ColumnEdges> ColumnsOnPaper(const TPrintableGrid& grid, const TGridRange& cells, int printerPpi);
+    static std::vector<TColumnEdges> ColumnsOnPaper(const TPrintableGrid& grid, const TGridRange& cells, int printerPpi);
     // From the left margin to the right edge of the printable area, in device pixels.
     double WidthRightOfMargin() const;
 

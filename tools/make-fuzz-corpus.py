@@ -120,6 +120,13 @@ def crafted_zips():
                                  struct.pack("<IHHHHIIH", 0x06054B50, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF,
                                              0xFFFFFFFF, 0xFFFFFFFF, 0))
     cases["zip64-extra-field"] = zip64 + end_record(1, len(central), len(zip64) - len(central))
+    # The same behind data that its offsets leave out: the record before the locator is found.
+    cases["zip64-behind-stub"] = b"MZ" * 32 + cases["zip64-end-record"]
+    # A count field that says fewer headers than the directory holds: they are read on.
+    plain = (struct.pack("<IHHHHHHIIIHHHHHII", 0x02014B50, 20, 20, 0, 0, 0, 0, 0, 3, 3, 5, 0, 0, 0, 0, 0, 0)
+             + b"A.TXT")
+    cases["count-past-its-field"] = (local_header(b"A.TXT", 3, 3) + b"abc" + plain * 2 +
+                                     end_record(1, 2 * len(plain), 38))
     return cases
 
 

@@ -5,7 +5,7 @@
 
 namespace pk {
 
-PrintedTable::PrintedTable(const TSizeTable& table, const std::vector<int>& screenColumnWidths, int screenDpi)
+TPrintedTable::TPrintedTable(const TSizeTable& table, const std::vector<int>& screenColumnWidths, int screenDpi)
     : table(table)
 {
     for (int width : screenColumnWidths)
@@ -13,7 +13,7 @@ PrintedTable::PrintedTable(const TSizeTable& table, const std::vector<int>& scre
     widths.resize(kGridColumns);
 }
 
-TGridFont PrintedTable::Font() const
+TGridFont TPrintedTable::Font() const
 {
     TGridFont font;
     font.face = kWindowFontFace;

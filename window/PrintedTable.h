@@ -9,12 +9,12 @@
 
 namespace pk {
 
-class PrintedTable : public TPrintableGrid {
+class TPrintedTable : public TPrintableGrid {
 public:
     // Column widths as the screen shows them at screenDpi. The printout is the same at any
     // screen resolution: widths and font are given as at 96 pixels per inch, and the text is
     // black, whatever colours the screen uses.
-    PrintedTable(const TSizeTable& table, const std::vector<int>& screenColumnWidths, int screenDpi);
+    TPrintedTable(const TSizeTable& table, const std::vector<int>& screenColumnWidths, int screenDpi);
 
     int ColumnCount() const override { return kGridColumns; }
     int RowCount() const override { return table.RowCount(); }

@@ -504,7 +504,7 @@ void TSetupForm::ButtonUpdateClick()
 void TSetupForm::ButtonPrintClick()
 {
     editor.End();
-    PrintedTable table(logic.Table(), ColumnWidths(), dpi);
+    TPrintedTable table(logic.Table(), ColumnWidths(), dpi);
     TXPrinter printer;
     printer.Print(&table, false);
 }

@@ -85,7 +85,7 @@ void TSetupFormLogic::ButtonEditTextClick(const TEditorRunner& runEditor)
 
 void TSetupFormLogic::StringGridBeginEdit(int row)
 {
-    beforeEdit = RowBeforeEdit{row, table.Row(row), flow.GridModified};
+    beforeEdit = TRowBeforeEdit{row, table.Row(row), flow.GridModified};
 }
 
 void TSetupFormLogic::StringGridCancelEdit()

@@ -69,12 +69,12 @@ private:
     bool passRunning = false;
     TSectionAccount nextAccount;
     std::vector<std::string> warningTips;  // by table row
-    struct RowBeforeEdit {
+    struct TRowBeforeEdit {
         int row;
         TGridRowTexts texts;
         bool gridModified;
     };
-    std::optional<RowBeforeEdit> beforeEdit;
+    std::optional<TRowBeforeEdit> beforeEdit;
 };
 
 }  // namespace pk

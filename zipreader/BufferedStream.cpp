@@ -48,12 +48,12 @@ int64_t TBufferedStream::Seek(int64_t offset, platform::TSeekFrom from)
     return position;
 }
 
-const uint8_t* TBufferedStream::PeekRefilled(size_t count)
+std::span<const uint8_t> TBufferedStream::PeekRefilled(size_t count)
 {
     if (count > bufferSize)
-        return nullptr;
+        return {};
     FillFrom(position);
-    return bufferLength >= count ? buffer.get() : nullptr;
+    return bufferLength >= count ? std::span<const uint8_t>(buffer.get(), bufferLength) : std::span<const uint8_t>();
 }
 
 void TBufferedStream::FillFrom(int64_t at)

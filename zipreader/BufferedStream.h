@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "platform/File.h"
@@ -25,13 +26,14 @@ public:
     // one past the end is allowed and reads nothing.
     int64_t Seek(int64_t offset, platform::TSeekFrom from);
     int64_t Position() const { return position; }
-    // The next count bytes in place, without moving the position: from the buffer, which is
-    // filled again from the position when they are not all in it. nullptr when the file holds
-    // fewer or count is more than the buffer holds.
-    const uint8_t* Peek(size_t count)
+    // The bytes from the position on that the buffer holds, at least count of them, without
+    // moving the position: the buffer is filled again from the position when fewer are in it.
+    // Empty when the file holds fewer or count is more than the buffer holds.
+    std::span<const uint8_t> Peek(size_t count)
     {
-        if (position >= bufferStart && static_cast<size_t>(position - bufferStart) + count <= bufferLength)
-            return buffer.get() + (position - bufferStart);
+        const int64_t offset = position - bufferStart;
+        if (offset >= 0 && static_cast<size_t>(offset) + count <= bufferLength)
+            return {buffer.get() + offset, bufferLength - static_cast<size_t>(offset)};
         return PeekRefilled(count);
     }
     // Moves past bytes seen with Peek.
@@ -49,7 +51,7 @@ protected:
 
 private:
     void DropBuffer() { bufferLength = 0; }
-    const uint8_t* PeekRefilled(size_t count);
+    std::span<const uint8_t> PeekRefilled(size_t count);
     void FillFrom(int64_t at);
     bool Buffered(int64_t at) const { return at >= bufferStart && at < bufferStart + static_cast<int64_t>(bufferLength); }
 

@@ -1,48 +1,70 @@
 #pragma once
 // The entries of one archive as the reader keeps them: fixed-size rows in one array and the
 // names in one block of text, so that an entry costs no allocation of its own. Rows are
-// appended in the order the directory lists them; a duplicate is refused as it is added, and
-// the order of the entries' data (disk, then local header offset) is put right once, at the end.
+// appended in the order the directory lists them; they are put into the order of the
+// entries' data (disk, then local header offset) only where the directory did not list them
+// so, which costs one comparison per entry to know.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <memory>
 #include <optional>
-#include <string>
 #include <string_view>
-#include <vector>
 
-#include "zipreader/EntrySink.h"
 #include "zipreader/LeafName.h"
 
 namespace pk {
 
-class TEntryTable final : public TEntrySink {
+class TEntryTable {
 public:
+    // An entry's place in the data order: disk first, then the local header offset, both
+    // unsigned. Disks and offsets beyond any file that can be read share the last places.
+    static uint64_t KeyOf(uint32_t diskNumberStart, uint64_t localHeaderOffset)
+    {
+        constexpr uint64_t kOffsets = uint64_t{1} << 48;
+        return (static_cast<uint64_t>(std::min<uint32_t>(diskNumberStart, 0xFFFF)) << 48) |
+               std::min(localHeaderOffset, kOffsets - 2);
+    }
+
     void Clear();
     // Room for the entries and their names, so that reading them moves nothing.
     void Reserve(size_t entries, size_t nameBytes);
-    bool Add(uint64_t key, uint64_t uncompressedSize, std::string_view name, TNameForm form) override
+    void Add(uint64_t key, uint64_t uncompressedSize, std::string_view name, TNameForm form)
     {
-        // Most archives list their entries in data order, some in reverse: while the keys keep
-        // one direction, the last key is the only one a new key could equal. With room
-        // reserved, such an entry costs a few moves.
-        if (rowCount != 0 && rowCount < rowCapacity && name.size() <= namesCapacity - namesUsed &&
-            (order == TOrder::Ascending ? key > rows[rowCount - 1].key
-                                        : order == TOrder::Descending && key < rows[rowCount - 1].key)) {
-            Append(key, uncompressedSize, name, form);
-            return true;
-        }
-        return AddOtherwise(key, uncompressedSize, name, form);
+        if (rowCount == rowCapacity)
+            GrowRows(1);
+        if (name.size() > namesCapacity - namesUsed)
+            GrowNames(name.size());
+        // Read and written before the name is copied, whose bytes may be any of them.
+        const size_t row = rowCount++;
+        const size_t nameOffset = namesUsed;
+        namesUsed += name.size();
+        inDataOrder = inDataOrder && key >= nextKeyInOrder;
+        nextKeyInOrder = key + 1;
+        rows[row] = TRow{key, uncompressedSize, static_cast<uint32_t>(nameOffset), static_cast<uint16_t>(name.size()), form};
+        CopyShort(names.get() + nameOffset, name);
     }
-    TListedOrder Order() const override
+    // How far the table is filled, to go back to.
+    struct TFill {
+        size_t rows;
+        size_t nameBytes;
+        bool inDataOrder;
+        uint64_t nextKeyInOrder;
+    };
+    TFill Fill() const { return {rowCount, namesUsed, inDataOrder, nextKeyInOrder}; }
+    // Drops the rows added since fill was taken, with their names.
+    void BackTo(const TFill& fill)
     {
-        return order == TOrder::Ascending    ? TListedOrder::DataOrder
-               : order == TOrder::Descending ? TListedOrder::ReverseDataOrder
-                                             : TListedOrder::NotStraight;
+        rowCount = fill.rows;
+        namesUsed = fill.nameBytes;
+        inDataOrder = fill.inDataOrder;
+        nextKeyInOrder = fill.nextKeyInOrder;
     }
-    // Puts the rows in data order; the rows are read only after this.
-    void Finish();
+
+    // Puts the rows in data order; false where two of them share a key (two central headers
+    // that name one local header).
+    bool SortByKey();
 
     size_t Count() const { return rowCount; }
     std::string_view LeafName(size_t index) const
@@ -52,9 +74,9 @@ public:
     }
     uint64_t UncompressedSize(size_t index) const { return rows[index].uncompressedSize; }
 
-    // The finished row with that key.
+    // The row with that key, in a table in data order.
     std::optional<size_t> Find(uint64_t key) const;
-    // Gives a finished row another size and name; its key stays.
+    // Gives a row another size and name; its key stays.
     void Replace(size_t index, uint64_t uncompressedSize, std::string_view name, TNameForm form);
 
 private:
@@ -65,20 +87,7 @@ private:
         uint16_t nameLength;
         TNameForm form;
     };
-    enum class TOrder : uint8_t { Ascending, Descending, Mixed };
 
-    // Appends a row and its name where both have room.
-    void Append(uint64_t key, uint64_t uncompressedSize, std::string_view name, TNameForm form)
-    {
-        rows[rowCount++] = TRow{key, uncompressedSize, StoreName(name), static_cast<uint16_t>(name.size()), form};
-    }
-    // Copies the name into the name block, which has room, and returns where it starts.
-    uint32_t StoreName(std::string_view name)
-    {
-        CopyShort(names.get() + namesUsed, name);
-        namesUsed += name.size();
-        return static_cast<uint32_t>(namesUsed - name.size());
-    }
     // Names are short: copied in two overlapping moves where they fit, without a call.
     static void CopyShort(char* to, std::string_view from)
     {
@@ -95,10 +104,6 @@ private:
     }
     void GrowRows(size_t more);
     void GrowNames(size_t more);
-    bool AddOtherwise(uint64_t key, uint64_t uncompressedSize, std::string_view name, TNameForm form);
-    bool IsNewKey(uint64_t key);
-    void HashAllKeys();
-    bool InsertHashedKey(uint64_t key);
 
     // Both blocks grow by hand: nothing is zeroed or constructed that is written straight after.
     std::unique_ptr<TRow[]> rows;
@@ -107,11 +112,8 @@ private:
     std::unique_ptr<char[]> names;
     size_t namesUsed = 0;
     size_t namesCapacity = 0;
-    // While the keys arrive strictly rising or strictly falling, a new key is checked against
-    // the last one alone; otherwise against a hash set of all keys.
-    TOrder order = TOrder::Ascending;
-    std::vector<uint64_t> hashedKeys;  // open addressing; kNoKey marks a free slot
-    size_t hashedCount = 0;
+    bool inDataOrder = true;       // every key so far above the one before
+    uint64_t nextKeyInOrder = 0;  // the least key that keeps the rows in data order (KeyOf leaves room for + 1)
 };
 
 }  // namespace pk

@@ -1,14 +1,17 @@
 #pragma once
-// The leaf of a name as the directory read hands it on: a name given as a whole ASCII path is
+// The leaf of a name as the directory read keeps it: a name kept as its whole stored path is
 // split at its last "/", "\" or ":" only when asked for, eight bytes at a time.
 #include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
 
-#include "zipreader/EntrySink.h"
-
 namespace pk {
+
+// How a name is kept: as its leaf, or as the whole stored path, whose leaf follows the last
+// "/", "\" or ":" (found only when asked for, as most masks never need it); a path is kept
+// only where no byte of it can be part of a two-byte character.
+enum class TNameForm : uint8_t { Leaf, Path };
 
 namespace leafsplit {
 
@@ -24,10 +27,10 @@ constexpr uint64_t BytesEqualTo(uint64_t word, char c)
 
 }  // namespace leafsplit
 
-inline std::string_view LeafOf(std::string_view name, TEntrySink::TNameForm form)
+inline std::string_view LeafOf(std::string_view name, TNameForm form)
 {
     using leafsplit::BytesEqualTo;
-    if (form == TEntrySink::TNameForm::Leaf)
+    if (form == TNameForm::Leaf)
         return name;
     // Back from the end a word at a time; the highest separator byte of the first word that
     // holds one is the last separator.

@@ -26,15 +26,25 @@ std::optional<TEndRecord> FindEndRecord(TBufferedStream& file, int64_t classicAt
     file.Seek(classicAt - kLocatorSize, platform::TSeekFrom::Begin);
     if (file.Read(locator, sizeof locator) != sizeof locator || le::GetU32(locator) != kLocatorSignature)
         return std::nullopt;
-    const uint64_t at = le::GetU64(locator + kLocatorRecordOffset);
-    if (at > static_cast<uint64_t>(file.Size()) || file.Size() - static_cast<int64_t>(at) < kEndRecordSize)
-        return std::nullopt;
+    const uint64_t said = le::GetU64(locator + kLocatorRecordOffset);
     uint8_t r[kEndRecordSize];
-    file.Seek(static_cast<int64_t>(at), platform::TSeekFrom::Begin);
-    if (file.Read(r, sizeof r) != sizeof r || le::GetU32(r) != kEndRecordSignature)
-        return std::nullopt;
-    return TEndRecord{le::GetU32(r + kEndThisDisk), le::GetU32(r + kEndCentralDirDisk), le::GetU64(r + kEndTotalEntries),
-                      le::GetU64(r + kEndCentralDirSize), le::GetU64(r + kEndCentralDirOffset)};
+    auto recordAt = [&](uint64_t at) {
+        if (at > static_cast<uint64_t>(file.Size()) || file.Size() - static_cast<int64_t>(at) < kEndRecordSize)
+            return false;
+        file.Seek(static_cast<int64_t>(at), platform::TSeekFrom::Begin);
+        return file.Read(r, sizeof r) == sizeof r && le::GetU32(r) == kEndRecordSignature;
+    };
+    // Writers put the record without extensible data right before the locator.
+    const int64_t before = classicAt - kLocatorSize - kEndRecordSize;
+    uint64_t prefix = 0;
+    if (!recordAt(said)) {
+        if (before < 0 || static_cast<uint64_t>(before) <= said || !recordAt(static_cast<uint64_t>(before)))
+            return std::nullopt;
+        prefix = static_cast<uint64_t>(before) - said;
+    }
+    return TEndRecord{le::GetU32(r + kEndThisDisk),       le::GetU32(r + kEndCentralDirDisk),
+                      le::GetU64(r + kEndTotalEntries),   le::GetU64(r + kEndCentralDirSize),
+                      le::GetU64(r + kEndCentralDirOffset) + prefix, prefix};
 }
 
 void TakeFromExtra(const uint8_t* extra, size_t length, THeaderFields& fields)

@@ -20,11 +20,13 @@ struct TEndRecord {
     uint32_t centralDirDisk;
     uint64_t totalEntries;
     uint64_t centralDirSize;
-    uint64_t centralDirOffset;
+    uint64_t centralDirOffset;  // moved by the prefix
+    uint64_t prefix;            // data in front of the archive that its offsets leave out
 };
 
 // The ZIP64 end record that a locator ending at classicAt (where the classic end record
-// starts) points to, when the locator is there and its record lies whole inside the file.
+// starts) points to, when the locator is there and its record lies whole inside the file;
+// else the one right before the locator, where data in front of the archive moved it.
 std::optional<TEndRecord> FindEndRecord(TBufferedStream& file, int64_t classicAt);
 
 // The header fields that a ZIP64 extra field may carry, in its order.

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
+#include <span>
 
+#include "platform/AsciiCase.h"
 #include "platform/Drives.h"
 #include "platform/Exceptions.h"
 #include "platform/LittleEndian.h"
@@ -27,7 +30,7 @@ constexpr int64_t kSelfExtractorStubSize = 14000;
 constexpr int kMessagesEveryScannedBytes = 10240;
 constexpr int kDataDescriptorSize = 16;
 
-bool IsAscii(std::string_view text)
+inline bool IsAscii(std::string_view text)
 {
     uint64_t bits = 0;
     uint64_t word;
@@ -62,38 +65,15 @@ bool OemConversionKeepsAscii()
     return keeps;
 }
 
-uint64_t KeyOf(const TZipEntryInfo& entry)
+// Whether some byte starts a two-byte character in the code page, so that splitting a name
+// must mind them.
+bool AnyLeadByte()
 {
-    return TEntrySink::KeyOf(entry.DiskNumberStart, entry.LocalHeaderOffset);
+    for (unsigned b = 0; b < 256; ++b)
+        if (platform::IsLeadByte(static_cast<uint8_t>(b)))
+            return true;
+    return false;
 }
-
-// Hands the entries on while their keys keep one direction.
-class TStraightVisit final : public TEntrySink {
-public:
-    explicit TStraightVisit(TEntryVisitor& visitor) : visitor(visitor) {}
-
-    bool Add(uint64_t key, uint64_t uncompressedSize, std::string_view name, TNameForm form) override
-    {
-        // An equal key is a duplicate, which LoadDirectory answers with a rebuild.
-        if (count == 1 && key != last)
-            descending = key < last;
-        if (count != 0 && (descending ? key >= last : key <= last))
-            return false;
-        last = key;
-        ++count;
-        return visitor.Visit(name, form, uncompressedSize);
-    }
-    TListedOrder Order() const override
-    {
-        return descending ? TListedOrder::ReverseDataOrder : TListedOrder::DataOrder;
-    }
-
-private:
-    TEntryVisitor& visitor;
-    uint64_t last = 0;
-    size_t count = 0;
-    bool descending = false;
-};
 
 }  // namespace
 
@@ -148,37 +128,17 @@ void TZipReader::ClearDirectory()
 
 void TZipReader::LoadDirectory()
 {
-    ReadDirectory(entries);
-}
-
-TListedOrder TZipReader::VisitDirectory(TEntryVisitor& visitor)
-{
-    TStraightVisit straight(visitor);
-    FreeEntries();  // read again even if a directory is loaded
-    const TListedOrder order = ReadDirectory(straight);
-    FreeEntries();  // nothing was kept, and the next LoadDirectory must read
-    return order;
-}
-
-TListedOrder TZipReader::ReadDirectory(TEntrySink& sink)
-{
     platform::TBusyCursor busy;
-    TListedOrder order = TListedOrder::DataOrder;  // of no entries, when the end record is missing
     try {
         if (!archiveFile.IsOpen())
             archiveFile.Open(zipName, TShare::DenyWrite);
         if (!directoryRead || archiveFile.DosModificationTime() != loadedFileTime)
-            order = ReadCentralDirectory(sink);
-    } catch (const EIncompleteZip&) {
-        archiveFile.Close();
-        FreeEntries();
-        return order;
+            ReadCentralDirectory();
     } catch (...) {
         ClearDirectory();
         throw;
     }
     archiveFile.Close();
-    return order;
 }
 
 size_t TZipReader::CheckedIndex(int32_t index) const
@@ -221,7 +181,7 @@ bool TZipReader::FindCompanion(TArchiveStream& companion)
 
 std::string TZipReader::DriveRoot() const
 {
-    return zip::UpperCaseAscii(zipName.substr(0, 3));
+    return platform::UpperCaseAscii(zipName.substr(0, 3));
 }
 
 TZipReader::TPartMode TZipReader::PartModeOf(uint32_t thisDisk) const
@@ -234,11 +194,12 @@ TZipReader::TPartMode TZipReader::PartModeOf(uint32_t thisDisk) const
     return platform::Drives().IsRemovable(root) ? TPartMode::RemovableDisks : TPartMode::NumberedFiles;
 }
 
-TListedOrder TZipReader::ReadCentralDirectory(TEntrySink& sink)
+void TZipReader::ReadCentralDirectory()
 {
     loadedFileTime = archiveFile.DosModificationTime();
     FreeEntries();
     rebuilt = false;  // a rebuild of the last read says nothing about this one
+    countWrapped = false;
     entrySource = TEntrySource::NoEndRecord;
     emptyArchive = archiveFile.Size() == 0;
     bool found = endRecord.FindEndRecord(archiveFile) && EndRecordUsable();
@@ -254,158 +215,175 @@ TListedOrder TZipReader::ReadCentralDirectory(TEntrySink& sink)
         source = &companion;
     }
     if (!found)
-        throw EIncompleteZip("Incomplete Zip File");
+        return;  // an archive without entries, read again next time
     currentDisk = fromCompanion ? 0 : static_cast<int32_t>(endRecord.ThisDisk);
     partMode = PartModeOf(endRecord.ThisDisk);
     entrySource = fromCompanion                          ? TEntrySource::Companion
                   : partMode != TPartMode::SinglePart ? TEntrySource::Parts
                   : endRecord.Zip64                   ? TEntrySource::Zip64Record
                                                       : TEntrySource::CentralDirectory;
-    if (&sink != &entries && (fromCompanion || partMode != TPartMode::SinglePart))
-        return TListedOrder::NotStraight;
     if (endRecord.TotalEntries != 0) {
         if (!fromCompanion && partMode != TPartMode::SinglePart && static_cast<int32_t>(endRecord.CentralDirDisk) != currentDisk)
             OpenPart(static_cast<int32_t>(endRecord.CentralDirDisk) + 1);
         source->Seek(fromCompanion ? 0 : static_cast<int64_t>(endRecord.CentralDirOffset), TSeekFrom::Begin);
     }
     directoryRead = true;
-    const TListedOrder order = ReadEntries(sink);
+    ReadEntries(fromCompanion ? 0 : static_cast<int64_t>(endRecord.CentralDirOffset));
     ReadSplitArchiveComment(fromCompanion);
     diskCount = static_cast<int32_t>(endRecord.ThisDisk + 1);
     currentDisk = fromCompanion ? 0 : static_cast<int32_t>(endRecord.ThisDisk);
-    return order;
 }
 
-TListedOrder TZipReader::ReadEntries(TEntrySink& sink)
+// Inlined into the directory read's loop, where most headers take the fast case.
+[[gnu::always_inline]] inline std::optional<TZipReader::TListedEntry> TZipReader::ReadCentralHeader(
+    TZipEntryInfo& record, const TNextPartRequest& nextPart)
 {
-    const TNextPartRequest nextPart = [this]() -> TBufferedStream& { return OpenNextPart(); };
+    std::span<const uint8_t> bytes = source->Peek(kCentralHeaderSize);
+    if (!bytes.empty() && le::GetU32(bytes.data()) == kCentralHeaderSignature) {
+        TCentralHeader central(bytes.data(), OEMConvert);
+        const size_t nameEnd = size_t{kCentralHeaderSize} + central.nameLength;
+        if (bytes.size() < nameEnd + central.extraLength)
+            bytes = source->Peek(nameEnd + central.extraLength);
+        const uint8_t* h = bytes.data();
+        const std::string_view name =
+            h ? std::string_view(reinterpret_cast<const char*>(h + kCentralHeaderSize), central.nameLength) : "";
+        const bool asStored =
+            central.oemName ? IsAscii(name) && OemConversionKeepsAscii() : !twoByteCodePage || IsAscii(name);
+        if (h && asStored) {
+            if (central.NeedsZip64Extra())
+                central.TakeZip64Extra(h + nameEnd, central.extraLength);
+            source->Skip(nameEnd);
+            return TListedEntry{central.Key(), central.values.uncompressedSize, name, TNameForm::Path,
+                                central.extraLength, central.commentLength};
+        }
+    }
+    return ReadCentralRecord(record, nextPart);
+}
+
+std::optional<TZipReader::TListedEntry> TZipReader::ReadCentralRecord(TZipEntryInfo& record,
+                                                                     const TNextPartRequest& nextPart)
+{
+    if (!record.ReadCentralHeader(*source, nextPart))
+        return std::nullopt;
+    return TListedEntry{TEntryTable::KeyOf(record.DiskNumberStart, record.LocalHeaderOffset), record.UncompressedSize,
+                        record.LeafName, TNameForm::Leaf, record.CentralExtraLength, record.FileCommentLength};
+}
+
+void TZipReader::ReadEntries(int64_t directoryStart)
+{
+    // Two central headers that name the same local header are found where the entries are
+    // put into data order. A split archive's next part is opened only while no two entries
+    // read so far do: where two do, the rebuild follows as it would at the second of them.
+    const TNextPartRequest nextPart = [this]() { return entries.SortByKey() ? OpenNextPart() : nullptr; };
     const TNextPartRequest noRequest;
     // The directory's size less its fixed header parts bounds the names; the file's size
     // bounds a size field or a count that lies.
     const uint64_t directoryBytes = std::min(endRecord.CentralDirSize, static_cast<uint64_t>(source->Size()));
     const uint64_t headers = std::min<uint64_t>(endRecord.TotalEntries, directoryBytes / kCentralHeaderSize);
-    const bool intoTable = &sink == &entries;
-    if (intoTable)
-        entries.Reserve(static_cast<size_t>(headers), static_cast<size_t>(directoryBytes - headers * kCentralHeaderSize));
+    entries.Reserve(static_cast<size_t>(headers), static_cast<size_t>(directoryBytes - headers * kCentralHeaderSize));
     uint64_t s = 0;
-    // Two central headers that name the same local header, or one that cannot be read: the
-    // local headers are trusted instead. A straight read ends there instead (false), as it
-    // ends where its sink takes no more.
-    auto restartFromLocalHeaders = [&] {
-        if (!intoTable)
-            return false;
-        if (!RebuildFromLocalHeaders())
-            throw EBadZipFile(kNotAValidZipFile);
-        s = 0;
-        return true;
-    };
     // The extra field length of the entry just added, which its central header may announce
     // without carrying it.
     uint16_t rememberedExtra = 0;
-    while (s < endRecord.TotalEntries) {
-        if (!rebuilt) {
-            if (!TakeBufferedCentralHeaders(sink, s, rememberedExtra)) {
-                if (!restartFromLocalHeaders())
-                    return TListedOrder::NotStraight;
-                continue;
-            }
-            if (s == endRecord.TotalEntries)
-                break;
+    // Parts are asked for while the central headers are read, not in the merge pass.
+    const TNextPartRequest* request = partMode != TPartMode::SinglePart ? &nextPart : &noRequest;
+    bool merging = false;
+    uint64_t headersToRead = endRecord.TotalEntries;
+    // Two central headers that name the same local header, or one that cannot be read: the
+    // local headers are trusted instead, and the central headers after them merged in.
+    auto restartFromLocalHeaders = [&] {
+        if (!RebuildFromLocalHeaders())
+            throw EBadZipFile(kNotAValidZipFile);
+        s = 0;
+        rememberedExtra = 0;
+        request = &noRequest;
+        merging = true;
+        headersToRead = endRecord.TotalEntries;
+        countWrapped = false;
+    };
+    twoByteCodePage = AnyLeadByte();
+    TZipEntryInfo record(OEMConvert);
+    for (;;) {
+        if (s == headersToRead) {
+            if (!merging)
+                ReadPastTheCount(record, directoryStart);
+            if (merging || entries.SortByKey())
+                return;
+            restartFromLocalHeaders();
+            continue;
         }
-        TZipEntryInfo entry(OEMConvert);
-        const TNextPartRequest& request = !rebuilt && partMode != TPartMode::SinglePart ? nextPart : noRequest;
-        bool read = entry.ReadCentralHeader(*source, request);
-        if (!read && rememberedExtra != 0) {
+        std::optional<TListedEntry> entry = ReadCentralHeader(record, *request);
+        if (!entry && rememberedExtra != 0) {
             source->Seek(-static_cast<int64_t>(rememberedExtra), TSeekFrom::Current);
-            read = entry.ReadCentralHeader(*source, request);
+            entry = ReadCentralHeader(record, *request);
         }
         rememberedExtra = 0;
 
-        if (rebuilt) {
-            if (!read)
-                break;
-            MergeCentralHeader(entry);
+        if (merging) {
+            if (!entry)
+                return;
+            MergeCentralHeader(*entry);
             ++s;
             continue;
         }
-        if (!read) {
-            if (partMode != TPartMode::SinglePart)
+        if (!entry) {
+            if (partMode != TPartMode::SinglePart && entries.SortByKey())
                 throw EBadZipFile(kNotAValidZipFile);
-            if (!restartFromLocalHeaders())
-                return TListedOrder::NotStraight;
+            restartFromLocalHeaders();
             continue;
         }
-        if (!sink.Add(KeyOf(entry), entry.UncompressedSize, entry.LeafName, TEntrySink::TNameForm::Leaf)) {
-            if (!restartFromLocalHeaders())
-                return TListedOrder::NotStraight;
-            continue;
-        }
-        SkipCentralTail(entry);
-        rememberedExtra = entry.CentralExtraLength;
+        entries.Add(entry->key, entry->uncompressedSize, entry->name, entry->form);
+        SkipCentralTail(*entry);
+        rememberedExtra = entry->extraLength;
         ++s;
     }
-    const TListedOrder order = sink.Order();
-    if (intoTable)
-        entries.Finish();
-    return order;
 }
 
-bool TZipReader::TakeBufferedCentralHeaders(TEntrySink& sink, uint64_t& taken, uint16_t& lastExtraLength)
+void TZipReader::ReadPastTheCount(TZipEntryInfo& record, int64_t directoryStart)
 {
-    using namespace zipfield;
-    for (; taken < endRecord.TotalEntries; ++taken) {
-        const uint8_t* h = source->Peek(kCentralHeaderSize);
-        if (!h || le::GetU32(h) != kCentralHeaderSignature)
-            return true;
-        const uint16_t nameLength = le::GetU16(h + kCentralFileNameLength);
-        const uint16_t extraLength = le::GetU16(h + kCentralExtraLength);
-        const size_t whole =
-            size_t{kCentralHeaderSize} + nameLength + extraLength + le::GetU16(h + kCentralCommentLength);
-        h = source->Peek(whole);
-        if (!h)
-            return true;
-        const std::string_view name(reinterpret_cast<const char*>(h + kCentralHeaderSize), nameLength);
-        const bool converted = h[kCentralHostSystem] == 0 && OEMConvert;
-        if (!IsAscii(name) || (converted && !OemConversionKeepsAscii()))
-            return true;
-        uint64_t key =
-            TEntrySink::KeyOf(le::GetU16(h + kCentralDiskNumberStart), le::GetU32(h + kCentralLocalHeaderOffset));
-        uint64_t size = le::GetU32(h + kCentralShared + kSharedUncompressedSize);
-        if (extraLength != 0)
-            TakeZip64Extra(h, nameLength, key, size);
-        if (!sink.Add(key, size, name, TEntrySink::TNameForm::AsciiPath))
-            return false;
-        source->Skip(whole);
-        lastExtraLength = extraLength;
-    }
-    return true;
-}
-
-void TZipReader::TakeZip64Extra(const uint8_t* header, uint16_t nameLength, uint64_t& key, uint64_t& size)
-{
-    using namespace zipfield;
-    zip64::THeaderFields fields{size, le::GetU32(header + kCentralShared + kSharedCompressedSize),
-                                le::GetU32(header + kCentralLocalHeaderOffset),
-                                le::GetU16(header + kCentralDiskNumberStart)};
-    if (!fields.AnyAllOnes())
+    // A classic count field holds the count modulo 65,536, as older writers leave it past
+    // 65,535 entries. The central headers that still fill the directory are read on; they
+    // stay only where they fill it exactly and agree with the count.
+    if (endRecord.Zip64 || partMode != TPartMode::SinglePart)
         return;
-    zip64::TakeFromExtra(header + kCentralHeaderSize + nameLength, le::GetU16(header + kCentralExtraLength), fields);
-    key = TEntrySink::KeyOf(fields.diskNumberStart, fields.localHeaderOffset);
-    size = fields.uncompressedSize;
+    if (endRecord.TotalEntries == 0)
+        source->Seek(directoryStart, TSeekFrom::Begin);  // a count of 0 sought nothing
+    const int64_t directoryEnd = directoryStart + static_cast<int64_t>(endRecord.CentralDirSize);
+    int64_t at = source->Position();
+    if (at >= directoryEnd)
+        return;
+    const TEntryTable::TFill counted = entries.Fill();
+    const TNextPartRequest noRequest;
+    uint64_t more = 0;
+    while (at < directoryEnd) {
+        std::optional<TListedEntry> entry = ReadCentralHeader(record, noRequest);
+        if (!entry)
+            break;
+        const int64_t next = source->Position() + entry->extraLength + entry->commentLength;
+        if (next > directoryEnd)
+            break;
+        entries.Add(entry->key, entry->uncompressedSize, entry->name, entry->form);
+        SkipCentralTail(*entry);
+        at = next;
+        ++more;
+    }
+    countWrapped = at == directoryEnd && more != 0 && more % 0x10000 == 0;
+    if (!countWrapped)
+        entries.BackTo(counted);
 }
 
-void TZipReader::MergeCentralHeader(const TZipEntryInfo& header)
+void TZipReader::MergeCentralHeader(const TListedEntry& header)
 {
-    auto index = entries.Find(KeyOf(header));
+    auto index = entries.Find(header.key);
     if (!index)
         return;
-    entries.Replace(*index, header.UncompressedSize, header.LeafName, TEntrySink::TNameForm::Leaf);
+    entries.Replace(*index, header.uncompressedSize, header.name, header.form);
     SkipCentralTail(header);
 }
 
-void TZipReader::SkipCentralTail(const TZipEntryInfo& header)
+void TZipReader::SkipCentralTail(const TListedEntry& header)
 {
-    source->Seek(static_cast<int64_t>(header.CentralExtraLength) + header.FileCommentLength, TSeekFrom::Current);
+    source->Skip(size_t{header.extraLength} + header.commentLength);
 }
 
 void TZipReader::ReadSplitArchiveComment(bool fromCompanion)
@@ -428,7 +406,7 @@ bool TZipReader::RebuildFromLocalHeaders()
     FreeEntries();
     // Only the archive holds local headers, also where a companion gave the end record.
     source = &archiveFile;
-    int64_t start = zip::UpperCaseAscii(paths::ExtractFileExt(zipName)) == ".EXE" ? kSelfExtractorStubSize : 0;
+    int64_t start = platform::UpperCaseAscii(paths::ExtractFileExt(zipName)) == ".EXE" ? kSelfExtractorStubSize : 0;
     int64_t first = ScanForLocalHeader(start);
     if (first < 0)
         return false;
@@ -440,8 +418,9 @@ bool TZipReader::RebuildFromLocalHeaders()
             break;
         int64_t skip = static_cast<int64_t>(entry.CompressedSize) + entry.LocalExtraLength +
                        ((entry.BitFlag & 0x08) ? kDataDescriptorSize : 0);
-        if (!entries.Add(KeyOf(entry), entry.UncompressedSize, entry.LeafName, TEntrySink::TNameForm::Leaf))
-            throw EListError("Duplicate Object index");
+        // Local headers are read forward only: their keys rise, and none repeats.
+        entries.Add(TEntryTable::KeyOf(entry.DiskNumberStart, entry.LocalHeaderOffset), entry.UncompressedSize,
+                    entry.LeafName, TNameForm::Leaf);
         // Only overlapping headers skip backwards; following them would read the same bytes
         // again and again, each time as a new entry with a name of up to 64 KB.
         if (skip < 0)
@@ -455,7 +434,6 @@ bool TZipReader::RebuildFromLocalHeaders()
     endRecord.TotalEntries = endRecord.Zip64 ? entries.Count() : static_cast<uint16_t>(entries.Count());
     diskCount = 1;
     entrySource = TEntrySource::LocalHeaders;
-    entries.Finish();  // the merge pass looks entries up by key
     return true;
 }
 
@@ -486,11 +464,11 @@ int64_t TZipReader::ScanForLocalHeader(int64_t from)
     }
 }
 
-TBufferedStream& TZipReader::OpenNextPart()
+TBufferedStream* TZipReader::OpenNextPart()
 {
     OpenPart(currentDisk + 2);
     source = &archiveFile;
-    return archiveFile;
+    return &archiveFile;
 }
 
 void TZipReader::OpenPart(int32_t partNumber)

@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "zipreader/ArchiveStream.h"
-#include "zipreader/EntrySink.h"
 #include "zipreader/EntrySource.h"
 #include "zipreader/EntryTable.h"
 #include "zipreader/LeafName.h"
@@ -22,16 +22,6 @@ class TZipReader;
 // name on entry and the file to open on return; empty means the user gave up.
 using TNextPartEvent = std::function<void(TZipReader& sender, int32_t partNumber, std::string& fileName)>;
 
-// Takes the entries of a straight read one by one (LeafOf gives the leaf name).
-class TEntryVisitor {
-public:
-    // False stops the read.
-    virtual bool Visit(std::string_view name, TEntrySink::TNameForm form, uint64_t uncompressedSize) = 0;
-
-protected:
-    ~TEntryVisitor() = default;
-};
-
 // Reads the directory of one archive: its entries in the order of their data, with the
 // name and uncompressed size of each. Follows split archives, falls back on the local
 // headers when the central directory is damaged.
@@ -40,7 +30,7 @@ public:
     enum class TPartMode : uint8_t { SinglePart = 0, RemovableDisks = 1, NumberedFiles = 2 };
 
     // A directory is read straight through: a large buffer costs few reads. Tests choose one
-    // smaller than a header to send every header through the record-by-record path.
+    // smaller than a header to send every header through TZipEntryInfo::ReadCentralHeader.
     static constexpr size_t kDirectoryBufferSize = 64 * 1024;
     explicit TZipReader(size_t bufferSize = kDirectoryBufferSize);
     virtual ~TZipReader();
@@ -60,14 +50,6 @@ public:
     // record loads as empty; every other failure clears the reader and is raised again.
     void LoadDirectory();
 
-    // Reads the directory of a single-part archive once, handing each entry to the visitor in
-    // the order the directory lists them, and keeps none. Where the keys keep one direction,
-    // the entries visited are those LoadDirectory lists, in its order or the reverse.
-    // NotStraight, after some entries or none, where LoadDirectory would do more (parts, a
-    // companion file, a rebuild from the local headers), where the order turns or the visitor
-    // stops; LoadDirectory then gives the entries. Errors are those of LoadDirectory.
-    TListedOrder VisitDirectory(TEntryVisitor& visitor);
-
     int32_t EntryCount() const { return static_cast<int32_t>(entries.Count()); }
     // The leaf name and the uncompressed size of entry index; EListError outside the list.
     std::string EntryFileName(int32_t index) const;
@@ -81,6 +63,9 @@ public:
     void DefaultNextPart(TZipReader& sender, int32_t partNumber, std::string& fileName);
 
     bool Rebuilt() const { return rebuilt; }
+    // The directory held more central headers than its classic count field says, by a
+    // multiple of 65,536, and all were read.
+    bool CountWrapped() const { return countWrapped; }
     // Where the last read found the entries, and whether the archive was an empty file.
     TEntrySource Source() const { return entrySource; }
     bool EmptyArchive() const { return emptyArchive; }
@@ -91,28 +76,34 @@ public:
     bool OEMConvert = true;
 
 private:
+    // One central header as the directory read takes it; the name lies in the read buffer or
+    // in the record, until the next header is read.
+    struct TListedEntry {
+        uint64_t key;
+        uint64_t uncompressedSize;
+        std::string_view name;
+        TNameForm form;
+        uint16_t extraLength;
+        uint16_t commentLength;
+    };
+
     void FreeEntries();
     void ClearDirectory();
-    // The one directory read, for the table and for a straight read alike: opens the archive,
-    // puts its entries into sink, closes it, and says how the entries met their data.
-    TListedOrder ReadDirectory(TEntrySink& sink);
-    TListedOrder ReadCentralDirectory(TEntrySink& sink);
+    void ReadCentralDirectory();
     bool EndRecordUsable();
     bool FindCompanion(TArchiveStream& companion);
     TPartMode PartModeOf(uint32_t thisDisk) const;
-    TListedOrder ReadEntries(TEntrySink& sink);
-    // The common case without a copy: headers that lie in the buffer whole, with their names,
-    // extra fields and comments, and names of ASCII characters, which need neither the OEM
-    // conversion nor a split that minds two-byte characters, ZIP64 extra fields read in place. Takes as many in a row as there
-    // are, up to the directory's count, counting them in taken and remembering the extra field
-    // length of the last; the next header, if any, is left to the record path. False when it
-    // stopped at a duplicate.
-    bool TakeBufferedCentralHeaders(TEntrySink& sink, uint64_t& taken, uint16_t& lastExtraLength);
-    // The key and size of a buffered central header whose all-ones fields its ZIP64 extra
-    // field replaces.
-    static void TakeZip64Extra(const uint8_t* header, uint16_t nameLength, uint64_t& key, uint64_t& size);
-    void MergeCentralHeader(const TZipEntryInfo& header);
-    void SkipCentralTail(const TZipEntryInfo& header);
+    void ReadEntries(int64_t directoryStart);
+    void ReadPastTheCount(TZipEntryInfo& record, int64_t directoryStart);
+    // Reads the central header at the source's position and leaves the source after its name.
+    // The common case without a copy: a header that lies in the buffer whole up to its extra
+    // field, with a name that needs neither the OEM conversion (not from an MS-DOS host, or all
+    // ASCII) nor a split that minds two-byte characters (none in the code page, or all ASCII),
+    // kept as the stored path. Every other header goes through the record.
+    std::optional<TListedEntry> ReadCentralHeader(TZipEntryInfo& record, const TNextPartRequest& nextPart);
+    std::optional<TListedEntry> ReadCentralRecord(TZipEntryInfo& record, const TNextPartRequest& nextPart);
+    void MergeCentralHeader(const TListedEntry& header);
+    void SkipCentralTail(const TListedEntry& header);
     void ReadSplitArchiveComment(bool fromCompanion);
     bool RebuildFromLocalHeaders();
     int64_t ScanForLocalHeader(int64_t from);
@@ -120,7 +111,7 @@ private:
     bool PartLabelMatches(int32_t partNumber) const;
     std::string DriveRoot() const;
     size_t CheckedIndex(int32_t index) const;
-    TBufferedStream& OpenNextPart();
+    TBufferedStream* OpenNextPart();
 
     std::string zipName;
     TEntryTable entries;  // in data order once the directory is read
@@ -136,6 +127,8 @@ private:
     int32_t diskCount = 1;
     TPartMode partMode = TPartMode::SinglePart;
     bool checkPartLabels = true;
+    bool twoByteCodePage = false;  // of the directory read under way
+    bool countWrapped = false;
 };
 
 }  // namespace pk

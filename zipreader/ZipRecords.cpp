@@ -26,6 +26,7 @@ void TEndOfCentralDir::Reset()
     CommentOffset = 0;
     CommentChanged = false;
     Zip64 = false;
+    Zip64Prefix = 0;
 }
 
 bool TEndOfCentralDir::FindEndRecord(TBufferedStream& file)
@@ -62,6 +63,7 @@ bool TEndOfCentralDir::FindEndRecordIn(TBufferedStream& file, int64_t windowStar
         const int64_t recordAt = windowStart + static_cast<int64_t>(at);
         CommentOffset = recordAt + kEndRecordSize;
         Zip64 = false;
+        Zip64Prefix = 0;
         if (std::optional<zip64::TEndRecord> wide = zip64::FindEndRecord(file, recordAt)) {
             ThisDisk = wide->thisDisk;
             CentralDirDisk = wide->centralDirDisk;
@@ -69,6 +71,7 @@ bool TEndOfCentralDir::FindEndRecordIn(TBufferedStream& file, int64_t windowStar
             CentralDirSize = wide->centralDirSize;
             CentralDirOffset = wide->centralDirOffset;
             Zip64 = true;
+            Zip64Prefix = wide->prefix;
         }
         return true;
     }
@@ -109,27 +112,38 @@ bool TZipEntryInfo::ReadCentralHeader(TBufferedStream& file, const TNextPartRequ
     size_t got = in->Read(h, sizeof h);
     bool cutAtPartEnd = got == 0 || (got >= 4 && got < sizeof h && GetU32(h) == kCentralHeaderSignature);
     if (nextPart && cutAtPartEnd) {
-        in = &nextPart();
-        got += in->Read(h + got, sizeof h - got);
+        if (TBufferedStream* next = nextPart()) {
+            in = next;
+            got += in->Read(h + got, sizeof h - got);
+        }
     }
     std::string name;
-    if (got != sizeof h || GetU32(h) != kCentralHeaderSignature ||
-        !ReadName(*in, GetU16(h + kCentralFileNameLength), h[kCentralHostSystem] == 0 && OEMConvert, name)) {
+    if (got != sizeof h || GetU32(h) != kCentralHeaderSignature) {
         in->Seek(start, TSeekFrom::Begin);
         return false;
     }
+    TCentralHeader central(h, OEMConvert);
+    if (!ReadName(*in, central.nameLength, central.oemName, name)) {
+        in->Seek(start, TSeekFrom::Begin);
+        return false;
+    }
+    if (central.NeedsZip64Extra()) {
+        std::vector<uint8_t> extra(central.extraLength);
+        extra.resize(in->Read(extra.data(), extra.size()));
+        in->Seek(-static_cast<int64_t>(extra.size()), TSeekFrom::Current);
+        central.TakeZip64Extra(extra.data(), extra.size());
+    }
     VersionMadeBy = GetU16(h + kCentralVersionMadeBy);
     ReadSharedFields(h + kCentralShared);
-    CentralExtraLength = GetU16(h + kCentralExtraLength);
+    UncompressedSize = central.values.uncompressedSize;
+    CentralExtraLength = central.extraLength;
     LocalExtraLength = 0;
-    FileCommentLength = GetU16(h + kCentralCommentLength);
-    DiskNumberStart = GetU16(h + kCentralDiskNumberStart);
+    FileCommentLength = central.commentLength;
+    DiskNumberStart = central.values.diskNumberStart;
     InternalAttributes = GetU16(h + kCentralInternalAttributes);
     ExternalAttributes = GetU32(h + kCentralExternalAttributes);
-    LocalHeaderOffset = GetU32(h + kCentralLocalHeaderOffset);
+    LocalHeaderOffset = central.values.localHeaderOffset;
     CentralHeaderOffset = start;
-    if (CentralExtraLength != 0)
-        TakeZip64Extra(*in, GetU32(h + kCentralShared + kSharedCompressedSize));
     SetFileName(name);
     return true;
 }
@@ -143,20 +157,6 @@ void TZipEntryInfo::ReadSharedFields(const uint8_t* p)
     Crc32 = GetU32(p + kSharedCrc32);
     CompressedSize = static_cast<int32_t>(GetU32(p + kSharedCompressedSize));
     UncompressedSize = GetU32(p + kSharedUncompressedSize);
-}
-
-void TZipEntryInfo::TakeZip64Extra(TBufferedStream& file, uint32_t compressedSize)
-{
-    zip64::THeaderFields fields{UncompressedSize, compressedSize, LocalHeaderOffset, DiskNumberStart};
-    if (!fields.AnyAllOnes())
-        return;
-    std::vector<uint8_t> extra(CentralExtraLength);
-    extra.resize(file.Read(extra.data(), extra.size()));
-    file.Seek(-static_cast<int64_t>(extra.size()), TSeekFrom::Current);
-    zip64::TakeFromExtra(extra.data(), extra.size(), fields);
-    UncompressedSize = fields.uncompressedSize;
-    LocalHeaderOffset = fields.localHeaderOffset;
-    DiskNumberStart = fields.diskNumberStart;
 }
 
 bool TZipEntryInfo::ReadLocalHeader(TBufferedStream& file)

@@ -6,7 +6,10 @@
 #include <functional>
 #include <string>
 
+#include "platform/LittleEndian.h"
 #include "zipreader/BufferedStream.h"
+#include "zipreader/EntryTable.h"
+#include "zipreader/Zip64.h"
 
 namespace pk {
 
@@ -79,6 +82,7 @@ public:
     int64_t CommentOffset;
     bool CommentChanged;
     bool Zip64;  // the ZIP64 end record gave the disks, the count and the directory's place
+    uint64_t Zip64Prefix;  // bytes in front of a ZIP64 archive that its offsets leave out
 
 private:
     // Searches the file from windowStart to its end, from the end backwards.
@@ -86,8 +90,37 @@ private:
 };
 
 // Asked by a header read that ran out of bytes in a split archive: opens the next part and
-// returns the stream that goes on there.
-using TNextPartRequest = std::function<TBufferedStream&()>;
+// returns the stream that goes on there, or nullptr, and the read fails as at the end of a file.
+using TNextPartRequest = std::function<TBufferedStream*()>;
+
+// The values of a central header that place, size and name its entry, decoded from the
+// header's fixed part: the one reading of them, for a header read record by record and for
+// one taken in place from the read buffer alike.
+struct TCentralHeader {
+    TCentralHeader(const uint8_t* fixed, bool oemConvert)
+        : values{le::GetU32(fixed + zipfield::kCentralShared + zipfield::kSharedUncompressedSize),
+                 le::GetU32(fixed + zipfield::kCentralShared + zipfield::kSharedCompressedSize),
+                 le::GetU32(fixed + zipfield::kCentralLocalHeaderOffset),
+                 le::GetU16(fixed + zipfield::kCentralDiskNumberStart)},
+          nameLength(le::GetU16(fixed + zipfield::kCentralFileNameLength)),
+          extraLength(le::GetU16(fixed + zipfield::kCentralExtraLength)),
+          commentLength(le::GetU16(fixed + zipfield::kCentralCommentLength)),
+          oemName(fixed[zipfield::kCentralHostSystem] == 0 && oemConvert)
+    {
+    }
+
+    // A value that holds all ones takes its value from the ZIP64 extra field, where there is one.
+    bool NeedsZip64Extra() const { return extraLength != 0 && values.AnyAllOnes(); }
+    // From the header's extra fields (length bytes), which follow its name.
+    void TakeZip64Extra(const uint8_t* extra, size_t length) { zip64::TakeFromExtra(extra, length, values); }
+    uint64_t Key() const { return TEntryTable::KeyOf(values.diskNumberStart, values.localHeaderOffset); }
+
+    zip64::THeaderFields values;
+    uint16_t nameLength;
+    uint16_t extraLength;
+    uint16_t commentLength;
+    bool oemName;  // from an MS-DOS host, converted from OEM to ANSI when the reader asks for it
+};
 
 class TZipEntryInfo {
 public:
@@ -128,9 +161,6 @@ private:
     // The fields that central and local headers share, in the same order, from "version
     // needed to extract" on.
     void ReadSharedFields(const uint8_t* versionNeeded);
-    // Replaces the all-ones fields of a central header by the values of its ZIP64 extra
-    // field, which follows the name; the file stays where it is.
-    void TakeZip64Extra(TBufferedStream& file, uint32_t compressedSize);
 };
 
 }  // namespace pk

@@ -7,14 +7,6 @@
 
 namespace pk::zip {
 
-std::string UpperCaseAscii(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
-
 std::string ThreeDigits(int32_t n)
 {
     char text[16];

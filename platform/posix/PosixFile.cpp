@@ -58,8 +58,8 @@ uint32_t OpenLocked(int& fd, const std::string& path, int flags, int lock)
     if (f < 0)
         return static_cast<uint32_t>(errno);
     struct stat st;
-    if (fstat(f, &st) != 0 || S_ISDIR(st.st_mode)) {
-        int err = S_ISDIR(st.st_mode) ? EISDIR : errno;
+    const int err = fstat(f, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : 0;
+    if (err != 0) {
         ::close(f);
         return static_cast<uint32_t>(err);
     }

@@ -1,3 +1,4 @@
+#include "platform/AsciiCase.h"
 #include "platform/SystemServices.h"
 #include "platform/TextServices.h"
 
@@ -42,11 +43,6 @@ void AppendUtf8(std::string& out, uint32_t code)
     }
 }
 
-char FoldAscii(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 }  // namespace
 
 void OemToAnsi(std::string& text)
@@ -75,17 +71,14 @@ bool SameText(std::string_view a, std::string_view b)
     if (a.size() != b.size())
         return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (FoldAscii(a[i]) != FoldAscii(b[i]))
+        if (UpperAscii(a[i]) != UpperAscii(b[i]))
             return false;
     return true;
 }
 
 std::string NameKey(std::string_view name)
 {
-    std::string key(name);
-    for (char& c : key)
-        c = FoldAscii(c);
-    return key;
+    return UpperCaseAscii(name);
 }
 
 }  // namespace pk::platform

@@ -47,7 +47,7 @@ TEST(PassResultTest, ExitCodesTakeTheMostSeriousFirst)
     EXPECT_EQ(Result(TMode::Update, {stale, failed}).ExitCode(), 3);
     EXPECT_EQ(Result(TMode::List, {Row("A", "A", 1, kNotMeasured)}).ExitCode(), 0);
     TConsoleRow warned = Row("W", "W.ZIP", 0, 0);
-    warned.account.packFiles.push_back({"W.ZIP", TPackKind::Zip, 0, 0, {}, TEntrySource::NoEndRecord, 1, {"W.ZIP: ..."}});
+    warned.account.packFiles.push_back({"W.ZIP", TPackKind::Zip, 0, 0, {}, TEntrySource::NoEndRecord, 1, {"W.ZIP: ..."}, {}});
     auto strict = [](TPassResult result) {
         result.strict = true;
         return result.ExitCode();

@@ -68,6 +68,9 @@ TEST_F(PackAccountTest, EachPackFileIsAccountedForAndWarnedAbout)
     cut.resize(cut.size() - 5);
     const TBuiltZip split = TZipBuilder().Add(TZipEntry("a.txt", "12")).Add(TZipEntry("b.txt", "345")).Build();
     dir.Write("c.zfc", split.bytes.substr(split.centralDirOffset));  // the directory beside the archive
+    TZipBuilder many;
+    for (int i = 0; i < 70000; ++i)
+        many.Add(TZipEntry("f" + std::to_string(i), "x"));
     const std::vector<TCase> cases = {
         {"a sound archive", "a.zip", Sizes({3, 4, 5}), "*.txt;*.dll;*",
          "ZIP a.zip 12 3 [*.txt:2 *.dll:1 *:0 ] central directory\n"},
@@ -90,6 +93,8 @@ TEST_F(PackAccountTest, EachPackFileIsAccountedForAndWarnedAbout)
         {"a failed block file", "GONE.WRP", "", "*", "WRP GONE.WRP -\n"},
         {"a companion file", "c.zip", split.bytes.substr(0, split.centralDirOffset), "*",
          "ZIP c.zip 5 2 [*:2 ] companion file\n"},
+        {"more entries than a classic count holds", "a.zip", many.Build().bytes, "*",
+         "ZIP a.zip 70000 70000 [*:70000 ] central directory (count field 4464)\n"},
     };
     for (const TCase& c : cases) {
         dir.Write(c.file, c.bytes);

@@ -15,7 +15,7 @@ TEST(PrintedTable, IsTheSameAtAnyScreenResolutionAndBlackOnWhite)
         std::vector<int> onScreen;
         for (int width : kColumnWidths)
             onScreen.push_back(width * dpi / 96);
-        PrintedTable printed(table, onScreen, dpi);
+        TPrintedTable printed(table, onScreen, dpi);
         ASSERT_EQ(printed.ColumnCount(), 5);
         for (int column = 0; column < 5; ++column)
             EXPECT_EQ(printed.ColumnWidth(column), designWidths[static_cast<size_t>(column)]) << dpi;
@@ -32,7 +32,7 @@ TEST(PrintedTable, KeepsTheTableAsItWasWhenPrintWasPressed)
     TSizeTable table;
     table.SetTitles();
     table.AppendRow({"BDE", "BDE.WRP", "100", "1234", "X  (1134)"});
-    PrintedTable printed(table, {110, 350, 90, 90, 100}, 96);
+    TPrintedTable printed(table, {110, 350, 90, 90, 100}, 96);
     table.CutBack();
     EXPECT_EQ(printed.RowCount(), 3);
     EXPECT_EQ(printed.Cell(ColPackFiles, 1), "BDE.WRP");

@@ -161,8 +161,9 @@ TEST_F(RealWritersTest, PythonArchives)
     EXPECT_EQ(ZipFileSize(dir.File("py.zip"), {"file.txt"}), 1234);
 }
 
-// More entries than a classic end record can count, from each writer; and Python's forced
-// ZIP64 headers. The classic count of 65,535 alone is read as it stands.
+// More entries than a classic end record can count, from each writer, also behind a stub;
+// Python's forced ZIP64 headers; classic records whose count fields hold the count modulo
+// 65,536. A classic count of 65,535 that disagrees with the directory is read as it stands.
 TEST_F(RealWritersTest, ArchivesOfMoreThan65535Entries)
 {
     Sh("python3 - <<'EOF'\n"
@@ -182,6 +183,13 @@ TEST_F(RealWritersTest, ArchivesOfMoreThan65535Entries)
        "at = data.rindex(b'PK\\x06\\x07')\n"
        "data[at:at + 4] = b'XXXX'\n"
        "open('classic65535.zip', 'wb').write(data)\n"
+       "# Classic records only: the ZIP64 end record and its locator gone, the count fields\n"
+       "# holding 70,000 modulo 65,536, as older writers leave them.\n"
+       "data = open('py64.zip', 'rb').read()\n"
+       "wide, end = data.rindex(b'PK\\x06\\x06'), data.rindex(b'PK\\x05\\x06')\n"
+       "classic = bytearray(data[:wide] + data[end:])\n"
+       "classic[wide + 8:wide + 12] = (70000 % 65536).to_bytes(2, 'little') * 2\n"
+       "open('wrapped.zip', 'wb').write(classic)\n"
        "EOF");
     Sh("zip -q -r infozip64.zip many && 7z a -tzip -bd -bso0 p7zip64.zip many");
     for (const char* name : {"py64.zip", "forced.zip", "infozip64.zip", "p7zip64.zip"}) {
@@ -189,6 +197,16 @@ TEST_F(RealWritersTest, ArchivesOfMoreThan65535Entries)
         EXPECT_EQ(listing, ZipInfoListing(dir.File(name))) << name;
         ExpectSameTotals(dir.File(name), listing, "f69999.txt");
     }
+    // Each writer's ZIP64 archive behind a stub that its offsets leave out, as a tool that
+    // prepends one leaves it, measures as the archive alone.
+    Sh("head -c 4096 /dev/zero > stub && for a in py64 infozip64 p7zip64; do cat stub $a.zip > sfx-$a.zip; done");
+    for (const char* name : {"py64.zip", "infozip64.zip", "p7zip64.zip"})
+        ExpectSameTotals(dir.File(std::string("sfx-") + name), PythonListing(dir.File(name)), "f69999.txt");
+    ExpectSameTotals(dir.File("wrapped.zip"), PythonListing(dir.File("py64.zip")), "f69999.txt");
+    TZipReader wrapped;
+    wrapped.SetZipName(dir.File("wrapped.zip"));
+    wrapped.LoadDirectory();
+    EXPECT_TRUE(wrapped.CountWrapped());
     TZipReader classic;
     classic.SetZipName(dir.File("classic65535.zip"));
     classic.LoadDirectory();

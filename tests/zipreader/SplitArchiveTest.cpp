@@ -144,6 +144,31 @@ TEST_F(SplitArchiveTest, AnUnreadableHeaderInASplitArchiveIsNotRebuilt)
     EXPECT_THROW(LoadFile(folder + "set.002"), EBadZipFile);
 }
 
+TEST_F(SplitArchiveTest, TwoHeadersNamingOneLocalHeaderAreRebuiltBeforeTheNextPartIsAskedFor)
+{
+    // The directory starts in the first part and names a's local header twice there; the
+    // rest of it lies in the second part, which the rebuild from the part at hand never needs.
+    TZipEntry a("a.txt", "aaaa"), b("b.txt", "bb");
+    std::string first = LocalHeader(a) + a.data + LocalHeader(b) + b.data;
+    const auto dirOffset = static_cast<uint32_t>(first.size());
+    const std::string central = CentralHeader(a, 0) + CentralHeader(b, 0) + CentralHeader(b, dirOffset - 32);
+    first += central.substr(0, central.size() - 30);
+    Put("dup.001", first);
+    Put("dup.002", central.substr(central.size() - 30) +
+                       EndRecordBytes(TEndRecord().Disks(1, 0), 3, static_cast<uint32_t>(central.size()), dirOffset));
+    TZipReader reader;
+    std::vector<int32_t> asked;
+    reader.OnNextPart = [&](TZipReader& sender, int32_t part, std::string& name) {
+        asked.push_back(part);
+        reader.DefaultNextPart(sender, part, name);
+    };
+    reader.SetZipName(folder + "dup.002");
+    reader.LoadDirectory();
+    EXPECT_TRUE(reader.Rebuilt());
+    EXPECT_EQ(NamesOf(reader), (TNames{"b.txt", "b.txt"}));
+    EXPECT_EQ(asked, (std::vector<int32_t>{1})) << "the part holding the directory's start, no more";
+}
+
 TEST_F(SplitArchiveTest, RemovableDisksAreAskedForWithTheirLabelsChecked)
 {
     TSplitSet set = MakeSplitSet();

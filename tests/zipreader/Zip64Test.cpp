@@ -2,6 +2,7 @@
 // and sizes that do not fit 32 bits. Archives without them read as they always did.
 #include <gtest/gtest.h>
 
+#include "measure/PackAccount.h"
 #include "measure/ZipFileSize.h"
 #include "platform/Exceptions.h"
 #include "platform/LittleEndian.h"
@@ -79,6 +80,42 @@ TEST_F(Zip64Test, TheZip64EndRecordGivesTheCountTheDisksAndTheDirectory)
         auto passedOver = Load(bytes);
         EXPECT_EQ(passedOver->EntryCount(), 0);
         EXPECT_FALSE(passedOver->EndRecord().Zip64);
+    }
+
+    // Data in front that the offsets leave out: the record right before the locator gives
+    // the prefix, and the account names it.
+    dir.Write("sfx.zip", std::string(4096, 'M') + WithZip64End(five, 5));
+    TPackFileAccount account;
+    account.path = "sfx.zip";
+    EXPECT_EQ(ZipFileSize(dir.File("sfx.zip"), {"*"}, &account), 10);
+    EXPECT_EQ(account.source, TEntrySource::Zip64Record);
+    EXPECT_EQ(account.warnings,
+              (std::vector<std::string>{"sfx.zip: 4096 bytes in front of the archive; its ZIP64 offsets read past them"}));
+}
+
+TEST_F(Zip64Test, AClassicCountPast65535IsReadOnToTheDirectorysEnd)
+{
+    TZipBuilder many = Entries(0);
+    for (int i = 0; i < 0x10001; ++i)
+        many.Add(TZipEntry("f" + std::to_string(i), "x"));
+    const TBuiltZip wrapped = many.Build();  // the count fields hold 65,537 modulo 65,536
+    std::string longer = wrapped.bytes;  // the directory's size says one byte more than it holds
+    longer[wrapped.endRecordOffset + 12] = static_cast<char>(longer[wrapped.endRecordOffset + 12] + 1);
+    struct TCase {
+        const char* what;
+        std::string bytes;
+        int32_t entries;
+    };
+    const std::vector<TCase> cases = {
+        {"all of them", wrapped.bytes, 0x10001},
+        {"a count that disagrees: as the count says", many.End(TEndRecord().Total(2)).Build().bytes, 2},
+        {"a directory not used exactly: as the count says", longer, 1},
+    };
+    for (const TCase& c : cases) {
+        auto reader = Load(c.bytes);
+        EXPECT_EQ(reader->EntryCount(), c.entries) << c.what;
+        EXPECT_EQ(reader->CountWrapped(), c.entries > 0xFFFF) << c.what;
+        EXPECT_FALSE(reader->Rebuilt()) << c.what;
     }
 }
 

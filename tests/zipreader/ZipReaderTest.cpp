@@ -34,9 +34,11 @@ TEST_F(LoadDirectoryTest, IndexesFollowTheDataNotTheCentralDirectory)
     EXPECT_EQ(SizesOf(*inOrder), (TSizes{4, 200, 3000}));
     EXPECT_FALSE(inOrder->Rebuilt());
 
-    auto shuffled = Load(ThreeEntries().CentralOrder({2, 0, 1}).Build().bytes);
-    EXPECT_EQ(NamesOf(*shuffled), (TNames{"first.txt", "second.dat", "third"}));
-    EXPECT_EQ(SizesOf(*shuffled), (TSizes{4, 200, 3000}));
+    for (const std::vector<size_t>& order : {std::vector<size_t>{2, 0, 1}, {2, 1, 0}}) {
+        auto listed = Load(ThreeEntries().CentralOrder(order).Build().bytes);
+        EXPECT_EQ(NamesOf(*listed), (TNames{"first.txt", "second.dat", "third"}));
+        EXPECT_EQ(SizesOf(*listed), (TSizes{4, 200, 3000}));
+    }
 }
 
 TEST_F(LoadDirectoryTest, ArchivesWithoutAUsableEndRecordHaveNoEntries)
@@ -116,17 +118,27 @@ TEST_F(LoadDirectoryTest, RebuildsFromLocalHeadersAndTakesCentralValuesWhereThey
 
 TEST_F(LoadDirectoryTest, TwoHeadersNamingOneLocalHeaderStartTheRebuild)
 {
-    TBuiltZip zip = TZipBuilder()
-                       .Add(TZipEntry("a.txt", "1"))
-                       .Add(TZipEntry("b.txt", "22").PointsTo(0))
-                       .Add(TZipEntry("c.txt", "333"))
-                       .Build();
-    auto reader = Load(zip.bytes);
-    EXPECT_TRUE(reader->Rebuilt());
-    // All three come from their local headers; in the merge pass that follows, the header of
-    // b still names the first entry and overwrites it.
-    EXPECT_EQ(NamesOf(*reader), (TNames{"b.txt", "b.txt", "c.txt"}));
-    EXPECT_EQ(SizesOf(*reader), (TSizes{2, 2, 3})) << "no central header names the second";
+    TZipBuilder zip = TZipBuilder()
+                          .Add(TZipEntry("a.txt", "1"))
+                          .Add(TZipEntry("b.txt", "22").PointsTo(0))
+                          .Add(TZipEntry("c.txt", "333"));
+    // All three come from their local headers; in the merge pass that follows, the headers
+    // of a and b both name the first entry, and the later one stays.
+    struct TCase {
+        std::vector<size_t> listed;
+        TNames names;
+        TSizes sizes;
+    };
+    const std::vector<TCase> cases = {
+        {{0, 1, 2}, {"b.txt", "b.txt", "c.txt"}, {2, 2, 3}},  // no central header names the second
+        {{2, 1, 0}, {"a.txt", "b.txt", "c.txt"}, {1, 2, 3}},  // found once the order has turned
+    };
+    for (const TCase& c : cases) {
+        auto reader = Load(zip.CentralOrder(c.listed).Build().bytes);
+        EXPECT_TRUE(reader->Rebuilt());
+        EXPECT_EQ(NamesOf(*reader), c.names);
+        EXPECT_EQ(SizesOf(*reader), c.sizes);
+    }
 }
 
 TEST_F(LoadDirectoryTest, RebuildFollowsDataDescriptorsAndSkipsImplausibleSignatures)

@@ -199,10 +199,10 @@ TEST_F(CentralHeaderTest, ContinuesInTheNextPartWhenAsked)
     dir.Write("next.z02", header.substr(20));
     TArchiveStream next;
     int requests = 0;
-    TNextPartRequest request = [&]() -> TBufferedStream& {
+    TNextPartRequest request = [&]() -> TBufferedStream* {
         ++requests;
         next.Open(dir.File("next.z02"), TShare::Exclusive);
-        return next;
+        return &next;
     };
     TZipEntryInfo info;
     ASSERT_TRUE(info.ReadCentralHeader(Open(header.substr(0, 20)), request));
