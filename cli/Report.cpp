@@ -40,6 +40,17 @@ std::string Table(const std::vector<TConsoleRow>& rows, bool explain)
     return out;
 }
 
+// The kit-wide account under its heading, when it has something to say.
+std::string ExplainedKit(const TKitAccount& kit)
+{
+    std::string out;
+    for (const std::string& note : kit.notes)
+        out += "    note: " + TConsoleSession::Shown(note) + "\n";
+    for (const std::string& warning : kit.Warnings())
+        out += "    warning: " + TConsoleSession::Shown(warning) + "\n";
+    return out.empty() ? out : "Kit-wide\n" + out;
+}
+
 // One TSV field: UTF-8, with tab, line ends and backslash escaped so a field never splits.
 std::string TsvField(const std::string& text)
 {
@@ -85,8 +96,11 @@ std::string PackFileLine(const TPackFileAccount& file)
 std::string ExplainedAccount(const TSectionAccount& account)
 {
     std::string out;
-    for (const TPackFileAccount& file : account.packFiles)
+    for (const TPackFileAccount& file : account.packFiles) {
         out += PackFileLine(file);
+        for (const std::string& note : file.notes)
+            out += "    note: " + TConsoleSession::Shown(note) + "\n";
+    }
     for (const std::string& warning : account.Warnings())
         out += "    warning: " + TConsoleSession::Shown(warning) + "\n";
     return out;
@@ -98,7 +112,9 @@ std::string FormatReport(const TPassResult& result, TOutputFormat format, bool e
         return JsonReport(result);
     if (result.error)
         return {};
-    return format == TOutputFormat::Tsv ? Tsv(result.rows) : Table(result.rows, explain);
+    if (format == TOutputFormat::Tsv)
+        return Tsv(result.rows);
+    return Table(result.rows, explain) + (explain ? ExplainedKit(result.kit) : "");
 }
 
 }  // namespace pk::cli

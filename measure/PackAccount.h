@@ -28,6 +28,7 @@ struct TPackFileAccount {
     TEntrySource source = TEntrySource::NoEndRecord;
     int32_t parts = 1;
     std::vector<std::string> warnings;
+    std::vector<std::string> notes;  // facts that change nothing, such as a name found in other case
 
     uint64_t MatchedEntries() const;
 };
@@ -51,6 +52,11 @@ std::string WrpInOtherCase(const std::string& path, const std::string& extension
 std::string NoMaskMatched(const std::string& path, uint64_t entries);
 std::string Rebuilt(const std::string& path);
 std::string NegativeSizes(const std::string& path, uint64_t entries);
+std::string SameButCase(const std::string& path, const std::vector<std::string>& names);
 }  // namespace warning
+
+namespace note {
+std::string OtherCase(const std::string& found, const std::string& written);
+}  // namespace note
 
 }  // namespace pk

@@ -68,6 +68,7 @@ TEST_F(PackAccountTest, EachPackFileIsAccountedForAndWarnedAbout)
     cut.resize(cut.size() - 5);
     const TBuiltZip split = TZipBuilder().Add(TZipEntry("a.txt", "12")).Add(TZipEntry("b.txt", "345")).Build();
     dir.Write("c.zfc", split.bytes.substr(split.centralDirOffset));  // the directory beside the archive
+    dir.Write("E.ZFC", split.bytes.substr(split.centralDirOffset));  // found for e.zfc, as Windows finds it
     const std::vector<TCase> cases = {
         {"a sound archive", "a.zip", Sizes({3, 4, 5}), "*.txt;*.dll;*",
          "ZIP a.zip 12 3 [*.txt:2 *.dll:1 *:0 ] central directory\n"},
@@ -90,6 +91,8 @@ TEST_F(PackAccountTest, EachPackFileIsAccountedForAndWarnedAbout)
         {"a failed block file", "GONE.WRP", "", "*", "WRP GONE.WRP -\n"},
         {"a companion file", "c.zip", split.bytes.substr(0, split.centralDirOffset), "*",
          "ZIP c.zip 5 2 [*:2 ] companion file\n"},
+        {"a companion in other letter case", "e.zip", split.bytes.substr(0, split.centralDirOffset), "*",
+         "ZIP e.zip 5 2 [*:2 ] companion file\n"},
     };
     for (const TCase& c : cases) {
         dir.Write(c.file, c.bytes);
