@@ -40,14 +40,19 @@ std::string Table(const std::vector<TConsoleRow>& rows, bool explain)
     return out;
 }
 
+// One indented line per text: "    warning: ...".
+std::string AccountLines(const char* kind, const std::vector<std::string>& texts)
+{
+    std::string out;
+    for (const std::string& text : texts)
+        out += std::string("    ") + kind + ": " + TConsoleSession::Shown(text) + "\n";
+    return out;
+}
+
 // The kit-wide account under its heading, when it has something to say.
 std::string ExplainedKit(const TKitAccount& kit)
 {
-    std::string out;
-    for (const std::string& note : kit.notes)
-        out += "    note: " + TConsoleSession::Shown(note) + "\n";
-    for (const std::string& warning : kit.Warnings())
-        out += "    warning: " + TConsoleSession::Shown(warning) + "\n";
+    const std::string out = AccountLines("note", kit.notes) + AccountLines("warning", kit.Warnings());
     return out.empty() ? out : "Kit-wide\n" + out;
 }
 
@@ -96,14 +101,9 @@ std::string PackFileLine(const TPackFileAccount& file)
 std::string ExplainedAccount(const TSectionAccount& account)
 {
     std::string out;
-    for (const TPackFileAccount& file : account.packFiles) {
-        out += PackFileLine(file);
-        for (const std::string& note : file.notes)
-            out += "    note: " + TConsoleSession::Shown(note) + "\n";
-    }
-    for (const std::string& warning : account.Warnings())
-        out += "    warning: " + TConsoleSession::Shown(warning) + "\n";
-    return out;
+    for (const TPackFileAccount& file : account.packFiles)
+        out += PackFileLine(file) + AccountLines("note", file.notes);
+    return out + AccountLines("warning", account.Warnings());
 }
 
 std::string FormatReport(const TPassResult& result, TOutputFormat format, bool explain)
