@@ -17,10 +17,12 @@ const char* const kUsage =
     "  --packfiles DIR   folder of the pack files (default: the folder of SETUP.INI)\n"
     "  --format FORMAT   table (default), tsv or json\n"
     "  --explain         table format: under each measured section, every pack file with its\n"
-    "                    kind, bytes, entries, matches per mask, entry source and warnings\n"
+    "                    kind, bytes, entries, matches per mask, entry source and warnings;\n"
+    "                    after the last section, the kit-wide account\n"
     "  --strict          a warning (an archive without an end record, an empty pack file, a\n"
     "                    \".wrp\" in other letter case, masks that matched nothing, a rebuilt\n"
-    "                    directory, sizes of 2 GB or more) gives exit code 5\n"
+    "                    directory, sizes of 2 GB or more, a sized section the walk never\n"
+    "                    reaches, a pack file that no section names) gives exit code 5\n"
     "  --quiet           print no table, only messages\n"
     "  --help, /?        this text\n"
     "  --version         the program's version\n"
@@ -31,7 +33,7 @@ const char* const kUsage =
     "  2  bad usage\n"
     "  3  a section failed to measure\n"
     "  4  --check only: at least one stored size differs from the measured one\n"
-    "  5  --strict only: a measured section has a warning\n"
+    "  5  --strict only: a measured section or the kit has a warning\n"
     "The most serious applies: 1, then 3, then 5, then 4.\n";
 
 namespace {

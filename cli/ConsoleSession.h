@@ -36,6 +36,8 @@ public:
     const std::vector<TConsoleRow>& Rows() const { return rows; }
     // Messages shown since the last row, such as the one that ended the pass before the walk.
     const std::vector<std::string>& PendingMessages() const { return pending; }
+    // The account of a section whose measurement an error ended.
+    const TSectionAccount& UnfinishedAccount() const { return nextAccount; }
 
     // A message as the console shows it: paths the way this system writes them.
     static std::string Shown(const std::string& text);

@@ -49,7 +49,7 @@ std::string JsonPackFile(const TPackFileAccount& file)
            (zip ? matched : "null") + ", \"source\": " +
            (zip ? std::string("\"") + SourceName(file.source) + "\"" : "null") +
            ", \"parts\": " + (zip ? std::to_string(file.parts) : "null") +
-           ", \"warnings\": " + JsonStrings(file.warnings) + "}";
+           ", \"warnings\": " + JsonStrings(file.warnings) + ", \"notes\": " + JsonStrings(file.notes) + "}";
 }
 
 std::string JsonSection(const TConsoleRow& row)
@@ -60,6 +60,15 @@ std::string JsonSection(const TConsoleRow& row)
            "\", \"changed\": " + (SizeChanged(row) ? "true" : "false") + ", \"messages\": " +
            JsonStrings(row.messages) + ", \"packFiles\": " + JsonArray(row.account.packFiles, JsonPackFile) +
            ", \"warnings\": " + JsonStrings(row.account.Warnings()) + "}";
+}
+
+std::string JsonKit(const TKitAccount& kit)
+{
+    const std::string unreached = JsonArray(kit.unreached, [](const TUnreachedSection& section) {
+        return "{\"name\": " + JsonString(section.name) + ", \"reason\": " + JsonString(section.reason) + "}";
+    });
+    return "{\"unreachedSections\": " + unreached + ", \"unnamedPackFiles\": " + JsonStrings(kit.unnamedPackFiles) +
+           ", \"notes\": " + JsonStrings(kit.notes) + ", \"warnings\": " + JsonStrings(kit.Warnings()) + "}";
 }
 
 }  // namespace
@@ -92,6 +101,7 @@ std::string JsonReport(const TPassResult& result)
     for (size_t i = 0; i < result.rows.size(); ++i)
         out += (i ? ",\n    " : "\n    ") + JsonSection(result.rows[i]);
     out += result.rows.empty() ? "],\n" : "\n  ],\n";
+    out += "  \"kit\": " + JsonKit(result.kit) + ",\n";
     out += "  \"error\": " + (result.error ? JsonString(TConsoleSession::Shown(*result.error)) : "null") + ",\n";
     TPassSummary summary = result.Summary();
     out += "  \"summary\": {\"sections\": " + std::to_string(summary.sections) +

@@ -62,7 +62,7 @@ int TPassResult::ExitCode() const
     TPassSummary summary = Summary();
     if (summary.failed > 0)
         return kSectionFailed;
-    if (strict && summary.warned > 0)
+    if (strict && (summary.warned > 0 || !kit.Warnings().empty()))
         return kWarned;
     if (mode == TMode::Check && summary.changed > 0)
         return kSizesStale;

@@ -7,6 +7,7 @@
 
 #include "cli/CliOptions.h"
 #include "cli/ConsoleSession.h"
+#include "survey/KitAccount.h"
 
 namespace pk::cli {
 
@@ -47,10 +48,11 @@ struct TPassResult {
     std::vector<TConsoleRow> rows;
     std::optional<std::string> error;  // what ended the pass early
     bool strict = false;               // warnings fail the run
+    TKitAccount kit;                   // kit-wide, when the pass measured
 
     TPassSummary Summary() const;
     // 1 when an error ended the pass, else 3 when a section failed, else (strict) 5 when a
-    // section has a warning, else (checking) 4 when a stored size is stale, else 0.
+    // section or the kit has a warning, else (checking) 4 when a stored size is stale, else 0.
     int ExitCode() const;
 };
 

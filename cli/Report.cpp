@@ -40,6 +40,22 @@ std::string Table(const std::vector<TConsoleRow>& rows, bool explain)
     return out;
 }
 
+// One indented line per text: "    warning: ...".
+std::string AccountLines(const char* kind, const std::vector<std::string>& texts)
+{
+    std::string out;
+    for (const std::string& text : texts)
+        out += std::string("    ") + kind + ": " + TConsoleSession::Shown(text) + "\n";
+    return out;
+}
+
+// The kit-wide account under its heading, when it has something to say.
+std::string ExplainedKit(const TKitAccount& kit)
+{
+    const std::string out = AccountLines("note", kit.notes) + AccountLines("warning", kit.Warnings());
+    return out.empty() ? out : "Kit-wide\n" + out;
+}
+
 // One TSV field: UTF-8, with tab, line ends and backslash escaped so a field never splits.
 std::string TsvField(const std::string& text)
 {
@@ -86,10 +102,8 @@ std::string ExplainedAccount(const TSectionAccount& account)
 {
     std::string out;
     for (const TPackFileAccount& file : account.packFiles)
-        out += PackFileLine(file);
-    for (const std::string& warning : account.Warnings())
-        out += "    warning: " + TConsoleSession::Shown(warning) + "\n";
-    return out;
+        out += PackFileLine(file) + AccountLines("note", file.notes);
+    return out + AccountLines("warning", account.Warnings());
 }
 
 std::string FormatReport(const TPassResult& result, TOutputFormat format, bool explain)
@@ -98,7 +112,9 @@ std::string FormatReport(const TPassResult& result, TOutputFormat format, bool e
         return JsonReport(result);
     if (result.error)
         return {};
-    return format == TOutputFormat::Tsv ? Tsv(result.rows) : Table(result.rows, explain);
+    if (format == TOutputFormat::Tsv)
+        return Tsv(result.rows);
+    return Table(result.rows, explain) + (explain ? ExplainedKit(result.kit) : "");
 }
 
 }  // namespace pk::cli

@@ -21,9 +21,11 @@
 #include "cli/PassResult.h"
 #include "cli/Report.h"
 #include "cli/UnifiedDiff.h"
+#include "inifile/LumMemIniFile.h"
 #include "platform/Exceptions.h"
 #include "platform/File.h"
 #include "platform/Paths.h"
+#include "survey/KitAccount.h"
 #include "survey/Survey.h"
 
 namespace {
@@ -77,10 +79,26 @@ void WriteDiff(const std::string& diff)
     std::fwrite(diff.data(), 1, diff.size(), stdout);
 }
 
+// The kit-wide account of a measuring pass. Where an error ended the pass, the warnings that
+// may say why (a name that several files match) go to standard error with it.
+void AccountForKit(const TKitPaths& kit, const TConsoleSession& session, TPassResult& result)
+{
+    result.kit = KitPathsAccount(kit);
+    if (!result.error) {
+        TLumMemIniFile document(kit.iniFile);
+        AccountForWalk(document, kit.packFilesDir, result.kit);
+        return;
+    }
+    std::vector<std::string> warnings = session.UnfinishedAccount().Warnings();
+    warnings.insert(warnings.end(), result.kit.pathWarnings.begin(), result.kit.pathWarnings.end());
+    for (const std::string& warning : warnings)
+        TConsoleSession::Report("warning: " + warning);
+}
+
 int Run(const TCliOptions& options)
 {
     const TKitPaths kit = KitOf(options);
-    TPassResult result{options.mode, kit.iniFile, kit.packFilesDir, {}, std::nullopt, options.strict};
+    TPassResult result{options.mode, kit.iniFile, kit.packFilesDir, {}, std::nullopt, options.strict, {}};
     const std::optional<std::string> before = options.diff ? ReadBytes(result.iniFile) : std::nullopt;
     const bool measure = options.mode != TMode::List;
     const bool progress = measure && !options.quiet && PK_ISATTY(PK_FILENO(stderr));
@@ -98,6 +116,8 @@ int Run(const TCliOptions& options)
             result.error = e.Message();
         }
         result.rows = session.Rows();
+        if (measure)
+            AccountForKit(kit, session, result);
     }
     if (options.diff) {
         if (!result.error && before && outcome.savedBytes)

@@ -87,6 +87,23 @@ std::string NegativeSizes(const std::string& path, uint64_t entries)
            " with a size field of 2 GB or more lower the total";
 }
 
+std::string SameButCase(const std::string& path, const std::vector<std::string>& names)
+{
+    std::string list;
+    for (const std::string& name : names)
+        list += (list.empty() ? "" : ", ") + name;
+    return path + ": several names differ from it only in letter case (" + list + "); taken as missing";
+}
+
 }  // namespace warning
+
+namespace note {
+
+std::string OtherCase(const std::string& found, const std::string& written)
+{
+    return found + ": found for " + written + ", in other letter case";
+}
+
+}  // namespace note
 
 }  // namespace pk

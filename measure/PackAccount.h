@@ -22,12 +22,13 @@ struct TPackFileAccount {
     std::string path;
     TPackKind kind = TPackKind::Zip;
     std::optional<int32_t> bytes;  // what it added; none when it failed or raised
+    std::vector<std::string> warnings;
+    std::vector<std::string> notes;  // facts that change nothing, such as a name found in other case
     // ZIP pack files only:
     uint64_t entries = 0;
     std::vector<TMaskCount> matched;
     TEntrySource source = TEntrySource::NoEndRecord;
     int32_t parts = 1;
-    std::vector<std::string> warnings;
     std::optional<uint64_t> countField;  // a classic count that the directory held more entries than
 
     uint64_t MatchedEntries() const;
@@ -53,6 +54,11 @@ std::string NoMaskMatched(const std::string& path, uint64_t entries);
 std::string Rebuilt(const std::string& path);
 std::string Zip64Prefix(const std::string& path, uint64_t prefix);
 std::string NegativeSizes(const std::string& path, uint64_t entries);
+std::string SameButCase(const std::string& path, const std::vector<std::string>& names);
 }  // namespace warning
+
+namespace note {
+std::string OtherCase(const std::string& found, const std::string& written);
+}  // namespace note
 
 }  // namespace pk

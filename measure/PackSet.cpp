@@ -4,6 +4,7 @@
 #include "measure/ZipFileSize.h"
 #include "platform/AsciiCase.h"
 #include "platform/Exceptions.h"
+#include "platform/FileNames.h"
 #include "platform/Paths.h"
 
 namespace pk {
@@ -47,7 +48,14 @@ int32_t MeasurePackFile(const std::string& path, const std::vector<std::string>&
     if (!account)
         return blockFile ? PackFileSize(path) : ZipFileSize(path, masks);
     TPackFileAccount& file = account->packFiles.emplace_back();
+    const platform::TNameOnDisk found = platform::NameOnDisk(path);
     file.path = path;
+    if (!found.sameButCase.empty()) {
+        file.warnings.push_back(warning::SameButCase(path, found.sameButCase));
+    } else if (found.otherCase) {
+        file.path = found.path;  // as the disk has it
+        file.notes.push_back(note::OtherCase(found.path, path));
+    }
     file.kind = blockFile ? TPackKind::Wrp : TPackKind::Zip;
     if (!blockFile && platform::UpperCaseAscii(extension) == ".WRP")
         file.warnings.push_back(warning::WrpInOtherCase(path, extension));

@@ -6,6 +6,7 @@
 #include "measure/PackSet.h"
 #include "platform/File.h"
 #include "platform/UserInterface.h"
+#include "survey/OptionFamilies.h"
 
 namespace pk {
 
@@ -26,13 +27,13 @@ private:
 };
 
 // Visits the sub-options of one family: main option i present, then its sub-options k while
-// present. Both counters are 16-bit; the walk ends rather than wrap around.
-void WalkFamily(TCustomIniFile& document, const TKitPaths& kit, TSurveyView& view, const std::string& mainPrefix,
-                const std::string& subPrefix, bool update, bool display)
+// present.
+void WalkFamily(TCustomIniFile& document, const TKitPaths& kit, TSurveyView& view, const TOptionFamily& family,
+                bool update, bool display)
 {
-    for (uint32_t i = 1; i <= UINT16_MAX && document.HasSection(mainPrefix + std::to_string(i)); ++i) {
-        for (uint32_t k = 1; k <= UINT16_MAX; ++k) {
-            const std::string name = subPrefix + std::to_string(i) + "." + std::to_string(k);
+    for (uint32_t i = 1; i <= kLastOptionNumber && document.HasSection(MainOptionName(family, i)); ++i) {
+        for (uint32_t k = 1; k <= kLastOptionNumber; ++k) {
+            const std::string name = SubOptionName(family, i, k);
             if (!document.HasSection(name))
                 break;
             int32_t stored = document.ReadNumber(name, "Size", -1);
@@ -70,8 +71,8 @@ TPassOutcome ScanSetupIni(const TKitPaths& kit, TSurveyView& view, bool update, 
         }
         {
             TGridDisabled disabled(view);
-            WalkFamily(document, kit, view, "IMainOption", "ISubOption", update, display);
-            WalkFamily(document, kit, view, "UMainOption", "USubOption", update, display);
+            for (const TOptionFamily& family : kOptionFamilies)
+                WalkFamily(document, kit, view, family, update, display);
         }
         if (update && mode == TPassMode::Check) {
             outcome.savedBytes = document.SavedBytes();

@@ -8,15 +8,9 @@
 
 #include "platform/Exceptions.h"
 #include "platform/File.h"
-#include "platform/Paths.h"
 #include "platform/posix/NativePath.h"
 
 namespace pk::platform {
-
-std::string NativePath(const std::string& path)
-{
-    return paths::WithSeparators(path, '/');
-}
 
 std::string OsErrorText(uint32_t code)
 {

@@ -15,7 +15,7 @@ TConsoleRow Row(const std::string& section, const std::string& packs, int32_t st
 
 TPassResult Result(TMode mode, std::vector<TConsoleRow> rows, std::optional<std::string> error = std::nullopt)
 {
-    return {mode, "C:\\kit\\SETUP.INI", "C:\\kit\\", std::move(rows), std::move(error), false};
+    return {mode, "C:\\kit\\SETUP.INI", "C:\\kit\\", std::move(rows), std::move(error), false, {}};
 }
 
 TEST(PassResultTest, StatesFollowTheNewSize)
@@ -47,7 +47,11 @@ TEST(PassResultTest, ExitCodesTakeTheMostSeriousFirst)
     EXPECT_EQ(Result(TMode::Update, {stale, failed}).ExitCode(), 3);
     EXPECT_EQ(Result(TMode::List, {Row("A", "A", 1, kNotMeasured)}).ExitCode(), 0);
     TConsoleRow warned = Row("W", "W.ZIP", 0, 0);
-    warned.account.packFiles.push_back({"W.ZIP", TPackKind::Zip, 0, 0, {}, TEntrySource::NoEndRecord, 1, {"W.ZIP: ..."}, {}});
+    TPackFileAccount warnedZip;
+    warnedZip.path = "W.ZIP";
+    warnedZip.bytes = 0;
+    warnedZip.warnings = {"W.ZIP: ..."};
+    warned.account.packFiles.push_back(warnedZip);
     auto strict = [](TPassResult result) {
         result.strict = true;
         return result.ExitCode();
@@ -56,6 +60,13 @@ TEST(PassResultTest, ExitCodesTakeTheMostSeriousFirst)
     EXPECT_EQ(strict(Result(TMode::Check, {stale, warned})), 5);
     EXPECT_EQ(strict(Result(TMode::Check, {warned, failed})), 3);
     EXPECT_EQ(strict(Result(TMode::Check, {stale, fresh})), 4);
+    TPassResult unreached = Result(TMode::Check, {fresh});
+    unreached.kit.unreached.push_back({"ISubOption1.3", "ISubOption1.2 is missing"});
+    EXPECT_EQ(unreached.ExitCode(), 0);
+    EXPECT_EQ(strict(unreached), 5) << "kit-wide warnings count as a section's do";
+    TPassResult foundInOtherCase = Result(TMode::Check, {fresh});
+    foundInOtherCase.kit.notes.push_back("C:\\kit\\SETUP.INI: found for C:\\kit\\setup.ini, in other letter case");
+    EXPECT_EQ(strict(foundInOtherCase), 0) << "a note is no warning";
 }
 
 TEST(ReportTest, TableShowsTheWindowsTexts)
@@ -67,6 +78,26 @@ TEST(ReportTest, TableShowsTheWindowsTexts)
               "Sub section    PackFiles    Prev. Size  New Size  Size Changed\n"
               "BDE            DRIVERS.WRP  9000        10240     X  (1240)\n"
               "ISubOption1.1  A.WRP        5           (Error)   X  (-6)\n");
+}
+
+TEST(ReportTest, ExplainedTableEndsWithTheKitWideAccount)
+{
+    TPassResult result = Result(TMode::Update, {Row("BDE", "a.wrp", 10, 10)});
+    TPackFileAccount found;
+    found.path = "A.WRP";
+    found.kind = TPackKind::Wrp;
+    found.bytes = 10;
+    found.notes = {"A.WRP: found for a.wrp"};
+    result.rows[0].account.packFiles.push_back(found);
+    const std::string table = FormatReport(result, TOutputFormat::Table, true);
+    EXPECT_EQ(table.substr(table.find("    WRP")), "    WRP A.WRP: 10 bytes\n    note: A.WRP: found for a.wrp\n")
+        << "nothing kit-wide to say, no heading";
+    result.kit.unreached.push_back({"USubOption2.1", "UMainOption2 is empty"});
+    result.kit.unnamedPackFiles.push_back("SPARE.ZIP");
+    EXPECT_EQ(FormatReport(result, TOutputFormat::Table, true),
+              table + "Kit-wide\n    warning: USubOption2.1: not reached, UMainOption2 is empty\n"
+                      "    warning: SPARE.ZIP: named by no section\n");
+    EXPECT_EQ(FormatReport(result, TOutputFormat::Table).find("Kit-wide"), std::string::npos) << "only with explain";
 }
 
 TEST(ReportTest, TsvCarriesPlainNumbersAndEscapedUtf8)
@@ -96,9 +127,11 @@ TEST(ReportTest, JsonHoldsTheSectionsAndTheSummary)
 #else
         "C:/kit/";
 #endif
-    EXPECT_EQ(FormatReport(Result(TMode::Check, {Row("BDE", "B.ZIP", 1, 5000), Row("S", "X.WRP", 1000, -1, {"PACKFile \"X\" does not exist"}),
-                                                Row("T", "NONE", -1, kNotMeasured)}),
-                           TOutputFormat::Json),
+    TPassResult result = Result(TMode::Check, {Row("BDE", "B.ZIP", 1, 5000), Row("S", "X.WRP", 1000, -1, {"PACKFile \"X\" does not exist"}),
+                                               Row("T", "NONE", -1, kNotMeasured)});
+    result.kit.unreached.push_back({"ISubOption1.3", "ISubOption1.2 is missing"});
+    result.kit.unnamedPackFiles.push_back("C:\\kit\\EXTRA.WRP");
+    EXPECT_EQ(FormatReport(result, TOutputFormat::Json),
               "{\n"
               "  \"version\": 1,\n"
               "  \"mode\": \"check\",\n"
@@ -113,6 +146,9 @@ TEST(ReportTest, JsonHoldsTheSectionsAndTheSummary)
               "    {\"name\": \"T\", \"packSet\": \"NONE\", \"storedSize\": null, \"measuredSize\": null, "
               "\"status\": \"not-updated\", \"changed\": false, \"messages\": [], \"packFiles\": [], \"warnings\": []}\n"
               "  ],\n"
+              "  \"kit\": {\"unreachedSections\": [{\"name\": \"ISubOption1.3\", \"reason\": \"ISubOption1.2 is missing\"}], "
+              "\"unnamedPackFiles\": [\"" + shownPath + "EXTRA.WRP\"], \"notes\": [], \"warnings\": "
+              "[\"ISubOption1.3: not reached, ISubOption1.2 is missing\", \"" + shownPath + "EXTRA.WRP: named by no section\"]},\n"
               "  \"error\": null,\n"
               "  \"summary\": {\"sections\": 3, \"measured\": 1, \"failed\": 1, \"notUpdated\": 1, \"changed\": 1, "
               "\"exitCode\": 3}\n"

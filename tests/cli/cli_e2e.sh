@@ -87,13 +87,17 @@ import json, sys
 r = json.load(sys.stdin)
 want = int(sys.argv[1])
 assert r["version"] == 1, r
-assert set(r) == {"version", "mode", "iniFile", "packFilesDir", "sections", "error", "summary"}, r.keys()
+assert set(r) == {"version", "mode", "iniFile", "packFilesDir", "sections", "kit", "error", "summary"}, r.keys()
+k = r["kit"]
+assert set(k) == {"unreachedSections", "unnamedPackFiles", "notes", "warnings"}, k
+assert all(set(u) == {"name", "reason"} for u in k["unreachedSections"]), k
+assert len(k["warnings"]) >= len(k["unreachedSections"]) + len(k["unnamedPackFiles"]), k
 assert r["mode"] in ("list", "update", "check") and isinstance(r["iniFile"], str) and isinstance(r["packFilesDir"], str)
 for s in r["sections"]:
     assert set(s) == {"name", "packSet", "storedSize", "measuredSize", "status", "changed", "messages",
                       "packFiles", "warnings"}, s
     for p in s["packFiles"]:
-        assert set(p) == {"path", "kind", "size", "entries", "matched", "source", "parts", "warnings"}, p
+        assert set(p) == {"path", "kind", "size", "entries", "matched", "source", "parts", "warnings", "notes"}, p
         assert p["kind"] in ("wrp", "zip") and (p["entries"] is None) == (p["kind"] == "wrp" or p["size"] is None), p
     assert s["warnings"] == [w for p in s["packFiles"] for w in p["warnings"]], s
     if s["status"] == "measured" and s["packFiles"]:
@@ -148,11 +152,48 @@ check "--strict ranks a warning before a stale size" '[ $rc -eq 5 ]'
 printf '[BDE]\r\nSize=1\r\nPackfile=B.ZIP\r\nFiles=*.DLL\r\n[IMainOption1]\r\nx=1\r\n[ISubOption1.1]\r\nSize=1\r\nPackFile=GONE.WRP\r\n' >warnfail.ini
 run --update --strict warnfail.ini >/dev/null 2>&1; rc=$?
 check "--strict ranks a failed section first" '[ $rc -eq 3 ]'
-printf '[BDE]\r\nSize=5000\r\nPackfile=B.ZIP\r\nFiles=*.EXE\r\n' >sound.ini
+printf '[BDE]\r\nSize=6234\r\nPackfile=B.ZIP;A.WRP\r\nFiles=*.EXE\r\n' >sound.ini
 run --check --strict sound.ini >/dev/null 2>&1; rc=$?
 check "--strict without a warning exits 0" '[ $rc -eq 0 ]'
 run --explain --format json stale.ini >/dev/null 2>&1; rc=$?
 check "--explain takes the table format only" '[ $rc -eq 2 ]'
+
+# A kit written on Windows: names in other letter case, a section the walk never reaches, a
+# pack file that no section names
+mkdir -p win/Data twice
+cp B.ZIP win/SAMPLES.ZIP; cp B.ZIP win/Data/Tools.zip; cp A.WRP win/EXTRA.WRP; cp A.WRP win/Ready.wrp
+printf '[BDE]\r\nSize=1\r\nPackfile=samples.zip;DATA\\TOOLS.ZIP;READY.WRP\r\nFiles=*.EXE\r\n[IMainOption1]\r\nx=1\r\n[ISubOption1.1]\r\nx=1\r\n[ISubOption1.3]\r\nSize=3\r\nPackFile=EXTRA.WRP\r\n' >win/SETUP.INI
+out=$(run --update --explain win/setup.ini 2>err.txt); rc=$?
+out=${out//$'\r'/}
+check "a Windows-written kit is measured" '[ $rc -eq 0 ] && grep -q "^BDE .* 1  *11234  *X  (11233)$" <<<"$out"'
+ini=win/$(ls win | grep -ix setup.ini)  # under Wine the replaced file may take the name as written
+check "its SETUP.INI is replaced, no second one made" '[ "$(ls win | grep -icx setup.ini)" -eq 1 ] && grep -q "^Size=11234" $ini'
+[[ "${cli[-1]}" != *.exe ]] && check "natively it keeps its name" '[ -f win/SETUP.INI ]'
+check "--explain adds the kit-wide account after the last section" 'grep -q "^Kit-wide$" <<<"$out" &&
+  ! sed "1,/^Kit-wide$/d" <<<"$out" | grep -vq "^    " &&
+  grep -q "^    warning: ISubOption1.3: not reached, ISubOption1.2 is missing$" <<<"$out" &&
+  grep -q "^    warning: .*EXTRA.WRP: named by no section$" <<<"$out"'
+check "the update leaves the unreached Size as stored" 'grep -q "^Size=3" $ini'
+run --check $ini >/dev/null 2>&1; rc=$?
+check "kit-wide warnings keep the exit code without --strict" '[ $rc -eq 0 ]'
+run --check --strict $ini >/dev/null 2>&1; rc=$?
+check "--strict counts them" '[ $rc -eq 5 ]'
+run --check --format json $ini >win.json 2>/dev/null
+check "json carries the kit-wide account" 'validate 0 <win.json | python3 -c "
+import json, sys
+k = json.load(sys.stdin)[\"kit\"]
+assert k[\"unreachedSections\"] == [{\"name\": \"ISubOption1.3\", \"reason\": \"ISubOption1.2 is missing\"}], k
+assert [p[-9:] for p in k[\"unnamedPackFiles\"]] == [\"EXTRA.WRP\"], k
+"'
+if [[ "${cli[-1]}" != *.exe ]]; then
+  check "the table notes names found in other letter case" 'grep -q "^    note: .*/win/SAMPLES.ZIP: found for .*/win/samples.zip, in other letter case$" <<<"$out" &&
+    grep -q "^    ZIP .*/win/Data/Tools.zip: 5000 bytes" <<<"$out" && grep -q "^    note: .*/win/SETUP.INI: found for" <<<"$out"'
+  cp B.ZIP twice/A.ZIP; cp B.ZIP twice/a.zip
+  printf '[BDE]\r\nSize=1\r\nPackfile=a.Zip\r\n' >twice/SETUP.INI
+  run --check --strict twice/SETUP.INI >/dev/null 2>err.txt; rc=$?
+  check "several names differing only in case count as none, and are named" '[ $rc -eq 1 ] && grep -q "Cannot open file" err.txt &&
+    grep -q "warning: .*/twice/a.Zip: several names differ from it only in letter case (.*/twice/A.ZIP, .*/twice/a.zip); taken as missing" err.txt'
+fi
 
 # Usage
 run --check MISSING.INI >/dev/null 2>err.txt; rc=$?

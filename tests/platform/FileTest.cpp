@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/Exceptions.h"
 #include "platform/File.h"
+#include "platform/FileNames.h"
 #include "platform/Process.h"
 #include "platform/Replaceable.h"
 #include "tests/support/OsError.h"
@@ -103,6 +105,66 @@ TEST(FileTest, ReplaceFileWithSwapsContentsAndKeepsTargetOnFailure)
     EXPECT_NE(ReplaceFileWith(dir.File("gone.tmp"), dir.File("target.ini")), 0u);
     EXPECT_EQ(dir.Read("target.ini"), "new");
 }
+
+// A kit written on Windows: SETUP.INI names files in other letter case than the disk has.
+TEST(FileTest, NamesMatchWhateverTheirLetterCaseAsOnWindows)
+{
+    TTempDir dir;
+    dir.Write("SAMPLES.ZIP", std::string("zip"));
+    dir.Write("Data/Tools.zip", std::string("tools"));
+    dir.Write("SETUP.INI", std::string("old"));
+    dir.Write("new.tmp", std::string("new"));
+    TFile f;
+    f.OpenRead(dir.File("samples.zip"), TShare::DenyWrite);
+    EXPECT_EQ(ReadWholeFile(f), "zip");
+    f.OpenRead(dir.File("DATA\\TOOLS.ZIP"), TShare::DenyWrite);
+    EXPECT_EQ(ReadWholeFile(f), "tools");
+    f.Close();
+    EXPECT_TRUE(FileExists(dir.File("data\\tools.ZIP")));
+    EXPECT_TRUE(DirectoryExists(dir.File("DATA")));
+    EXPECT_EQ(FileIdentity(dir.File("samples.zip")), FileIdentity(dir.File("SAMPLES.ZIP")));
+    EXPECT_NE(FileIdentity(dir.File("samples.zip")), FileIdentity(dir.File("SETUP.INI")));
+    EXPECT_FALSE(FileIdentity(dir.File("gone.zip")));
+    ASSERT_EQ(ReplaceFileWith(dir.File("new.tmp"), dir.File("setup.ini")), 0u);
+    EXPECT_EQ(dir.Read("SETUP.INI"), "new") << "the file found is replaced";
+    EXPECT_EQ(dir.List().size(), 3u) << "no second one made";
+    std::vector<std::string> files = FilesIn(dir.Path());
+    EXPECT_EQ(files.size(), 2u) << "folders are no files";
+    EXPECT_EQ(std::count(files.begin(), files.end(), "SAMPLES.ZIP"), 1);
+}
+
+#ifndef _WIN32
+TEST(FileTest, NameOnDiskMatchesEachComponentWhenTheNameIsNotThereAsWritten)
+{
+    TTempDir dir;
+    dir.Write("SAMPLES.ZIP", std::string());
+    dir.Write("samples.Zip", std::string("exact"));
+    dir.Write("Data/Tools.zip", std::string());
+    dir.Write("Twice/a.zip", std::string());
+    dir.Write("Twice/A.ZIP", std::string());
+    const std::string kit = dir.Path() + "/";
+    struct Case {
+        const char* written;
+        std::string found;
+        bool otherCase;
+        std::vector<std::string> sameButCase;
+    } cases[] = {
+        {"samples.Zip", kit + "samples.Zip", false, {}},  // as written first
+        {"DATA\\TOOLS.ZIP", kit + "Data/Tools.zip", true, {}},
+        {"data\\Tools.zip", kit + "Data/Tools.zip", true, {}},
+        {"DATA\\GONE.ZIP", kit + "Data/GONE.ZIP", true, {}},  // the folder is found all the same
+        {"GONE\\TOOLS.ZIP", kit + "GONE/TOOLS.ZIP", false, {}},
+        {"twice\\a.Zip", kit + "Twice/a.Zip", true, {kit + "Twice/A.ZIP", kit + "Twice/a.zip"}},
+    };
+    for (const Case& c : cases) {
+        TNameOnDisk found = NameOnDisk(dir.Path() + "\\" + c.written);
+        EXPECT_EQ(found.path, c.found) << c.written;
+        EXPECT_EQ(found.otherCase, c.otherCase) << c.written;
+        EXPECT_EQ(found.sameButCase, c.sameButCase) << c.written;
+    }
+    EXPECT_FALSE(FileExists(dir.File("Twice/a.Zip"))) << "several matches count as none";
+}
+#endif
 
 TEST(ProcessTest, ExpandFileNameResolvesAgainstTheCurrentDirectory)
 {

@@ -2,6 +2,7 @@
 
 #include "inifile/LumMemIniFile.h"
 #include "platform/Exceptions.h"
+#include "survey/KitAccount.h"
 #include "survey/Survey.h"
 #include "tests/support/PackFiles.h"
 #include "tests/support/RecordingUserInterface.h"
@@ -122,8 +123,9 @@ TEST_F(SurveyTest, UpdatePassMeasuresWritesAndSavesOnceAndACheckingPassKeepsTheF
 
 TEST_F(SurveyTest, WalksStopAtTheFirstMissingOrEmptySection)
 {
-    Ini("[IMainOption1]\nx=1\n[ISubOption1.1]\nSize=1\n[ISubOption1.2]\nSize=2\n[ISubOption1.4]\nSize=4\n"
-        "[IMainOption2]\n[ISubOption2.1]\nSize=21\n"
+    Ini("[IMainOption1]\nx=1\n[ISubOption1.1]\nSize=1\nPackFile=a.wrp;B.ZIP\n[ISubOption1.2]\nSize=2\n"
+        "[ISubOption1.4]\nSize=4\nPackFile=EXTRA.WRP\n[ISubOption1.5]\nx=1\n[isuboption1.01]\nsize=9\n"
+        "[ISubOption1.x]\nSize=1\n[IMainOption2]\n[ISubOption2.1]\nSize=21\n"
         "[ISubOption3.1]\nSize=31\n[IMainOption3]\nx=1\n"
         "[UMainOption2]\nx=1\n[USubOption2.1]\nSize=1\n"
         "[UMainOption1]\n; a comment is enough\n[USubOption1.1]\n; here too\n");
@@ -131,6 +133,43 @@ TEST_F(SurveyTest, WalksStopAtTheFirstMissingOrEmptySection)
     EXPECT_EQ(Sections(),
               (std::vector<std::string>{"ISubOption1.1", "ISubOption1.2", "USubOption1.1", "USubOption2.1"}));
     EXPECT_EQ(view.rows[2].stored, -1) << "a section of comments only is present but has no size";
+
+    // Every sized section the walk leaves out is named with the gap that hides it, and every
+    // pack file that no reached section names, compared as the file system compares names.
+    for (const char* name : {"EXTRA.WRP", "spare.Zip", "NOTES.TXT", "Sub/IN.ZIP"})
+        dir.Write(name, std::string("x"));
+    TLumMemIniFile document(kit.iniFile);
+    TKitAccount account;
+    AccountForWalk(document, kit.packFilesDir, account);
+    std::vector<std::string> unreached;
+    for (const TUnreachedSection& section : account.unreached)
+        unreached.push_back(section.name + ": " + section.reason);
+    EXPECT_EQ(unreached, (std::vector<std::string>{
+                             "ISubOption1.4: ISubOption1.3 is missing",
+                             "isuboption1.01: the walk counts from 1 to 65535 without leading zeros",
+                             "ISubOption2.1: IMainOption2 is empty",
+                             "ISubOption3.1: IMainOption2 is empty",
+                         }));
+    EXPECT_EQ(account.unnamedPackFiles,
+              (std::vector<std::string>{dir.Path() + "\\EXTRA.WRP", dir.Path() + "\\spare.Zip"}));
+}
+
+TEST_F(SurveyTest, AKitWrittenOnWindowsIsMeasuredAndSavedWhateverTheLetterCase)
+{
+    dir.Write("Data/Tools.zip", ZipArchive({{"TOOL.EXE", 300}}));
+    Ini("[BDE]\nSize=1\nPackfile=a.WRP;data\\TOOLS.ZIP\nFiles=*.EXE\n");
+    const TKitPaths written = KitPathsFromArguments(dir.File("setup.ini"), dir.Path());
+    ASSERT_TRUE(ScanSetupIni(written, view, true, true).walked);
+    EXPECT_EQ(view.rows, (std::vector<TRow>{{"BDE", "a.WRP;data\\TOOLS.ZIP", 1, 1534, true}}));
+    EXPECT_EQ(IniBytes(), "[BDE]\r\nSize=1534\r\nPackfile=a.WRP;data\\TOOLS.ZIP\r\nFiles=*.EXE\r\n\r\n");
+    EXPECT_EQ(dir.List().size(), 4u) << "no second SETUP.INI";
+    TKitAccount account = KitPathsAccount(written);
+#ifdef _WIN32
+    EXPECT_TRUE(account.notes.empty()) << "Windows finds the name itself";
+#else
+    EXPECT_EQ(account.notes, (std::vector<std::string>{dir.Path() + "/SETUP.INI: found for " + written.iniFile +
+                                                       ", in other letter case"}));
+#endif
 }
 
 TEST_F(SurveyTest, SectionsWithoutAStoredSizeAreListedButNeverMeasured)
