@@ -48,7 +48,8 @@ std::string JsonPackFile(const TPackFileAccount& file)
            ", \"entries\": " + (zip ? std::to_string(file.entries) : "null") + ", \"matched\": " +
            (zip ? matched : "null") + ", \"source\": " +
            (zip ? std::string("\"") + SourceName(file.source) + "\"" : "null") +
-           ", \"parts\": " + (zip ? std::to_string(file.parts) : "null") +
+           ", \"parts\": " + (zip ? std::to_string(file.parts) : "null") + ", \"countField\": " +
+           (zip && file.countField ? std::to_string(*file.countField) : "null") +
            ", \"warnings\": " + JsonStrings(file.warnings) + ", \"notes\": " + JsonStrings(file.notes) + "}";
 }
 

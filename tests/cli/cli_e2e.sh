@@ -97,7 +97,9 @@ for s in r["sections"]:
     assert set(s) == {"name", "packSet", "storedSize", "measuredSize", "status", "changed", "messages",
                       "packFiles", "warnings"}, s
     for p in s["packFiles"]:
-        assert set(p) == {"path", "kind", "size", "entries", "matched", "source", "parts", "warnings", "notes"}, p
+        assert set(p) == {"path", "kind", "size", "entries", "matched", "source", "parts", "countField", "warnings",
+                          "notes"}, p
+        assert p["countField"] is None or p["countField"] == p["entries"] % 65536, p
         assert p["kind"] in ("wrp", "zip") and (p["entries"] is None) == (p["kind"] == "wrp" or p["size"] is None), p
     assert s["warnings"] == [w for p in s["packFiles"] for w in p["warnings"]], s
     if s["status"] == "measured" and s["packFiles"]:
