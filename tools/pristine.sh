@@ -117,7 +117,7 @@ chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" ${CI:+CI="$CI"} \
   /bin/bash -c "cd /root/paktally && exec \"\$@\"" command "$@"
 exit $?
 '
-echo "pristine: running $* in a copy of the base root, commit $commit, for at most $minutes minutes"
+echo "pristine: running $(tr -s ' \n' '  ' <<<"$*")in a copy of the base root, commit $commit, for at most $minutes minutes"
 timeout --kill-after=20 "${minutes}m" \
   unshare --mount --pid --ipc --fork --kill-child bash -c "$inside" inside "$root" "$@" &
 child=$!
