@@ -83,6 +83,7 @@ make_base() {
 run=$(mktemp -d "$cache/run.XXXXXX")
 child=
 cleanup() {
+  set +e
   [ -n "$child" ] && kill "$child" 2>/dev/null && wait "$child" 2>/dev/null
   rm -rf "$run"
 }
