@@ -101,6 +101,7 @@ git -C "$repo" archive --format=tar "$commit" | tar -x -C "$root/root/paktally"
 inside='
 set -e
 root=$1; shift
+mount --bind "$root" "$root"  # "/" is a mount point there, as on a machine
 mount -t proc proc "$root/proc"
 mount -t sysfs -o ro sysfs "$root/sys"
 mount -t tmpfs -o mode=755,nosuid tmpfs "$root/dev"
