@@ -1,26 +1,25 @@
 #!/usr/bin/env bash
-# A real printout under Wine: makes a CUPS PDF queue the default printer, prints through it
-# and checks the PDF that comes out.
+# A real printout under Wine: prints through a CUPS PDF queue, the default printer of a CUPS
+# scheduler of the test's own (see private-cups.sh), and checks the PDF that comes out.
 #   printout-to-pdf.sh <program.exe> <checker.py>
 # The checker gets the program's output and the PDF. With PK_PRINT_RUNS (e.g. "A4@96
 # Letter@144") the program prints once for each paper size and screen resolution, and the
 # checker gets every PDF, named <paper>@<dpi>.pdf.
 # Wine lists the CUPS queues once per prefix and keeps that list while a process that loaded
 # the spooler lives, so the caller runs this with no other Wine program running.
-# Needs root (to set up the queue) and CUPS with cups-pdf; without them it reports itself as
-# skipped (exit code 77). It stops the scheduler if it started it, removes its queue and puts
-# the prefix's screen resolution back.
+# Needs root (the scheduler's mounts, the cups-pdf backend) and CUPS with cups-pdf; without them
+# it reports itself as skipped (exit code 77). It stops its scheduler and puts the prefix's
+# screen resolution back.
 set -u
 program=${1:?} checker=${2:?}
 here=$(cd "$(dirname "$0")" && pwd)
 runner=$here/../../tools/wine-run.sh
 queue=PaktallyTestPDF
-instance=paktally-test                       # cups-pdf reads /etc/cups/cups-pdf-<instance>.conf
-config=/etc/cups/cups-pdf-$instance.conf
 out=${PK_BUILD_DIR:?}/printout-pdf
+cups_dir=$PK_BUILD_DIR/printout-cups
 
 skip() { echo "SKIPPED: $*"; exit 77; }
-[ "$(id -u)" -eq 0 ] || skip "setting up a printer queue needs root"
+[ "$(id -u)" -eq 0 ] || skip "a CUPS scheduler with the cups-pdf backend needs root"
 for tool in cupsd lpadmin lpstat pdftotext python3; do
   command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
@@ -31,35 +30,22 @@ else
   [ -e /usr/lib/i386-linux-gnu/libcups.so.2 ] || skip "32-bit Wine needs libcups2:i386 to see printers"
 fi
 
-scheduler_running() { lpstat -r 2>/dev/null | grep -qx "scheduler is running"; }
-cupsd_pid=
-previous_default=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')
+. "$here/private-cups.sh"
 . "$here/../../tools/screen-dpi.sh"
 cleanup() {
   [ -n "${PK_PRINT_RUNS:-}" ] && restore_screen_dpi
-  lpadmin -x "$queue" 2>/dev/null
-  [ -n "$previous_default" ] && [ "$previous_default" != "$queue" ] && lpadmin -d "$previous_default" 2>/dev/null
-  rm -f "$config"
-  [ -n "$cupsd_pid" ] && kill "$cupsd_pid" 2>/dev/null
+  stop_private_cups
 }
 trap cleanup EXIT
 
-if ! scheduler_running; then
-  # Detached, so that it holds none of the test's output open.
-  setsid cupsd -f </dev/null >/dev/null 2>&1 &
-  cupsd_pid=$!
-  for _ in $(seq 50); do scheduler_running && break; sleep 0.2; done
-  scheduler_running || skip "the CUPS scheduler does not start"
-fi
-
 rm -rf "$out" && mkdir -p "$out"
-printf 'Out %s\nLabel 2\n' "$out" > "$config"
+start_private_cups || { echo "the test's CUPS scheduler does not start:"; cat "$cups_dir"/log/*; exit 1; }
 ppd=$(lpinfo -m 2>/dev/null | awk '/CUPS-PDF/ { print $1; exit }')
-[ -n "$ppd" ] || skip "no CUPS-PDF printer model"
-lpadmin -p "$queue" -E -v "cups-pdf:/$instance" -m "$ppd" 2>/dev/null || { echo "cannot add the queue"; exit 1; }
+[ -n "$ppd" ] || { echo "the test's CUPS scheduler knows no CUPS-PDF printer model"; exit 1; }
+err=$(lpadmin -p "$queue" -E -v cups-pdf:/ -m "$ppd" 2>&1) || { echo "cannot add the queue: $err"; exit 1; }
 lpadmin -d "$queue" || exit 1
-# A job that an earlier run left in the spool would come out with ours.
-cancel -a "$queue" 2>/dev/null
+# A default in ~/.cups/lpoptions would come before the scheduler's.
+export LPDEST=$queue
 
 # Prints once; the PDF that comes out is left as $pdf, what the program reported is added to
 # reported.txt.
