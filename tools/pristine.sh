@@ -115,6 +115,7 @@ ln -s pts/ptmx "$root/dev/ptmx" && ln -s /proc/self/fd "$root/dev/fd"
 ln -s /proc/self/fd/0 "$root/dev/stdin" && ln -s /proc/self/fd/1 "$root/dev/stdout" && ln -s /proc/self/fd/2 "$root/dev/stderr"
 set +e
 chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" ${CI:+CI="$CI"} \
+  ${PAKTALLY_WINE_ARCH:+PAKTALLY_WINE_ARCH="$PAKTALLY_WINE_ARCH"} \
   PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
   /bin/bash -c "cd /root/paktally && exec \"\$@\"" command "$@"
 exit $?
