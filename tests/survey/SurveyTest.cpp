@@ -154,24 +154,6 @@ TEST_F(SurveyTest, WalksStopAtTheFirstMissingOrEmptySection)
               (std::vector<std::string>{dir.Path() + "\\EXTRA.WRP", dir.Path() + "\\spare.Zip"}));
 }
 
-TEST_F(SurveyTest, AKitWrittenOnWindowsIsMeasuredAndSavedWhateverTheLetterCase)
-{
-    dir.Write("Data/Tools.zip", ZipArchive({{"TOOL.EXE", 300}}));
-    Ini("[BDE]\nSize=1\nPackfile=a.WRP;data\\TOOLS.ZIP\nFiles=*.EXE\n");
-    const TKitPaths written = KitPathsFromArguments(dir.File("setup.ini"), dir.Path());
-    ASSERT_TRUE(ScanSetupIni(written, view, true, true).walked);
-    EXPECT_EQ(view.rows, (std::vector<TRow>{{"BDE", "a.WRP;data\\TOOLS.ZIP", 1, 1534, true}}));
-    EXPECT_EQ(IniBytes(), "[BDE]\r\nSize=1534\r\nPackfile=a.WRP;data\\TOOLS.ZIP\r\nFiles=*.EXE\r\n\r\n");
-    EXPECT_EQ(dir.List().size(), 4u) << "no second SETUP.INI";
-    TKitAccount account = KitPathsAccount(written);
-#ifdef _WIN32
-    EXPECT_TRUE(account.notes.empty()) << "Windows finds the name itself";
-#else
-    EXPECT_EQ(account.notes, (std::vector<std::string>{dir.Path() + "/SETUP.INI: found for " + written.iniFile +
-                                                       ", in other letter case"}));
-#endif
-}
-
 TEST_F(SurveyTest, SectionsWithoutAStoredSizeAreListedButNeverMeasured)
 {
     Ini("[BDE]\nPackfile=A.WRP\n[IMainOption1]\nx=1\n[ISubOption1.1]\nPackFile=A.WRP\n"
